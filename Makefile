@@ -1,0 +1,51 @@
+# make run    installs what is missing, builds, starts the window
+# make test   installs, builds, runs every test
+# make bench  benchmarks (Release build)       make fuzz  the BMP reader under libFuzzer
+# make sanitize  core, stamps and cli tests under AddressSanitizer and UBSan
+
+BUILD      := build
+JOBS       := $(shell nproc)
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps build run test bench fuzz sanitize clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display to show the window on: run it under a virtual one with 'xvfb-run make run'."; exit 1; fi
+	$(BUILD)/bin/quiltane
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+sanitize: deps
+	cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILTANE_GUI=OFF -DQUILTANE_BENCH=OFF \
+	  -DQUILTANE_SANITIZE=address,undefined
+	cmake --build $(BUILD)-asan -j $(JOBS)
+	cd $(BUILD)-asan && ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BUILD)-release -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD)-release -j $(JOBS) --target quiltane_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)-release/bin/quiltane_bench --benchmark_min_time=0.2
+
+fuzz:
+	@scripts/install-deps.sh fuzz
+	CXX=clang++ cmake -S . -B $(BUILD)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILTANE_GUI=OFF \
+	  -DQUILTANE_BENCH=OFF -DQUILTANE_FUZZ=ON
+	cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_bmp
+	mkdir -p fuzz-corpus
+	$(BUILD)-fuzz/bin/fuzz_bmp -max_total_time=$(FUZZ_SECONDS) -max_len=70000 fuzz-corpus fuzz/seeds
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-release $(BUILD)-fuzz
