@@ -1,0 +1,28 @@
+#pragma once
+// Drawing primitives for masks. Coordinates are canvas pixels; a pixel is inside a shape when
+// its centre (x + 0.5, y + 0.5) is. Rectangles are inclusive of both corners.
+
+#include <vector>
+
+#include "tools/draw_library/masks.h"
+
+namespace draw {
+
+struct Point {
+    double x = 0, y = 0;
+};
+
+void fillRect(MaskGrid& grid, int left, int top, int right, int bottom, bool black = true);
+void fillPolygon(MaskGrid& grid, const std::vector<Point>& corners, bool black = true);
+void fillEllipse(MaskGrid& grid, double centreX, double centreY, double radiusX, double radiusY, bool black = true);
+// A straight stroke of the given width in pixels between two points.
+void drawLine(MaskGrid& grid, Point from, Point to, double width, bool black = true);
+
+// Facts for checking a drawing.
+struct MaskBox {
+    int left = 0, top = 0, right = -1, bottom = -1; // inclusive; right < left when no black
+};
+double blackShare(const MaskGrid& grid); // 0..1 of all 65,536 pixels
+MaskBox blackBox(const MaskGrid& grid);
+
+} // namespace draw
