@@ -1,0 +1,148 @@
+// The imaging core against its baselines: a full-canvas paint beside a memcpy of the same
+// bytes, and the BMP codec beside Qt's own BMP reader and writer on the same bytes.
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+
+#include "core/bmp.h"
+#include "core/canvas.h"
+
+#ifdef QUILTANE_WITH_QT
+#include <QBuffer>
+#include <QImage>
+#endif
+
+namespace {
+
+using core::Canvas;
+using core::PaintArgs;
+using core::Picture;
+
+Picture skinPicture() {
+    std::vector<std::uint8_t> rgb;
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x) rgb.insert(rgb.end(), {std::uint8_t(x), std::uint8_t(y), std::uint8_t(x ^ y)});
+    return Picture(256, 256, std::move(rgb));
+}
+
+// A 256 x 256 8-bit palette BMP, as the game's own skins are stored.
+std::vector<std::uint8_t> skinBmp8() {
+    const std::uint32_t pixelOffset = 14 + 40 + 1024, size = pixelOffset + 256 * 256;
+    std::vector<std::uint8_t> bmp(size);
+    auto put16 = [&](std::size_t at, std::uint16_t v) { std::memcpy(&bmp[at], &v, 2); };
+    auto put32 = [&](std::size_t at, std::uint32_t v) { std::memcpy(&bmp[at], &v, 4); };
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    put32(2, size);
+    put32(10, pixelOffset);
+    put32(14, 40);
+    put32(18, 256);
+    put32(22, 256);
+    put16(26, 1);
+    put16(28, 8);
+    put32(34, 256 * 256);
+    put32(46, 256);
+    for (int i = 0; i < 256; ++i) {
+        bmp[54 + i * 4] = std::uint8_t(i / 2);     // blue
+        bmp[54 + i * 4 + 1] = std::uint8_t(i);     // green
+        bmp[54 + i * 4 + 2] = std::uint8_t(255 - i); // red
+    }
+    for (std::size_t i = 0; i < 256 * 256; ++i) bmp[pixelOffset + i] = std::uint8_t((i * 7) ^ (i >> 8));
+    return bmp;
+}
+
+PaintArgs fullCanvas(std::optional<std::uint32_t> opcode) {
+    PaintArgs args;
+    args.width1 = 256;
+    args.height1 = 256;
+    args.opcode = opcode;
+    return args;
+}
+
+void BM_MemcpyCanvas(benchmark::State& state) {
+    std::vector<std::uint8_t> from(256 * 256 * 3, 1), to(256 * 256 * 3);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), to.size());
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * std::int64_t(to.size()));
+}
+BENCHMARK(BM_MemcpyCanvas);
+
+void BM_PaintFullCanvas(benchmark::State& state) {
+    const auto op = static_cast<std::uint32_t>(state.range(0));
+    Canvas canvas;
+    const Picture source = skinPicture();
+    const PaintArgs args = fullCanvas(op);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(canvas.paintPicture(source, args));
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * 256 * 256 * 3);
+    state.SetLabel(std::string(core::rasterOpName(static_cast<core::RasterOp>(op))));
+}
+BENCHMARK(BM_PaintFullCanvas)->Arg(0xCC0020)->Arg(0xEE0086)->Arg(0x8800C6)->Arg(0x330008);
+
+// The one stamp that stretches: 34 source rows onto 29.
+void BM_PaintB475Stretch(benchmark::State& state) {
+    Canvas canvas;
+    const Picture source = skinPicture();
+    PaintArgs args;
+    args.x1 = 90;
+    args.y1 = 227;
+    args.width1 = 166;
+    args.height1 = 29;
+    args.x2 = 90;
+    args.y2 = 222;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(canvas.paintPicture(source, args));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_PaintB475Stretch);
+
+void BM_DecodeSkin8(benchmark::State& state) {
+    const std::vector<std::uint8_t> bmp = skinBmp8();
+    for (auto _ : state) {
+        auto picture = core::decodeBmp(bmp);
+        benchmark::DoNotOptimize(picture);
+    }
+}
+BENCHMARK(BM_DecodeSkin8);
+
+void BM_EncodeSkin24(benchmark::State& state) {
+    const Picture picture = skinPicture();
+    for (auto _ : state) {
+        auto bytes = core::encodeBmp24(picture);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+BENCHMARK(BM_EncodeSkin24);
+
+#ifdef QUILTANE_WITH_QT
+void BM_QImageDecodeSkin8(benchmark::State& state) {
+    const std::vector<std::uint8_t> bmp = skinBmp8();
+    for (auto _ : state) {
+        QImage image = QImage::fromData(bmp.data(), int(bmp.size()), "BMP");
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_QImageDecodeSkin8);
+
+void BM_QImageEncodeSkin24(benchmark::State& state) {
+    const Picture picture = skinPicture();
+    const QImage image(picture.bytes().data(), 256, 256, 256 * 3, QImage::Format_RGB888);
+    for (auto _ : state) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "BMP");
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+BENCHMARK(BM_QImageEncodeSkin24);
+#endif
+
+} // namespace
