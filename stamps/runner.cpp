@@ -1,0 +1,74 @@
+#include "stamps/runner.h"
+
+#include <string>
+
+namespace stamps {
+namespace {
+
+// The step's picture as it is at this moment, or why there is none.
+core::Result<core::Picture> stepPicture(const PaintStep& step, Workspace& workspace) {
+    switch (step.source) {
+    case PictureSource::SourcePicture:
+        if (workspace.picSource.picture().isEmpty())
+            return core::Status::error("No source skin is loaded: open one in the source pane first.");
+        return workspace.picSource.picture();
+    case PictureSource::TargetPicture:
+        if (workspace.picTarget.picture().isEmpty())
+            return core::Status::error(
+                "No destination skin is loaded: open one in the destination pane first.");
+        return workspace.picTarget.picture();
+    case PictureSource::SourceImage:
+        // What the source canvas shows, earlier steps of this stamp included.
+        return workspace.picSource.image();
+    case PictureSource::Library: {
+        const std::string name(core::imageName(step.image));
+        if (workspace.library == nullptr)
+            return core::Status::error("The picture library is not available, so " + name +
+                                       " cannot be read.");
+        const core::Picture& picture = workspace.library->picture(step.image);
+        if (picture.isEmpty())
+            return core::Status::error("The library picture " + name + " could not be read.");
+        return picture;
+    }
+    }
+    return core::Status::error("A paint step names an unknown picture.");
+}
+
+core::Status runStep(const PaintStep& step, Workspace& workspace) {
+    core::PaintArgs args = step.args;
+    if (step.bandRows) {
+        // The band between the two rows marked last; the same rows in source and destination.
+        auto band = workspace.marker.band();
+        if (!band) return band.status();
+        args.y1 = band.value().top;
+        args.y2 = band.value().top;
+        args.height1 = band.value().height;
+        args.height2 = band.value().height;
+    }
+    auto picture = stepPicture(step, workspace);
+    if (!picture) return picture.status();
+    return workspace.canvas(step.destination).paintPicture(picture.value(), args);
+}
+
+} // namespace
+
+core::Status runButton(const ButtonSpec& button, Workspace& workspace) {
+    switch (button.action) {
+    case Action::Nothing:
+        return core::Status::ok();
+    case Action::DeleteSource:
+    case Action::DeleteTarget:
+        return core::Status::error("\"" + std::string(button.caption) +
+                                   "\" is not a stamp: it deletes the file selected in its pane.");
+    case Action::About:
+        return core::Status::error("\"About\" is not a stamp: it shows the About box.");
+    case Action::Paint:
+        break;
+    }
+    // A failing step ends the stamp; what the earlier steps painted stays.
+    for (const PaintStep& step : button.steps)
+        if (auto status = runStep(step, workspace); !status) return status;
+    return core::Status::ok();
+}
+
+} // namespace stamps
