@@ -54,6 +54,18 @@ void drawLine(MaskGrid& grid, Point from, Point to, double width, bool black) {
                 black);
 }
 
+void fillTaper(MaskGrid& grid, int fromRow, Span fromSpan, int toRow, Span toSpan, double shape, bool black) {
+    const int rows = std::abs(toRow - fromRow);
+    const int step = toRow >= fromRow ? 1 : -1;
+    for (int i = 0; i <= rows; ++i) {
+        const double t = rows == 0 ? 1.0 : std::pow(double(i) / rows, shape);
+        const double left = fromSpan.left + (toSpan.left - fromSpan.left) * t;
+        const double right = fromSpan.right + (toSpan.right - fromSpan.right) * t;
+        const int from = int(std::floor(left + 0.5)), to = int(std::floor(right + 0.5));
+        for (int x = from; x <= to; ++x) grid.set(x, fromRow + i * step, black);
+    }
+}
+
 double blackShare(const MaskGrid& grid) {
     int count = 0;
     for (int y = 0; y < MaskGrid::kSize; ++y)

@@ -18,6 +18,18 @@ void fillEllipse(MaskGrid& grid, double centreX, double centreY, double radiusX,
 // A straight stroke of the given width in pixels between two points.
 void drawLine(MaskGrid& grid, Point from, Point to, double width, bool black = true);
 
+// A horizontal run of columns, inclusive at both ends.
+struct Span {
+    double left = 0, right = 0;
+};
+// Fills every row from fromRow to toRow (either may be the lower one) with a span that moves from
+// `fromSpan` in fromRow to `toSpan` in toRow; both end rows get exactly their span, each edge rounded
+// to the nearest column. `shape` bends the sides: 1 straight; above 1 the span keeps close to
+// fromSpan for longer and turns late (a rounded point or a U notch); below 1 it turns early
+// (a slender point with hollow sides). Ending on a one-column span gives a one-pixel tip.
+void fillTaper(MaskGrid& grid, int fromRow, Span fromSpan, int toRow, Span toSpan, double shape = 1,
+               bool black = true);
+
 // Facts for checking a drawing.
 struct MaskBox {
     int left = 0, top = 0, right = -1, bottom = -1; // inclusive; right < left when no black
