@@ -66,6 +66,14 @@ void fillTaper(MaskGrid& grid, int fromRow, Span fromSpan, int toRow, Span toSpa
     }
 }
 
+void fillPoint(MaskGrid& grid, int top, Span span, int tipX, int tipY, double shape) {
+    fillTaper(grid, top, span, tipY, {double(tipX), double(tipX)}, shape);
+}
+
+void cutNotch(MaskGrid& grid, int top, Span span, int closedBy, Span last, double shape) {
+    fillTaper(grid, top, span, closedBy - 1, last, shape, false);
+}
+
 double blackShare(const MaskGrid& grid) {
     int count = 0;
     for (int y = 0; y < MaskGrid::kSize; ++y)

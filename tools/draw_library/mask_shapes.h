@@ -29,6 +29,12 @@ struct Span {
 // (a slender point with hollow sides). Ending on a one-column span gives a one-pixel tip.
 void fillTaper(MaskGrid& grid, int fromRow, Span fromSpan, int toRow, Span toSpan, double shape = 1,
                bool black = true);
+// A black point hanging down from `span` in row `top` to the one-pixel tip (tipX, tipY): the
+// lowest black pixel of the point.
+void fillPoint(MaskGrid& grid, int top, Span span, int tipX, int tipY, double shape = 1);
+// A white notch cut downwards into a black block: `span` white in row `top`, narrowing to
+// `last` in row closedBy - 1, so that row closedBy is the first row left black all across it.
+void cutNotch(MaskGrid& grid, int top, Span span, int closedBy, Span last, double shape = 1);
 
 // Facts for checking a drawing.
 struct MaskBox {
