@@ -1,12 +1,159 @@
 #include "cli/cli.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <ostream>
 
-namespace cli {
+#include "cli/button_lookup.h"
+#include "cli/command_line.h"
+#include "core/bmp.h"
+#include "stamps/runner.h"
 
-int runCli(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
-    err << "quiltane-cli: not built yet\n";
-    return 2;
+namespace cli {
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1; // a file could not be read or written, or a stamp failed
+constexpr int kExitUsage = 2;
+
+constexpr std::string_view kHelp = R"(Usage: quiltane-cli ACTION...
+
+Runs the stamps of Quiltane without its window. The actions run in the order given, like a
+user's clicks on two canvases: the source canvas (picSource) and the destination canvas
+(picTarget), both 256 x 256 pixels and empty at the start.
+
+Actions:
+  --source FILE       open FILE into the source canvas
+  --dest FILE         open FILE into the destination canvas
+  --mark ROW          a mouse-down on row ROW (0-255) of the destination canvas; the band
+                      copies of "User Copy" copy the rows between the last two marks
+  --press BUTTON      press a button by control name (Command56, cmddjfld) or by its caption
+                      where unique ("Bikini 402"); case and runs of blanks are not significant
+                      when nothing matches exactly
+  --save PATH         write the destination canvas's image to PATH as a 24-bit BMP, PATH
+                      exactly as given (no ".bmp" is added)
+  --save-source PATH  write the source canvas's shown image likewise
+  --list              print every button: control name, group, caption (tab-separated),
+                      one per line
+  --convert IN OUT    load any BMP the codec reads and write it as a plain 24-bit BMP at
+                      its own size
+  --info FILE         print width, height, bits per pixel and compression of a BMP file
+  --help              print this help
+
+The whole command line is checked before anything runs. Files are replaced atomically, so
+no half-written file is ever left behind; the actions before a failing one have taken
+effect, as clicks in the window would have.
+
+Exit status: 0 on success; 1 when a file cannot be read or written or a stamp fails (the
+message names the file or the stamp and says why); 2 on a usage error, such as an unknown
+or ambiguous button (the message lists the closest names). The "Delete" and "About" buttons
+work on the window's file panes and dialogs and cannot be pressed here.
+
+Example: cut the bikini out of a clothed skin, put it on the medium female body, add black
+sneakers and save the result:
+
+  quiltane-cli --dest skin.bmp --press "Bikini 402" --press "Med Fem" \
+               --press "Black Sneakers" --save skin2.bmp
+
+"Bikini 402" whitens everything outside the bikini and writes the inverted mask into the
+source canvas; "Med Fem" fills the white area with the bare body; "Black Sneakers" ANDs the
+shoe strip onto the feet; --save writes skin2.bmp as a 24-bit BMP.
+)";
+
+core::Result<std::vector<std::uint8_t>> readFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return core::Status::error("Cannot read " + path + ": " + std::strerror(errno) + ".");
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad()) return core::Status::error("Cannot read " + path + ": the read failed.");
+    return bytes;
+}
+
+core::Status printInfo(const std::string& path, std::ostream& out) {
+    auto bytes = readFile(path);
+    if (!bytes) return bytes.status();
+    auto info = core::readBmpInfo(bytes.value());
+    if (!info) return core::Status::error(path + " is not a BMP file the codec reads: " + info.message());
+    const core::BmpInfo& i = info.value();
+    out << "width: " << i.width << "\nheight: " << i.height << "\nbits per pixel: " << i.bitsPerPixel
+        << "\ncompression: " << i.compression << "\n";
+    return core::Status::ok();
+}
+
+core::Status open(core::Canvas& canvas, const std::string& path) {
+    auto picture = core::LoadPicture(path);
+    if (!picture) return picture.status();
+    canvas.setPicture(std::move(picture).value());
+    return core::Status::ok();
+}
+
+core::Status convert(const std::string& in, const std::string& out) {
+    auto picture = core::LoadPicture(in);
+    if (!picture) return picture.status();
+    return core::SavePicture(picture.value(), out);
+}
+
+void printList(std::ostream& out) {
+    for (const stamps::ButtonSpec& button : stamps::allButtons())
+        out << button.name << '\t' << stamps::groupName(button.group) << '\t' << button.caption << '\n';
+}
+
+core::Status run(const CliAction& action, stamps::Workspace& workspace, std::ostream& out) {
+    switch (action.kind) {
+    case ActionKind::Help:
+        out << kHelp;
+        return core::Status::ok();
+    case ActionKind::Source:
+        return open(workspace.picSource, action.first);
+    case ActionKind::Dest:
+        return open(workspace.picTarget, action.first);
+    case ActionKind::Mark:
+        workspace.marker.mark(action.row);
+        return core::Status::ok();
+    case ActionKind::Press: {
+        auto status = stamps::runButton(*action.button, workspace);
+        if (!status)
+            return core::Status::error(describeButton(*action.button) + " failed: " + status.message());
+        return status;
+    }
+    case ActionKind::Save:
+        return core::SavePicture(workspace.picTarget.image(), action.first);
+    case ActionKind::SaveSource:
+        return core::SavePicture(workspace.picSource.image(), action.first);
+    case ActionKind::List:
+        printList(out);
+        return core::Status::ok();
+    case ActionKind::Convert:
+        return convert(action.first, action.second);
+    case ActionKind::Info:
+        return printInfo(action.first, out);
+    }
+    return core::Status::ok();
+}
+
+} // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    auto actions = parseCommandLine(args);
+    if (!actions) {
+        err << "quiltane-cli: " << actions.message() << "\n";
+        return kExitUsage;
+    }
+    for (const CliAction& action : actions.value()) {
+        if (action.kind == ActionKind::Help) {
+            out << kHelp;
+            return kExitOk;
+        }
+    }
+    stamps::Workspace workspace;
+    for (const CliAction& action : actions.value()) {
+        if (auto status = run(action, workspace, out); !status) {
+            err << "quiltane-cli: " << status.message() << "\n";
+            return kExitFailed;
+        }
+    }
+    return kExitOk;
 }
 
 } // namespace cli

@@ -2,4 +2,6 @@
 
 #include "cli/cli.h"
 
-int main(int argc, char** argv) { return cli::runCli({argv + 1, argv + argc}, std::cout, std::cerr); }
+int main(int argc, char** argv) {
+    return cli::runCli({argv + 1, argv + argc}, std::cout, std::cerr);
+}

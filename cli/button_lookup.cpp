@@ -1,0 +1,102 @@
+#include "cli/button_lookup.h"
+
+#include <algorithm>
+#include <cctype>
+#include <functional>
+
+namespace cli {
+namespace {
+
+using stamps::ButtonSpec;
+
+// Lower case with every run of blanks made one blank and none at either end.
+std::string folded(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (c == ' ') {
+            if (!out.empty() && out.back() != ' ') out += ' ';
+        } else {
+            out += char(std::tolower(static_cast<unsigned char>(c)));
+        }
+    }
+    if (!out.empty() && out.back() == ' ') out.pop_back();
+    return out;
+}
+
+std::vector<const ButtonSpec*> matching(const std::function<bool(const ButtonSpec&)>& pred) {
+    std::vector<const ButtonSpec*> found;
+    for (const ButtonSpec& button : stamps::allButtons())
+        if (pred(button)) found.push_back(&button);
+    return found;
+}
+
+std::size_t editDistance(std::string_view a, std::string_view b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t up = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = up;
+        }
+    }
+    return row[b.size()];
+}
+
+std::string joined(const std::vector<std::string>& items) {
+    std::string out;
+    for (const std::string& item : items)
+        out += (out.empty() ? "" : ", ") + item;
+    return out;
+}
+
+} // namespace
+
+std::string describeButton(const ButtonSpec& button) {
+    return std::string(button.name) + " \"" + std::string(button.caption) + "\"";
+}
+
+core::Result<const ButtonSpec*> lookupButton(std::string_view query) {
+    const std::string key = folded(query);
+    // Tried in order; the first that finds anything decides.
+    const std::function<bool(const ButtonSpec&)> tiers[] = {
+        [&](const ButtonSpec& b) { return b.name == query; },
+        [&](const ButtonSpec& b) { return b.caption == query; },
+        [&](const ButtonSpec& b) { return folded(b.name) == key || folded(b.caption) == key; },
+    };
+    for (const auto& tier : tiers) {
+        const auto found = matching(tier);
+        if (found.size() == 1) return found.front();
+        if (found.size() > 1) {
+            std::vector<std::string> names;
+            for (const ButtonSpec* button : found)
+                names.push_back(describeButton(*button));
+            return core::Status::error(
+                "The button \"" + std::string(query) +
+                "\" is ambiguous: press one of these by control name: " + joined(names) + ".");
+        }
+    }
+    return core::Status::error("There is no button \"" + std::string(query) +
+                               "\". Closest: " + joined(closestButtons(query, 5)) + ".");
+}
+
+std::vector<std::string> closestButtons(std::string_view query, std::size_t count) {
+    const std::string key = folded(query);
+    std::vector<std::pair<std::size_t, const ButtonSpec*>> ranked;
+    for (const ButtonSpec& button : stamps::allButtons())
+        ranked.emplace_back(
+            std::min(editDistance(key, folded(button.name)), editDistance(key, folded(button.caption))),
+            &button);
+    // Stable: equally close buttons keep the window's order.
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < ranked.size() && i < count; ++i)
+        names.push_back(describeButton(*ranked[i].second));
+    return names;
+}
+
+} // namespace cli

@@ -1,0 +1,87 @@
+#include "cli/command_line.h"
+
+#include <charconv>
+#include <string_view>
+
+#include "cli/button_lookup.h"
+
+namespace cli {
+namespace {
+
+struct OptionSpec {
+    std::string_view option;
+    ActionKind kind;
+    int argumentCount;
+    std::string_view argumentNames; // for messages: "FILE", "IN OUT"
+};
+
+constexpr OptionSpec kOptions[] = {
+    {"--help", ActionKind::Help, 0, ""},         {"-h", ActionKind::Help, 0, ""},
+    {"--source", ActionKind::Source, 1, "FILE"}, {"--dest", ActionKind::Dest, 1, "FILE"},
+    {"--mark", ActionKind::Mark, 1, "ROW"},      {"--press", ActionKind::Press, 1, "BUTTON"},
+    {"--save", ActionKind::Save, 1, "PATH"},     {"--save-source", ActionKind::SaveSource, 1, "PATH"},
+    {"--list", ActionKind::List, 0, ""},         {"--convert", ActionKind::Convert, 2, "IN OUT"},
+    {"--info", ActionKind::Info, 1, "FILE"},
+};
+
+const OptionSpec* findOption(std::string_view text) {
+    for (const OptionSpec& spec : kOptions)
+        if (spec.option == text) return &spec;
+    return nullptr;
+}
+
+// A row of the destination canvas: a whole number from 0 to 255.
+core::Result<int> parseRow(const std::string& text) {
+    int row = -1;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, row);
+    if (ec != std::errc() || ptr != end || row < 0 || row > 255)
+        return core::Status::error(
+            "--mark needs a row of the destination canvas, a whole number from 0 to 255, not \"" + text +
+            "\".");
+    return row;
+}
+
+core::Result<const stamps::ButtonSpec*> pressable(const std::string& query) {
+    auto found = lookupButton(query);
+    if (!found) return found;
+    const stamps::ButtonSpec& button = *found.value();
+    if (button.action != stamps::Action::Paint && button.action != stamps::Action::Nothing)
+        return core::Status::error(describeButton(button) +
+                                   " is not a stamp: it works on the window's file panes or dialogs, "
+                                   "which quiltane-cli does not have.");
+    return found;
+}
+
+} // namespace
+
+core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::string>& args) {
+    std::vector<CliAction> actions;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const OptionSpec* spec = findOption(args[i]);
+        if (spec == nullptr)
+            return core::Status::error("Unknown option \"" + args[i] + "\"; see quiltane-cli --help.");
+        if (args.size() - i - 1 < std::size_t(spec->argumentCount))
+            return core::Status::error(std::string(spec->option) + " needs " +
+                                       std::string(spec->argumentNames) + ".");
+
+        CliAction action{spec->kind, {}, {}, 0, nullptr};
+        if (spec->argumentCount >= 1) action.first = args[++i];
+        if (spec->argumentCount >= 2) action.second = args[++i];
+
+        if (action.kind == ActionKind::Mark) {
+            auto row = parseRow(action.first);
+            if (!row) return row.status();
+            action.row = row.value();
+        } else if (action.kind == ActionKind::Press) {
+            auto button = pressable(action.first);
+            if (!button) return button.status();
+            action.button = button.value();
+        }
+        actions.push_back(std::move(action));
+    }
+    if (actions.empty()) return core::Status::error("Nothing to do; see quiltane-cli --help.");
+    return actions;
+}
+
+} // namespace cli

@@ -1,0 +1,26 @@
+#pragma once
+// The command line of quiltane-cli read into a list of actions, checked whole before any runs,
+// so that a mistyped button or a missing argument changes no file.
+
+#include <string>
+#include <vector>
+
+#include "core/status.h"
+#include "stamps/button_table.h"
+
+namespace cli {
+
+enum class ActionKind { Help, Source, Dest, Mark, Press, Save, SaveSource, List, Convert, Info };
+
+struct CliAction {
+    ActionKind kind;
+    std::string first;  // the file or path argument, or what the user typed for --press
+    std::string second; // OUT of --convert
+    int row = 0;        // --mark
+    const stamps::ButtonSpec* button = nullptr; // --press
+};
+
+// The actions in command-line order, or a usage error that says what is wrong.
+core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::string>& args);
+
+} // namespace cli
