@@ -1,0 +1,209 @@
+// The BMP codec's public face: decoding from bytes, the 24-bit writer, and the file wrappers
+// that read a whole file and replace one atomically.
+
+#include "core/bmp.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "core/bmp_format.h"
+
+namespace core {
+
+namespace {
+
+// Larger than any file the size caps can justify (64 M pixels at 32 bits, plus headers,
+// palette and colour profile), so a huge file is refused before it is read.
+constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t(300) * 1024 * 1024;
+
+std::string systemReason(int error) {
+    return std::strerror(error);
+}
+
+std::string compressionName(bmp::Compression compression) {
+    switch (compression) {
+    case bmp::Compression::None:
+        return "none";
+    case bmp::Compression::Rle8:
+        return "RLE8";
+    case bmp::Compression::Rle4:
+        return "RLE4";
+    case bmp::Compression::BitFields:
+        return "bit fields";
+    case bmp::Compression::AlphaBitFields:
+        return "alpha bit fields";
+    case bmp::Compression::Jpeg:
+        return "JPEG";
+    case bmp::Compression::Png:
+        return "PNG";
+    case bmp::Compression::Huffman1D:
+        return "Huffman 1D";
+    case bmp::Compression::Rle24:
+        return "RLE24";
+    case bmp::Compression::Unknown:
+        break;
+    }
+    return "unknown";
+}
+
+void put16(std::uint8_t* at, std::uint32_t v) {
+    at[0] = std::uint8_t(v);
+    at[1] = std::uint8_t(v >> 8);
+}
+void put32(std::uint8_t* at, std::uint32_t v) {
+    put16(at, v);
+    put16(at + 2, v >> 16);
+}
+
+// Reads a whole file; failures are the reason alone.
+Result<std::vector<std::uint8_t>> readFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return Status::error(errno == ENOENT ? std::string("the file does not exist.")
+                                             : systemReason(errno) + ".");
+    struct FdCloser {
+        int fd;
+        ~FdCloser() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return Status::error(systemReason(errno) + ".");
+    if (S_ISDIR(st.st_mode)) return Status::error("it is a folder, not a file.");
+    if (std::uintmax_t(st.st_size) > kMaxFileBytes)
+        return Status::error("the file is too large to be a skin picture.");
+    std::vector<std::uint8_t> bytes(std::size_t(st.st_size));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return Status::error(systemReason(errno) + ".");
+        if (n == 0) break; // the file shrank while being read
+        done += std::size_t(n);
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+Status writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return Status::error(systemReason(errno));
+        done += std::size_t(n);
+    }
+    return Status::ok();
+}
+
+// The permissions a new file gets: those of the file it replaces, else the usual 0666 less
+// the process's umask (the temporary file is created private).
+mode_t permissionsFor(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+Result<Picture> decodeBmp(std::span<const std::uint8_t> bytes) {
+    Result<bmp::Header> header = bmp::readHeader(bytes);
+    if (!header) return header.status();
+    return bmp::decodePixels(header.value(), bytes);
+}
+
+Result<BmpInfo> readBmpInfo(std::span<const std::uint8_t> bytes) {
+    Result<bmp::Header> header = bmp::readHeader(bytes);
+    if (!header) return header.status();
+    const bmp::Header& h = header.value();
+    BmpInfo info;
+    info.width = h.width;
+    info.height = h.height;
+    info.topDown = h.topDown;
+    info.bitsPerPixel = h.bitsPerPixel;
+    info.compression = compressionName(h.compression);
+    info.headerSize = h.headerSize;
+    return info;
+}
+
+std::vector<std::uint8_t> encodeBmp24(const Picture& picture) {
+    if (picture.isEmpty()) return {};
+    const std::size_t width = std::size_t(picture.width()), height = std::size_t(picture.height());
+    const std::size_t stride = bmp::rowStride(width, 24);
+    const std::size_t offset = bmp::kFileHeaderSize + bmp::kInfoHeaderSize;
+    std::vector<std::uint8_t> out(offset + stride * height); // padding bytes stay 0
+
+    std::uint8_t* d = out.data();
+    d[0] = 'B';
+    d[1] = 'M';
+    put32(d + 2, std::uint32_t(out.size()));
+    put32(d + 10, std::uint32_t(offset));
+    std::uint8_t* info = d + bmp::kFileHeaderSize;
+    put32(info, bmp::kInfoHeaderSize);
+    put32(info + 4, std::uint32_t(width));
+    put32(info + 8, std::uint32_t(height)); // positive: bottom-up rows
+    put16(info + 12, 1);                    // planes
+    put16(info + 14, 24);                   // bits per pixel
+    put32(info + 16, 0);                    // no compression
+    put32(info + 20, std::uint32_t(stride * height));
+    put32(info + 24, 2835); // 72 dots per inch, in pixels per metre
+    put32(info + 28, 2835);
+
+    for (int y = 0; y < picture.height(); ++y) {
+        const std::uint8_t* src = picture.row(y);
+        std::uint8_t* dst = d + offset + bmp::storedRow(y, picture.height(), false) * stride;
+        for (std::size_t x = 0; x < width; ++x, src += 3, dst += 3) {
+            dst[bmp::kRed] = src[0];
+            dst[bmp::kGreen] = src[1];
+            dst[bmp::kBlue] = src[2];
+        }
+    }
+    return out;
+}
+
+Result<Picture> LoadPicture(const std::string& path) {
+    const std::string prefix = "Cannot open " + path + ": ";
+    Result<std::vector<std::uint8_t>> bytes = readFile(path);
+    if (!bytes) return Status::error(prefix + bytes.message());
+    Result<Picture> picture = decodeBmp(bytes.value());
+    if (!picture) return Status::error(prefix + picture.message());
+    return picture;
+}
+
+Status SavePicture(const Picture& picture, const std::string& path) {
+    const std::string prefix = "Cannot save " + path + ": ";
+    if (picture.isEmpty()) return Status::error(prefix + "there is no picture to save.");
+    if (path.empty()) return Status::error("Cannot save: no file name was given.");
+    const std::vector<std::uint8_t> bytes = encodeBmp24(picture);
+
+    // The temporary file sits in the target's folder, so the rename cannot cross file systems.
+    const std::filesystem::path target(path);
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return Status::error(prefix + systemReason(errno) + ".");
+
+    Status written = writeAll(fd, bytes);
+    if (written && ::fchmod(fd, permissionsFor(path)) != 0) written = Status::error(systemReason(errno));
+    if (written && ::fsync(fd) != 0) written = Status::error(systemReason(errno));
+    if (::close(fd) != 0 && written) written = Status::error(systemReason(errno));
+    if (written && ::rename(temp.c_str(), path.c_str()) != 0) written = Status::error(systemReason(errno));
+    if (!written) {
+        ::unlink(temp.c_str());
+        return Status::error(prefix + written.message() + ".");
+    }
+    // Make the rename itself durable; a folder that cannot be synced does not undo the save.
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return Status::ok();
+}
+
+} // namespace core

@@ -1,0 +1,84 @@
+#pragma once
+// The BMP layout facts the reader and the writer share, and the checked header the reader
+// decodes pixels from. Internal to the codec: the rest of the program uses core/bmp.h.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "core/picture.h"
+#include "core/status.h"
+
+namespace core::bmp {
+
+// File header: "BM", file size, two reserved words, offset of the pixel data.
+inline constexpr std::size_t kFileHeaderSize = 14;
+// The Windows information header the writer uses (and the smallest with a compression field
+// that most files carry).
+inline constexpr std::size_t kInfoHeaderSize = 40;
+
+// Every row is padded to a whole number of 4-byte words.
+constexpr std::size_t rowStride(std::size_t width, int bitsPerPixel) {
+    return (width * std::size_t(bitsPerPixel) + 31) / 32 * 4;
+}
+// The bytes a row really uses; the padding of the very last stored row may be missing.
+constexpr std::size_t rowBytes(std::size_t width, int bitsPerPixel) {
+    return (width * std::size_t(bitsPerPixel) + 7) / 8;
+}
+// Rows are stored bottom-up (the first stored row is the picture's bottom row) unless the
+// header gives a negative height. Maps a picture row (0 = top) to its place in the file.
+constexpr std::size_t storedRow(int y, int height, bool topDown) {
+    return std::size_t(topDown ? y : height - 1 - y);
+}
+// Colour triples and palette entries are stored blue, green, red; palette entries of
+// Windows headers add a fourth, unused byte.
+inline constexpr int kBlue = 0, kGreen = 1, kRed = 2;
+
+// Caps on what a header may claim, checked before anything is allocated.
+inline constexpr int kMaxSide = 32768;
+inline constexpr std::int64_t kMaxPixels = std::int64_t(64) * 1024 * 1024;
+// A run of compressed data sets at most 255 pixels with 2 bytes, but end-of-line, delta and
+// end-of-bitmap codes may leave whole areas unset. An RLE image may claim at most this many
+// pixels per byte of compressed data, so a tiny file cannot make the reader allocate a huge one.
+inline constexpr std::int64_t kMaxRlePixelsPerByte = 256;
+
+enum class Compression { None, Rle8, Rle4, BitFields, AlphaBitFields, Jpeg, Png, Huffman1D, Rle24, Unknown };
+
+// The checked header. width, height, depth and offsets are within the caps and the file.
+struct Header {
+    int headerSize = 0; // size of the information header in bytes
+    int width = 0;
+    int height = 0; // always positive
+    bool topDown = false;
+    int bitsPerPixel = 0;
+    Compression compression = Compression::None;
+    std::uint32_t compressionCode = 0; // the raw field, for messages
+    // Channel masks of 16- and 32-bit pixels: red, green, blue (alpha is ignored).
+    std::array<std::uint32_t, 3> masks{};
+    std::size_t paletteOffset = 0;
+    int paletteSize = 0;       // entries actually present, at most 256
+    int paletteEntryBytes = 4; // 3 in files with the 12-byte header
+    std::size_t pixelOffset = 0;
+};
+
+// Reads and checks the file and information headers. A failure's message is the reason alone,
+// written to follow "Cannot open skin.bmp: ".
+Result<Header> readHeader(std::span<const std::uint8_t> bytes);
+// Decodes the pixels a checked header describes into a picture, palette images expanded.
+Result<Picture> decodePixels(const Header& header, std::span<const std::uint8_t> bytes);
+
+// An entry of the palette lookup table: r, g, b and a spare byte, so that the hot loop can
+// store four bytes at once and step three.
+using LutEntry = std::array<std::uint8_t, 4>;
+using PaletteLut = std::array<LutEntry, 256>;
+// The palette as a 256-entry table; indices beyond the file's palette map to black.
+PaletteLut paletteLut(const Header& header, std::span<const std::uint8_t> bytes);
+// Expands a row of 8-bit indices into r, g, b triples.
+void expandIndexRow(const std::uint8_t* indices, std::uint8_t* rgb, int width, const PaletteLut& lut);
+// Decodes RLE8 or RLE4 data into one index per pixel, in stored row order (width bytes a
+// row). Pixels the data leaves unset (delta skips, early end of line or of bitmap) keep
+// index 0, so they take the palette's first colour.
+std::vector<std::uint8_t> decodeRle(const Header& header, std::span<const std::uint8_t> bytes);
+
+} // namespace core::bmp
