@@ -262,9 +262,9 @@ constexpr ButtonSpec kButtons[] = {
      kAccessory<ImageId::imgMaidCollar, 121, 8, 119, 13, RasterOp::SRCAND>},
 
     // Resize To: "256" stands at the left edge of the destination pane.
+    {"Command70", "256", Group::ResizeTo, {0, 4080, 375, 495}, kSerif6, "", 90, P, kResizeTarget256},
     {"Command67", "256 x 256", Group::ResizeTo, {3360, 480, 735, 495}, kDefault, "", 86, P, kResizeSource256},
     {"Command68", "128 x128", Group::ResizeTo, {3360, 960, 735, 495}, kDefault, "", 88, P, kResizeSource128},
-    {"Command70", "256", Group::ResizeTo, {0, 4080, 375, 495}, kSerif6, "", 90, P, kResizeTarget256},
 
     // User Copy (inside Frame1)
     {"Command94", "Mask", Group::UserCopy, {120, 240, 855, 255}, kDefault, "", 114, P, kSourceImageAnd},
