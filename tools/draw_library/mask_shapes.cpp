@@ -74,6 +74,16 @@ void cutNotch(MaskGrid& grid, int top, Span span, int closedBy, Span last, doubl
     fillTaper(grid, top, span, closedBy - 1, last, shape, false);
 }
 
+void fillBow(MaskGrid& grid, Span span, int row, int direction, int endDepth, int middleDepth, bool black) {
+    const double middle = (span.left + span.right + 1) / 2, halfWidth = (span.right - span.left + 1) / 2;
+    for (int x = int(span.left); x <= int(span.right); ++x) {
+        const double t = std::min(1.0, std::abs(x + 0.5 - middle) / halfWidth);
+        const double depth = endDepth + (middleDepth - endDepth) * std::sqrt(1 - t * t);
+        const int rows = int(std::floor(depth + 0.5));
+        for (int i = 0; i < rows; ++i) grid.set(x, row + i * direction, black);
+    }
+}
+
 double blackShare(const MaskGrid& grid) {
     int count = 0;
     for (int y = 0; y < MaskGrid::kSize; ++y)

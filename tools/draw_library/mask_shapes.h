@@ -36,6 +36,14 @@ void fillPoint(MaskGrid& grid, int top, Span span, int tipX, int tipY, double sh
 // `last` in row closedBy - 1, so that row closedBy is the first row left black all across it.
 void cutNotch(MaskGrid& grid, int top, Span span, int closedBy, Span last, double shape = 1);
 
+// A rounded edge over the columns of `span`: in each column, `depth` rows from `row` on, going
+// down when `direction` is +1 and up when it is -1. The depth is `endDepth` at both ends of the
+// span and `middleDepth` in its middle, along a quarter ellipse each side, so a larger middle
+// depth draws a rounded cap (a cup over a block, a rounded hem below it) and a larger end depth
+// rounds off two corners (a curved hem, a leg opening).
+void fillBow(MaskGrid& grid, Span span, int row, int direction, int endDepth, int middleDepth,
+             bool black = true);
+
 // Facts for checking a drawing.
 struct MaskBox {
     int left = 0, top = 0, right = -1, bottom = -1; // inclusive; right < left when no black
