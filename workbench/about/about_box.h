@@ -1,9 +1,43 @@
 #pragma once
-// The About box `frmAbout`: the program's name, version and notes, and the "System Info" button.
+// The About box `frmAbout`: the program's name, version and notes, and the "System Info"
+// button that starts the platform's system-information tool.
 
-#include <QWidget>
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "workbench/platform/program_launcher.h"
+#include "workbench/platform/registry.h"
 
 namespace workbench {
+
+// What the "System Info" button works with. Tests put fakes here.
+struct SystemInfoServices {
+    std::shared_ptr<Registry> registry;
+    std::shared_ptr<ProgramLauncher> launcher;
+    // Shows a message with one OK button and returns when the user has closed it.
+    std::function<void(QWidget* parent, const QString& text)> showMessage;
+};
+
+// The Wine prefix's registry and programs, and a message box titled with the application title.
+SystemInfoServices wineSystemInfoServices();
+
+class AboutBox : public QDialog {
+    Q_OBJECT
+  public:
+    explicit AboutBox(QWidget* parent = nullptr, SystemInfoServices services = wineSystemInfoServices());
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void Form_Load();
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+
+    SystemInfoServices m_services;
+};
 
 // Loads `frmAbout` anew, shows it modal over parent and unloads it when the user leaves it.
 void showAboutBox(QWidget* parent);
