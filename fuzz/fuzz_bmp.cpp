@@ -1,0 +1,21 @@
+// libFuzzer entry point: any bytes go through the header reader and the decoder. Both must
+// either succeed or return a reason, and a decoded picture must have the size its header
+// states; anything else (a crash, a sanitizer report, a huge allocation) is a finding.
+
+#include <cstdlib>
+
+#include "core/bmp.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::span<const std::uint8_t> bytes(data, size);
+    const auto info = core::readBmpInfo(bytes);
+    const auto picture = core::decodeBmp(bytes);
+    if (picture) {
+        if (!info || picture.value().width() != info.value().width ||
+            picture.value().height() != info.value().height)
+            std::abort();
+    } else if (picture.message().empty()) {
+        std::abort();
+    }
+    return 0;
+}
