@@ -59,7 +59,7 @@ std::string describeButton(const ButtonSpec& button) {
     return std::string(button.name) + " \"" + std::string(button.caption) + "\"";
 }
 
-core::Result<const ButtonSpec*> lookupButton(std::string_view query) {
+std::vector<const ButtonSpec*> findButtons(std::string_view query) {
     const std::string key = folded(query);
     // Tried in order; the first that finds anything decides.
     const std::function<bool(const ButtonSpec&)> tiers[] = {
@@ -67,29 +67,44 @@ core::Result<const ButtonSpec*> lookupButton(std::string_view query) {
         [&](const ButtonSpec& b) { return b.caption == query; },
         [&](const ButtonSpec& b) { return folded(b.name) == key || folded(b.caption) == key; },
     };
-    for (const auto& tier : tiers) {
-        const auto found = matching(tier);
-        if (found.size() == 1) return found.front();
-        if (found.size() > 1) {
-            std::vector<std::string> names;
-            for (const ButtonSpec* button : found)
-                names.push_back(describeButton(*button));
-            return core::Status::error(
-                "The button \"" + std::string(query) +
-                "\" is ambiguous: press one of these by control name: " + joined(names) + ".");
-        }
-    }
-    return core::Status::error("There is no button \"" + std::string(query) +
-                               "\". Closest: " + joined(closestButtons(query, 5)) + ".");
+    for (const auto& tier : tiers)
+        if (auto found = matching(tier); !found.empty()) return found;
+    return {};
+}
+
+core::Result<const ButtonSpec*> lookupStamp(std::string_view query) {
+    const auto found = findButtons(query);
+    if (found.empty())
+        return core::Status::error("There is no button \"" + std::string(query) +
+                                   "\". Closest: " + joined(closestButtons(query, 5)) + ".");
+    std::vector<std::string> names;
+    for (const ButtonSpec* button : found)
+        names.push_back(describeButton(*button));
+    const auto isStamp = [](const ButtonSpec* b) {
+        return b->action == stamps::Action::Paint || b->action == stamps::Action::Nothing;
+    };
+    if (std::none_of(found.begin(), found.end(), isStamp))
+        return core::Status::error(
+            joined(names) + " cannot be pressed here: the \"Delete\" and \"About\" buttons work on the "
+                            "window's file panes and dialogs, which quiltane-cli does not have.");
+    if (found.size() > 1)
+        return core::Status::error("The button \"" + std::string(query) +
+                                   "\" is ambiguous: press one of these by control name: " + joined(names) +
+                                   ".");
+    return found.front();
 }
 
 std::vector<std::string> closestButtons(std::string_view query, std::size_t count) {
     const std::string key = folded(query);
     std::vector<std::pair<std::size_t, const ButtonSpec*>> ranked;
-    for (const ButtonSpec& button : stamps::allButtons())
-        ranked.emplace_back(
-            std::min(editDistance(key, folded(button.name)), editDistance(key, folded(button.caption))),
-            &button);
+    for (const ButtonSpec& button : stamps::allButtons()) {
+        const std::string name = folded(button.name), caption = folded(button.caption);
+        std::size_t distance = std::min(editDistance(key, name), editDistance(key, caption));
+        // A name or caption that contains what was typed ("bikini" in "Thong Bikini") is close too.
+        if (!key.empty() && (caption.find(key) != std::string::npos || name.find(key) != std::string::npos))
+            distance = std::min<std::size_t>(distance, 1);
+        ranked.emplace_back(distance, &button);
+    }
     // Stable: equally close buttons keep the window's order.
     std::stable_sort(ranked.begin(), ranked.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -10,10 +10,15 @@
 
 namespace cli {
 
-// The button named `query`: first by control name, then by caption, then either of them
-// ignoring case and runs of blanks ("light fem" finds "Light  Fem"). A caption shared by
-// several buttons ("Shirt", "+") is ambiguous; the message lists their control names.
-core::Result<const stamps::ButtonSpec*> lookupButton(std::string_view query);
+// The buttons named `query`: by control name, else by caption, else by either of them
+// ignoring case and runs of blanks ("light fem" finds "Light  Fem"). More than one when a
+// caption is shared ("Shirt", "+", "Delete"); none when nothing matches.
+std::vector<const stamps::ButtonSpec*> findButtons(std::string_view query);
+
+// The one stamp button named `query`, or a message for the user: no such button (with the
+// closest names), an ambiguous caption (with the control names to use instead), or a button
+// that is not a stamp ("Delete", "About").
+core::Result<const stamps::ButtonSpec*> lookupStamp(std::string_view query);
 
 // Up to `count` buttons whose name or caption is closest to `query`, best first, each as
 // `Command56 "Bikini 402"`.

@@ -74,7 +74,7 @@ core::Status printInfo(const std::string& path, std::ostream& out) {
     auto bytes = readFile(path);
     if (!bytes) return bytes.status();
     auto info = core::readBmpInfo(bytes.value());
-    if (!info) return core::Status::error(path + " is not a BMP file the codec reads: " + info.message());
+    if (!info) return core::Status::error("Cannot read " + path + ": " + info.message());
     const core::BmpInfo& i = info.value();
     out << "width: " << i.width << "\nheight: " << i.height << "\nbits per pixel: " << i.bitsPerPixel
         << "\ncompression: " << i.compression << "\n";

@@ -42,17 +42,6 @@ core::Result<int> parseRow(const std::string& text) {
     return row;
 }
 
-core::Result<const stamps::ButtonSpec*> pressable(const std::string& query) {
-    auto found = lookupButton(query);
-    if (!found) return found;
-    const stamps::ButtonSpec& button = *found.value();
-    if (button.action != stamps::Action::Paint && button.action != stamps::Action::Nothing)
-        return core::Status::error(describeButton(button) +
-                                   " is not a stamp: it works on the window's file panes or dialogs, "
-                                   "which quiltane-cli does not have.");
-    return found;
-}
-
 } // namespace
 
 core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::string>& args) {
@@ -74,7 +63,7 @@ core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::str
             if (!row) return row.status();
             action.row = row.value();
         } else if (action.kind == ActionKind::Press) {
-            auto button = pressable(action.first);
+            auto button = lookupStamp(action.first);
             if (!button) return button.status();
             action.button = button.value();
         }

@@ -1,0 +1,308 @@
+// quiltane-cli: its command line, its exit codes and messages, and worked sequences run
+// through the real executable whose output pictures are checked pixel by pixel.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "cli/button_lookup.h"
+#include "cli/cli.h"
+#include "core/bmp.h"
+#include "core/image_library.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using core::Rgb;
+
+// Pixel (x, y) is (x, y, tag): any misplaced pixel shows where it came from.
+core::Picture coordinatePicture(std::uint8_t tag) {
+    std::vector<std::uint8_t> rgb;
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x)
+            rgb.insert(rgb.end(), {std::uint8_t(x), std::uint8_t(y), tag});
+    return core::Picture(256, 256, std::move(rgb));
+}
+constexpr std::uint8_t kSourceTag = 8, kTargetTag = 200;
+
+// A 3 x 2 BMP with 8 bits per pixel and a three-colour palette, as the game's skins are stored.
+std::vector<std::uint8_t> paletteBmp() {
+    std::vector<std::uint8_t> b = {'B', 'M'};
+    const auto put32 = [&](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            b.push_back(std::uint8_t(v >> (8 * i)));
+    };
+    const auto put16 = [&](std::uint16_t v) { b.insert(b.end(), {std::uint8_t(v), std::uint8_t(v >> 8)}); };
+    const std::uint32_t pixelOffset = 14 + 40 + 3 * 4, fileSize = pixelOffset + 2 * 4;
+    put32(fileSize), put32(0), put32(pixelOffset);
+    put32(40), put32(3), put32(2), put16(1), put16(8), put32(0), put32(8), put32(2835), put32(2835), put32(3),
+        put32(0);
+    b.insert(b.end(),
+             {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0}); // palette, blue green red: red, green, blue
+    b.insert(b.end(), {0, 1, 2, 0});                      // bottom row: red green blue, padded
+    b.insert(b.end(), {2, 2, 0, 0});                      // top row: blue blue red, padded
+    return b;
+}
+
+class Cli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "quiltane-cli-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+        source = path("source.bmp");
+        dest = path("dest.bmp");
+        ASSERT_TRUE(core::SavePicture(coordinatePicture(kSourceTag), source));
+        ASSERT_TRUE(core::SavePicture(coordinatePicture(kTargetTag), dest));
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+
+    struct Run {
+        int code;
+        std::string out, err;
+    };
+    static Run inProcess(const std::vector<std::string>& args) {
+        std::ostringstream out, err;
+        const int code = cli::runCli(args, out, err);
+        return {code, out.str(), err.str()};
+    }
+    // Runs the built executable through the shell, each argument quoted.
+    Run executable(const std::vector<std::string>& args) const {
+        std::string command = "'" QUILTANE_BIN_DIR "/quiltane-cli'";
+        for (const std::string& arg : args) {
+            std::string quoted;
+            for (char c : arg)
+                quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+            command += " '" + quoted + "'";
+        }
+        command += " >'" + path("stdout.txt") + "' 2>'" + path("stderr.txt") + "'";
+        const int status = std::system(command.c_str());
+        const auto slurp = [](const std::string& p) {
+            std::ifstream f(p);
+            return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+        };
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(path("stdout.txt")),
+                slurp(path("stderr.txt"))};
+    }
+    // Files the test did not make itself.
+    std::vector<std::string> newFiles() const {
+        std::vector<std::string> found;
+        for (const auto& entry : fs::directory_iterator(dir)) {
+            const std::string name = entry.path().filename().string();
+            if (name != "source.bmp" && name != "dest.bmp" && name != "stdout.txt" && name != "stderr.txt")
+                found.push_back(name);
+        }
+        return found;
+    }
+
+    fs::path dir;
+    std::string source, dest;
+};
+
+::testing::AssertionResult pictureIs(const core::Picture& picture,
+                                     const std::function<Rgb(int, int)>& expected) {
+    if (picture.width() != 256 || picture.height() != 256)
+        return ::testing::AssertionFailure() << "size " << picture.width() << " x " << picture.height();
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x)
+            if (!(picture.pixel(x, y) == expected(x, y)))
+                return ::testing::AssertionFailure() << "first wrong pixel at (" << x << ", " << y << ")";
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(Cli, AWorkedSequenceOfRegionAndBandCopies) {
+    const std::string out = path("skin2.bmp"), shownSource = path("shown source");
+    const Run run = executable({"--source", source, "--dest", dest, "--press", "Miniskirt 200/69/24",
+                                "--mark", "40", "--mark", "20", "--press", "Top", "--press", "Command15",
+                                "--save", out, "--save-source", shownSource});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    auto saved = core::LoadPicture(out);
+    ASSERT_TRUE(saved) << saved.message();
+    EXPECT_TRUE(pictureIs(saved.value(), [](int x, int y) {
+        const bool skirt = x >= 90 && y >= 126;
+        const bool band = x >= 90 && y >= 20 && y <= 39; // the larger mark, 40, is not copied
+        const bool sleeve = x <= 89 && y >= 84 && y <= 164;
+        return Rgb{std::uint8_t(x), std::uint8_t(y), skirt || band || sleeve ? kSourceTag : kTargetTag};
+    }));
+    // PATH exactly as given: no ".bmp" added.
+    auto source = core::LoadPicture(shownSource);
+    ASSERT_TRUE(source) << source.message();
+    EXPECT_EQ(source.value(), coordinatePicture(kSourceTag));
+}
+
+TEST_F(Cli, TheHelpExampleMaskBodyFillShoesAndSave) {
+    if (core::embeddedBmp(core::ImageId::imgLightBody).empty())
+        GTEST_SKIP() << "the library pictures are not built in";
+    const std::string out = path("skin2.bmp");
+    const Run run = executable({"--dest", dest, "--press", "Bikini 402", "--press", "Med Fem", "--press",
+                                "Black Sneakers", "--save", out});
+    ASSERT_EQ(run.code, 0) << run.err;
+    auto saved = core::LoadPicture(out);
+    ASSERT_TRUE(saved) << saved.message();
+    auto& library = core::ImageLibrary::shared();
+    const core::Picture& mask = library.picture(core::ImageId::imgBikini);
+    const core::Picture& body = library.picture(core::ImageId::imgMedBody);
+    const core::Picture& shoes = library.picture(core::ImageId::imgBlackSneakers);
+    EXPECT_TRUE(pictureIs(saved.value(), [&](int x, int y) {
+        const bool garment = mask.pixel(x, y) == Rgb{0, 0, 0};
+        Rgb p = garment ? Rgb{std::uint8_t(x), std::uint8_t(y), kTargetTag} : body.pixel(x, y);
+        if (x >= 90 && y >= 238) {
+            const Rgb s = shoes.pixel(x - 90, y - 238);
+            p = {std::uint8_t(p.r & s.r), std::uint8_t(p.g & s.g), std::uint8_t(p.b & s.b)};
+        }
+        return p;
+    }));
+}
+
+TEST_F(Cli, UsageErrorsExitWithTwoAndSayWhatIsWrong) {
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<std::string> messageParts;
+    };
+    const std::vector<Case> cases = {
+        {{}, {"Nothing to do", "--help"}},
+        {{"--frobnicate"}, {"Unknown option \"--frobnicate\""}},
+        {{"--source"}, {"--source needs FILE"}},
+        {{"--convert", "in.bmp"}, {"--convert needs IN OUT"}},
+        {{"--mark", "256"}, {"from 0 to 255", "\"256\""}},
+        {{"--mark", "12.5"}, {"whole number"}},
+        {{"--mark", "-1"}, {"whole number"}},
+        {{"--press", "Shirt"}, {"ambiguous", "Command8", "Command10"}},
+        {{"--press", "+"}, {"ambiguous", "Command17", "Command18"}},
+        {{"--press", "Bikni"}, {"no button \"Bikni\"", "Command72 \"Bikini\""}},
+        {{"--press", "Delete"}, {"cannot be pressed here", "Command28", "Command37"}},
+        {{"--press", "Command36"}, {"cannot be pressed here"}},
+        {{"--press", "about"}, {"cannot be pressed here"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.empty() ? "(no arguments)" : c.args.front() + " " + c.args.back());
+        const Run run = inProcess(c.args);
+        EXPECT_EQ(run.code, 2);
+        EXPECT_EQ(run.out, "");
+        for (const std::string& part : c.messageParts)
+            EXPECT_NE(run.err.find(part), std::string::npos) << run.err;
+    }
+}
+
+TEST_F(Cli, FailuresExitWithOneAndNameTheFileOrStamp) {
+    const std::string notAFolder = path("plain");
+    std::ofstream(notAFolder) << "not a picture";
+    struct Case {
+        std::string label;
+        std::vector<std::string> args;
+        std::vector<std::string> messageParts;
+    };
+    const std::vector<Case> cases = {
+        {"missing file", {"--dest", path("missing.bmp")}, {"missing.bmp"}},
+        {"not a picture", {"--source", notAFolder}, {"plain"}},
+        {"stamp without a source",
+         {"--dest", dest, "--press", "Command1"},
+         {"Command1", "No source skin is loaded"}},
+        {"resize without a destination", {"--press", "256"}, {"Command70", "No destination skin is loaded"}},
+        {"save into a file as if it were a folder",
+         {"--dest", dest, "--save", notAFolder + "/out.bmp"},
+         {"out.bmp"}},
+        {"info on a file that is not a BMP", {"--info", notAFolder}, {"plain"}},
+        {"convert a missing file",
+         {"--convert", path("nothing.bmp"), path("converted.bmp")},
+         {"nothing.bmp"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const Run run = inProcess(c.args);
+        EXPECT_EQ(run.code, 1);
+        for (const std::string& part : c.messageParts)
+            EXPECT_NE(run.err.find(part), std::string::npos) << run.err;
+    }
+    fs::remove(notAFolder);
+    EXPECT_EQ(newFiles(), std::vector<std::string>{});
+}
+
+TEST_F(Cli, AFailedRunLeavesNoFileBehind) {
+    const std::string out = path("out.bmp");
+    // The stamp fails before the save is reached; the whole line is checked before anything runs.
+    const std::vector<std::vector<std::string>> runs = {
+        {"--dest", dest, "--press", "Top", "--save", out},
+        {"--dest", dest, "--save", out, "--press", "No Such Button"},
+        {"--dest", dest, "--save", out, "--mark"},
+    };
+    for (const auto& args : runs) {
+        const Run run = executable(args);
+        EXPECT_NE(run.code, 0);
+        EXPECT_NE(run.err, "");
+        EXPECT_EQ(newFiles(), std::vector<std::string>{}) << run.err;
+    }
+    EXPECT_EQ(executable({"--dest", dest, "--save", out, "--mark"}).code, 2);
+    EXPECT_EQ(executable({"--dest", dest, "--press", "Top", "--save", out}).code, 1);
+}
+
+TEST_F(Cli, InfoAndConvertOnAPaletteFile) {
+    const std::string palette = path("palette.bmp"), converted = path("converted.bmp");
+    const auto bytes = paletteBmp();
+    std::ofstream(palette, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+
+    Run run = executable({"--info", palette});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "width: 3\nheight: 2\nbits per pixel: 8\ncompression: none\n");
+
+    run = executable({"--convert", palette, converted, "--info", converted});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "width: 3\nheight: 2\nbits per pixel: 24\ncompression: none\n");
+    auto original = core::LoadPicture(palette), copy = core::LoadPicture(converted);
+    ASSERT_TRUE(original && copy);
+    EXPECT_EQ(copy.value(), original.value());
+    EXPECT_EQ(copy.value().pixel(0, 0), (Rgb{0, 0, 255}));
+    EXPECT_EQ(copy.value().pixel(2, 1), (Rgb{0, 0, 255}));
+    EXPECT_EQ(copy.value().pixel(0, 1), (Rgb{255, 0, 0}));
+}
+
+TEST_F(Cli, ListNamesEveryButtonWithItsGroupAndCaption) {
+    const Run run = inProcess({"--list"});
+    ASSERT_EQ(run.code, 0);
+    std::istringstream lines(run.out);
+    std::vector<std::string> all;
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 2) << line;
+        all.push_back(line);
+    }
+    EXPECT_EQ(all.size(), stamps::allButtons().size());
+    for (const std::string& expected :
+         {"Command36\t\tAbout", "cmddjfld\tBody Copy\tLight  Fem", "Command56\tOutfit Masks\tBikini 402",
+          "Command69\tUser Copy\tAll Top"})
+        EXPECT_NE(std::find(all.begin(), all.end(), expected), all.end()) << expected;
+}
+
+TEST(ButtonLookup, NamesCaptionsAndForgivingSpelling) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"Command56", "Command56"}, {"cmddjfld", "cmddjfld"},  {"Bikini 402", "Command56"},
+        {"Light  Fem", "cmddjfld"}, {"light fem", "cmddjfld"}, {"  LIGHT   FEM ", "cmddjfld"},
+        {"B328", "Command92"},      {"b328 l", "Command93"},   {"command39", "Command39"},
+        {"Top", "Command39"},       {"256", "Command70"},      {"Command18", "Command18"},
+    };
+    for (const auto& [query, name] : cases) {
+        auto found = cli::lookupStamp(query);
+        ASSERT_TRUE(found) << query << ": " << found.message();
+        EXPECT_EQ(found.value()->name, name) << query;
+    }
+}
+
+TEST_F(Cli, HelpDocumentsEveryActionAndAnExample) {
+    const Run run = executable({"--help"});
+    EXPECT_EQ(run.code, 0);
+    for (const char* part : {"--source FILE", "--dest FILE", "--mark ROW", "--press BUTTON", "--save PATH",
+                             "--save-source PATH", "--list", "--convert IN OUT", "--info FILE", "Exit status",
+                             "\"Bikini 402\"", "\"Med Fem\"", "\"Black Sneakers\""})
+        EXPECT_NE(run.out.find(part), std::string::npos) << part;
+}
+
+} // namespace
