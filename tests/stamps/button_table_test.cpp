@@ -73,6 +73,15 @@ std::string band(const std::string& picture) {
     return picture + " -> picTarget 90,band,166,band <- 90,band,166,band SRCCOPY";
 }
 
+// Left, top, width, height: comparable as a whole, printed by the test framework.
+std::vector<int> twips(const stamps::Twips& t) {
+    return {t.left, t.top, t.width, t.height};
+}
+std::string font(const std::optional<stamps::FontSpec>& f) {
+    if (!f) return "default";
+    return std::string(f->family) + " " + std::to_string(f->points) + (f->bold ? " bold" : "");
+}
+
 struct Expected {
     std::string name;
     std::string caption;
@@ -193,10 +202,7 @@ TEST(ButtonTable, EveryRowMatchesTheWindowAndItsPaintSteps) {
         EXPECT_EQ(b.name, e.name);
         EXPECT_EQ(b.caption, e.caption);
         EXPECT_EQ(b.group, e.group);
-        EXPECT_EQ(b.place.left, e.place.left);
-        EXPECT_EQ(b.place.top, e.place.top);
-        EXPECT_EQ(b.place.width, e.place.width);
-        EXPECT_EQ(b.place.height, e.place.height);
+        EXPECT_EQ(twips(b.place), twips(e.place));
         EXPECT_EQ(b.tabIndex, e.tabIndex);
         std::vector<std::string> steps;
         for (const PaintStep& step : b.steps)
@@ -228,14 +234,11 @@ TEST(ButtonTable, FontsAreTheWindowDefaultExceptTheSmallSerifButtons) {
     for (const ButtonSpec& b : stamps::allButtons()) {
         const std::string name(b.name);
         SCOPED_TRACE(name);
-        if (serif6.count(name) || serif675.count(name)) {
-            ASSERT_TRUE(b.font.has_value());
-            EXPECT_EQ(b.font->family, "MS Serif");
-            EXPECT_DOUBLE_EQ(b.font->points, serif6.count(name) ? 6.0 : 6.75);
-            EXPECT_FALSE(b.font->bold);
-        } else {
-            EXPECT_FALSE(b.font.has_value());
-        }
+        const std::optional<stamps::FontSpec> expected =
+            serif6.count(name)     ? std::optional(stamps::FontSpec{"MS Serif", 6, false})
+            : serif675.count(name) ? std::optional(stamps::FontSpec{"MS Serif", 6.75, false})
+                                   : std::nullopt;
+        EXPECT_EQ(font(b.font), font(expected));
     }
 }
 
@@ -293,7 +296,7 @@ TEST(ButtonTable, NamesAreUniqueAndPlacesAreWholePixels) {
         SCOPED_TRACE(std::string(b.name));
         EXPECT_TRUE(names.insert(b.name).second);
         EXPECT_EQ(stamps::findButton(b.name), &b);
-        for (int v : {b.place.left, b.place.top, b.place.width, b.place.height})
+        for (int v : twips(b.place))
             EXPECT_EQ(v % stamps::kTwipsPerPixel, 0);
     }
     EXPECT_EQ(stamps::findButton("Command2"), nullptr);
@@ -364,16 +367,8 @@ TEST(ButtonTable, GroupHeadingsAndTheUserCopyFrame) {
         EXPECT_EQ(g.name, e.name);
         EXPECT_EQ(g.caption, e.caption);
         EXPECT_EQ(g.isFrame, e.isFrame);
-        EXPECT_EQ(g.place.left, e.place.left);
-        EXPECT_EQ(g.place.top, e.place.top);
-        EXPECT_EQ(g.place.width, e.place.width);
-        EXPECT_EQ(g.place.height, e.place.height);
-        ASSERT_EQ(g.font.has_value(), e.font.has_value());
-        if (e.font) {
-            EXPECT_EQ(g.font->family, e.font->family);
-            EXPECT_DOUBLE_EQ(g.font->points, e.font->points);
-            EXPECT_EQ(g.font->bold, e.font->bold);
-        }
+        EXPECT_EQ(twips(g.place), twips(e.place));
+        EXPECT_EQ(font(g.font), font(e.font));
         EXPECT_EQ(g.tooltip, e.tooltip);
         EXPECT_EQ(g.tabIndex, e.tabIndex);
         EXPECT_FALSE(stamps::groupName(g.group).empty());
