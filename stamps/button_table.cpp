@@ -305,30 +305,15 @@ std::span<const GroupSpec> allGroups() {
     return kGroups;
 }
 
+// The heading's caption, without the colon that "Body Copy:" carries.
 std::string_view groupName(Group group) {
-    switch (group) {
-    case Group::CopyLegs:
-        return "Copy Legs";
-    case Group::Arms:
-        return "Arms";
-    case Group::Sleeves:
-        return "Sleeves";
-    case Group::ClothingRegions:
-        return "Clothing Regions";
-    case Group::OutfitMasks:
-        return "Outfit Masks";
-    case Group::BodyCopy:
-        return "Body Copy";
-    case Group::Accessories:
-        return "Accessories";
-    case Group::ResizeTo:
-        return "Resize To";
-    case Group::UserCopy:
-        return "User Copy";
-    case Group::Ungrouped:
-        return "";
+    for (const GroupSpec& spec : kGroups) {
+        if (spec.group != group) continue;
+        std::string_view name = spec.caption;
+        if (name.ends_with(':')) name.remove_suffix(1);
+        return name;
     }
-    return "";
+    return ""; // Ungrouped
 }
 
 const ButtonSpec* findButton(std::string_view name) {
