@@ -235,9 +235,13 @@ core::Result<WineRegistryFile> WineRegistryFile::parse(std::string text) {
         std::size_t namePos = 1;
         const auto name = parseQuoted(line, namePos, ']');
         if (!name) continue;
-        const auto [entry, inserted] =
-            file.m_sections.try_emplace(comparableKeyPath(*name), Section{pos, pos});
-        if (inserted) current = &entry->second;
+        const std::u16string key = comparableKeyPath(*name);
+        const auto [entry, inserted] = file.m_sections.try_emplace(key, Section{pos, pos});
+        if (!inserted) continue;
+        current = &entry->second;
+        for (std::size_t cut = key.rfind(u'\\'); cut != std::u16string::npos && cut > 0;
+             cut = key.rfind(u'\\', cut - 1))
+            if (!file.m_parents.insert(key.substr(0, cut)).second) break;
     }
     return file;
 }
@@ -263,7 +267,7 @@ const WineRegistryFile::Section* WineRegistryFile::findSection(std::u16string_vi
 }
 
 bool WineRegistryFile::hasKey(std::u16string_view keyPath) const {
-    return findSection(keyPath) != nullptr;
+    return findSection(keyPath) != nullptr || m_parents.contains(comparableKeyPath(keyPath));
 }
 
 std::optional<WineRegistryValue> WineRegistryFile::value(std::u16string_view keyPath,

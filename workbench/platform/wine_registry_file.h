@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "core/status.h"
@@ -40,7 +41,8 @@ class WineRegistryFile {
     // Reads and parses a file; fails when it is missing, unreadable, too large or not a registry.
     static core::Result<WineRegistryFile> load(const std::filesystem::path& file);
 
-    // Whether a section names keyPath (components separated by backslashes, case-insensitive).
+    // Whether keyPath (components separated by backslashes, case-insensitive) is a section or
+    // lies above one.
     bool hasKey(std::u16string_view keyPath) const;
     // The value called name ("" is the default value) in the section of keyPath; none when
     // the key or the value is missing or the value is malformed.
@@ -59,6 +61,8 @@ class WineRegistryFile {
     std::string m_text;
     // By key path in compared form; the first section of a path counts.
     std::unordered_map<std::u16string, Section> m_sections;
+    // Keys that exist because a section lies below them.
+    std::unordered_set<std::u16string> m_parents;
 };
 
 // keyPath as keys are compared: case folded, empty components dropped, one backslash between.
