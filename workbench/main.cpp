@@ -1,11 +1,14 @@
+// Quiltane: builds body-skin textures from stamps. The main window is the program.
+
 #include <QApplication>
-#include <QWidget>
+
+#include "workbench/app_icon.h"
+#include "workbench/main_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle("Quiltane ");
-    window.resize(701, 573);
-    window.show();
+    QApplication::setWindowIcon(workbench::appIcon());
+    workbench::MainWindow window;
+    window.showCentred();
     return app.exec();
 }

@@ -1,0 +1,93 @@
+#pragma once
+// What the window tests share: a throw-away home and Wine prefix with the game's texture
+// folder, BMP files to open, and message boxes caught instead of shown.
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include "core/bmp.h"
+#include "core/canvas.h"
+#include "workbench/message_box.h"
+
+namespace fixture {
+
+// HOME and WINEPREFIX point into a temporary folder for the fixture's life; the current
+// directory and the environment are restored afterwards.
+class TempEnvironment {
+  public:
+    enum class Layout { TextureFolder, DriveCOnly, NoPrefix };
+
+    explicit TempEnvironment(Layout layout = Layout::TextureFolder)
+        : m_oldCwd(QDir::currentPath()), m_oldHome(qgetenv("HOME")), m_oldPrefix(qgetenv("WINEPREFIX")) {
+        QDir root(m_root.path());
+        root.mkpath(QStringLiteral("home"));
+        if (layout != Layout::NoPrefix) root.mkpath(QStringLiteral("prefix/drive_c"));
+        if (layout == Layout::TextureFolder) root.mkpath(textures().mid(m_root.path().size() + 1));
+        qputenv("HOME", home().toUtf8());
+        qputenv("WINEPREFIX", root.filePath(QStringLiteral("prefix")).toUtf8());
+    }
+    ~TempEnvironment() {
+        QDir::setCurrent(m_oldCwd);
+        qputenv("HOME", m_oldHome);
+        qputenv("WINEPREFIX", m_oldPrefix);
+    }
+
+    QString home() const { return m_root.filePath(QStringLiteral("home")); }
+    QString driveC() const { return m_root.filePath(QStringLiteral("prefix/drive_c")); }
+    QString textures() const {
+        return driveC() + QStringLiteral("/Program Files/Korvane/Posebox/Gamedata/Textures");
+    }
+    // A folder outside the prefix, made on first use.
+    QString elsewhere(const QString& name) const {
+        QDir(m_root.path()).mkpath(name);
+        return m_root.filePath(name);
+    }
+
+  private:
+    QTemporaryDir m_root;
+    QString m_oldCwd;
+    QByteArray m_oldHome, m_oldPrefix;
+};
+
+inline core::Picture filled(core::Rgb colour, int size = 256) {
+    return core::Picture::filled(size, size, colour);
+}
+
+// Writes a BMP of one colour; fails the test when it cannot.
+inline void writeBmp(const QString& path, core::Rgb colour, int size = 256) {
+    const core::Status status =
+        core::SavePicture(filled(colour, size), QFile::encodeName(path).toStdString());
+    QVERIFY2(status.isOk(), status.message().c_str());
+}
+
+inline void writeText(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+// Collects what would have been shown in message boxes.
+class MessageCatcher {
+  public:
+    MessageCatcher()
+        : m_previous(
+              workbench::setMessageSink([this](QWidget*, const QString& text) { m_messages << text; })) {}
+    ~MessageCatcher() { workbench::setMessageSink(m_previous); }
+    const QStringList& messages() const { return m_messages; }
+
+  private:
+    QStringList m_messages;
+    workbench::MessageSink m_previous;
+};
+
+template <typename T> T* child(QWidget* parent, const char* name) {
+    T* found = parent->findChild<T*>(QLatin1String(name));
+    if (!found) qWarning("no control named %s", name);
+    return found;
+}
+
+} // namespace fixture

@@ -1,0 +1,12 @@
+#include "workbench/canvas_image.h"
+
+namespace workbench {
+
+QImage canvasImage(const core::Canvas& canvas) {
+    // Rows top to bottom, three bytes (red, green, blue) a pixel, no padding.
+    constexpr int kStride = core::Canvas::kSize * core::Picture::kChannels;
+    return QImage(canvas.imageBytes(), core::Canvas::kSize, core::Canvas::kSize, kStride,
+                  QImage::Format_RGB888);
+}
+
+} // namespace workbench

@@ -1,0 +1,14 @@
+#pragma once
+// The one place where our pixels become a QImage.
+
+#include <QImage>
+
+#include "core/canvas.h"
+
+namespace workbench {
+
+// The canvas's persistent image, 256 x 256. The QImage borrows the canvas's pixels: draw it
+// at once and keep it no longer than the canvas is left unchanged.
+QImage canvasImage(const core::Canvas& canvas);
+
+} // namespace workbench

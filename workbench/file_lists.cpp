@@ -1,0 +1,143 @@
+#include "workbench/file_lists.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+#include <QStyle>
+
+namespace workbench {
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+// Each level of the chain sits this many pixels right of its parent.
+constexpr int kIndent = 8;
+
+QString cleanFolder(const QString& folder) {
+    return QDir::cleanPath(QDir(folder).absolutePath());
+}
+
+// The folders from the root down to folder, root first.
+QStringList chainTo(const QString& folder) {
+    QStringList chain;
+    QDir dir(folder);
+    chain.prepend(dir.absolutePath());
+    while (!dir.isRoot() && dir.cdUp())
+        chain.prepend(dir.absolutePath());
+    return chain;
+}
+
+QString entryName(const QString& path) {
+    const QString name = QDir(path).dirName();
+    return name.isEmpty() || QDir(path).isRoot() ? QDir::toNativeSeparators(path) : name;
+}
+
+} // namespace
+
+QStringList bmpFilesIn(const QString& folder) {
+    // Without QDir::CaseSensitive the pattern ignores case: skin.bmp and SKIN.BMP both match.
+    QDir dir(folder, QStringLiteral("*.bmp"), QDir::Name | QDir::IgnoreCase, QDir::Files | QDir::Hidden);
+    return dir.entryList();
+}
+
+FolderList::FolderList(const QString& folder, QWidget* parent)
+    : QTreeWidget(parent), m_folder(cleanFolder(folder)) {
+    setHeaderHidden(true);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setIndentation(kIndent);
+    setUniformRowHeights(true);
+    connect(this, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item) { openFolder(item->data(0, kPathRole).toString()); });
+    fill();
+}
+
+void FolderList::openFolder(const QString& folder) {
+    const QString target = cleanFolder(folder);
+    if (QDir(target).exists()) m_folder = target;
+    fill();
+    emit folderChanged(m_folder);
+}
+
+void FolderList::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
+        openFolder(currentItem()->data(0, kPathRole).toString());
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void FolderList::fill() {
+    clear();
+    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    QTreeWidgetItem* parent = nullptr;
+    for (const QString& path : chainTo(m_folder)) {
+        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+        item->setText(0, entryName(path));
+        item->setIcon(0, openIcon);
+        item->setData(0, kPathRole, path);
+        item->setExpanded(true);
+        parent = item;
+    }
+    setCurrentItem(parent);
+    const QDir dir(m_folder);
+    const QStringList subfolders =
+        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : subfolders) {
+        auto* item = new QTreeWidgetItem(parent);
+        item->setText(0, name);
+        item->setIcon(0, closedIcon);
+        item->setData(0, kPathRole, dir.filePath(name));
+    }
+    scrollToItem(parent, QAbstractItemView::PositionAtTop);
+}
+
+FileList::FileList(const QString& folder, QWidget* parent)
+    : QListWidget(parent), m_folder(cleanFolder(folder)) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    // Selection, not the current row: taking the focus makes a row current without picking it.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (const QString name = selectedName(); !name.isEmpty()) emit filePicked(name);
+    });
+    fill({});
+}
+
+void FileList::setFolder(const QString& folder) {
+    const QString target = cleanFolder(folder);
+    if (target == m_folder) return;
+    m_folder = target;
+    fill({});
+}
+
+void FileList::refresh() {
+    fill(selectedName());
+}
+
+QString FileList::selectedName() const {
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void FileList::mouseDoubleClickEvent(QMouseEvent* event) {
+    QListWidget::mouseDoubleClickEvent(event);
+    emit listDoubleClicked();
+}
+
+void FileList::fill(const QString& keepSelected) {
+    // Listing is not the user picking a file: nothing is opened.
+    const QSignalBlocker quiet(this);
+    clear();
+    addItems(bmpFilesIn(m_folder));
+    const QList<QListWidgetItem*> kept =
+        keepSelected.isEmpty() ? QList<QListWidgetItem*>{}
+                               : findItems(keepSelected, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (!kept.isEmpty()) {
+        setCurrentItem(kept.first());
+    } else {
+        setCurrentRow(-1);
+    }
+}
+
+} // namespace workbench

@@ -1,0 +1,68 @@
+#pragma once
+// The two lists of a file pane: a folder list (the chain of folders from the root down to the
+// current folder, then its subfolders) and a file list of the folder's "*.bmp" files.
+
+#include <QListWidget>
+#include <QString>
+#include <QTreeWidget>
+
+namespace workbench {
+
+class FolderList : public QTreeWidget {
+    Q_OBJECT
+  public:
+    FolderList(const QString& folder, QWidget* parent);
+
+    // The current folder, an absolute path.
+    QString folder() const { return m_folder; }
+    // Makes folder the current one, as a double-click on it does, and reports the change.
+    // A folder that no longer exists is not entered; the list is read anew instead.
+    void openFolder(const QString& folder);
+
+  signals:
+    void folderChanged(const QString& folder);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    // The chain is always open: no expand or collapse marks.
+    void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
+
+  private:
+    void fill();
+
+    QString m_folder;
+};
+
+class FileList : public QListWidget {
+    Q_OBJECT
+  public:
+    FileList(const QString& folder, QWidget* parent);
+
+    QString folder() const { return m_folder; }
+    // Lists folder's files, nothing selected; nothing happens when it is already the folder.
+    void setFolder(const QString& folder);
+    // Lists the folder anew; the selected name stays selected while its file exists.
+    void refresh();
+    // The selected file's bare name, or empty.
+    QString selectedName() const;
+
+  signals:
+    // The user selected a file, by mouse or keyboard.
+    void filePicked(const QString& name);
+    // A double-click anywhere on the list.
+    void listDoubleClicked();
+
+  protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    void fill(const QString& keepSelected);
+
+    QString m_folder;
+};
+
+// The names of the folder's files that end in ".bmp" in any case, sorted without regard to
+// case. Hidden files are listed too: saving an empty name writes ".bmp".
+QStringList bmpFilesIn(const QString& folder);
+
+} // namespace workbench

@@ -1,0 +1,124 @@
+#include "workbench/panes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <cerrno>
+#include <system_error>
+#include <unistd.h>
+
+#include "core/bmp.h"
+#include "workbench/control_builder.h"
+#include "workbench/file_lists.h"
+#include "workbench/message_box.h"
+
+namespace workbench {
+namespace {
+
+std::string nativePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// The name without its last four characters (its ".bmp"), followed by "2".
+QString defaultSaveName(const QString& name) {
+    return name.left(std::max<qsizetype>(0, name.size() - 4)) + QLatin1Char('2');
+}
+
+} // namespace
+
+Panes::Panes(QWidget* window, stamps::Workspace& workspace, Hooks hooks)
+    : QObject(window), m_window(window), m_workspace(workspace), m_hooks(std::move(hooks)) {
+    const QString start = QDir::currentPath();
+    const auto place = [](QWidget* widget, const char* name, const stamps::Twips& twips) {
+        widget->setObjectName(QLatin1String(name));
+        widget->setGeometry(pixelRect(twips));
+    };
+    m_dir1 = new FolderList(start, window);
+    place(m_dir1, "Dir1", {240, 480, 3015, 1440});
+    m_filMain = new FileList(start, window);
+    place(m_filMain, "FilMain", {240, 1920, 3015, 1455});
+    m_filMain->setToolTip(
+        QStringLiteral("This lets you select the file in the source picture box (to the right)"));
+    m_lblSource = makeLabel(window, "lblSource", "", {840, 3480, 495, 255});
+    m_dirTwo = new FolderList(start, window);
+    place(m_dirTwo, "DirTwo", {360, 3960, 3015, 990});
+    m_filTwo = new FileList(start, window);
+    place(m_filTwo, "FilTwo", {360, 4920, 3015, 1455});
+    m_filTwo->setToolTip(QStringLiteral(
+        "This lets you chose the picture in the destination picture box directly to the right...."));
+
+    // The file list follows its folder list; browsing never changes the current directory.
+    connect(m_dir1, &FolderList::folderChanged, m_filMain, &FileList::setFolder);
+    connect(m_dirTwo, &FolderList::folderChanged, m_filTwo, &FileList::setFolder);
+    connect(m_filMain, &FileList::filePicked, this, &Panes::openSource);
+    connect(m_filTwo, &FileList::filePicked, this, &Panes::openTarget);
+    connect(m_filTwo, &FileList::listDoubleClicked, this, &Panes::switchLock);
+}
+
+FolderList* Panes::folderList(Pane pane) const {
+    return pane == Pane::Source ? m_dir1 : m_dirTwo;
+}
+
+FileList* Panes::fileList(Pane pane) const {
+    return pane == Pane::Source ? m_filMain : m_filTwo;
+}
+
+QString Panes::fullPath(Pane pane, const QString& name) const {
+    // QDir joins with one separator, also in the root folder.
+    return QDir(folderList(pane)->folder()).filePath(name);
+}
+
+void Panes::openSource(const QString& name) {
+    const QString path = fullPath(Pane::Source, name);
+    // A file that cannot be read stops the opening silently: canvas, title and label stay.
+    auto picture = core::LoadPicture(nativePath(path));
+    if (!picture) return;
+    m_workspace.picSource.setPicture(std::move(picture).value());
+    m_hooks.canvasLoaded(stamps::CanvasId::picSource);
+    m_window->setWindowTitle(path);
+    m_lblSource->setText(name.left(4));
+}
+
+void Panes::openTarget(const QString& name) {
+    const QString path = fullPath(Pane::Destination, name);
+    auto picture = core::LoadPicture(nativePath(path));
+    if (!picture) return;
+    m_workspace.picTarget.setPicture(std::move(picture).value());
+    m_hooks.canvasLoaded(stamps::CanvasId::picTarget);
+    m_window->setWindowTitle(path);
+    m_hooks.proposeSaveName(defaultSaveName(name));
+}
+
+void Panes::switchLock() {
+    m_filTwo->setEnabled(!m_filTwo->isEnabled());
+}
+
+void Panes::releaseLock() {
+    m_filTwo->setEnabled(true);
+}
+
+bool Panes::isLocked() const {
+    return !m_filTwo->isEnabled();
+}
+
+void Panes::deleteSelected(Pane pane) {
+    const QString name = fileList(pane)->selectedName();
+    // Only a name ending in ".bmp" exactly, in lower case, is deleted; SKIN.BMP is not.
+    if (name.endsWith(QLatin1String(".bmp"), Qt::CaseSensitive)) {
+        const QString path = fullPath(pane, name);
+        // unlink, not remove: a folder that took the file's name is never deleted.
+        if (::unlink(nativePath(path).c_str()) != 0) {
+            const std::string reason = std::generic_category().message(errno);
+            showMessage(m_window,
+                        QStringLiteral("Could not delete %1: %2.").arg(path, QString::fromStdString(reason)));
+        }
+    }
+    refreshLists();
+}
+
+void Panes::refreshLists() {
+    m_filMain->refresh();
+    m_filTwo->refresh();
+}
+
+} // namespace workbench

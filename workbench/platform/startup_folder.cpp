@@ -1,0 +1,39 @@
+#include "workbench/platform/startup_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <system_error>
+#include <vector>
+
+#include "workbench/platform/wine_prefix.h"
+
+namespace workbench {
+namespace {
+
+bool enter(const std::filesystem::path& folder) {
+    if (folder.empty()) return false;
+    std::error_code error;
+    std::filesystem::current_path(folder, error);
+    return !error;
+}
+
+std::filesystem::path homeFolder() {
+    return std::filesystem::path(QFile::encodeName(QDir::homePath()).toStdString());
+}
+
+} // namespace
+
+std::filesystem::path enterStartupFolder() {
+    std::vector<std::filesystem::path> candidates;
+    if (const std::filesystem::path prefix = winePrefix(); !prefix.empty()) {
+        const std::filesystem::path driveC = prefix / "drive_c";
+        candidates.push_back(driveC / kTextureFolder);
+        candidates.push_back(driveC);
+    }
+    candidates.push_back(homeFolder());
+    for (const std::filesystem::path& folder : candidates)
+        if (enter(folder)) return folder;
+    return {};
+}
+
+} // namespace workbench
