@@ -68,11 +68,9 @@ Result<Header> readHeader(std::span<const std::uint8_t> bytes);
 // Decodes the pixels a checked header describes into a picture, palette images expanded.
 Result<Picture> decodePixels(const Header& header, std::span<const std::uint8_t> bytes);
 
-// An entry of the palette lookup table: r, g, b and a spare byte, so that the hot loop can
-// store four bytes at once and step three.
-using LutEntry = std::array<std::uint8_t, 4>;
-using PaletteLut = std::array<LutEntry, 256>;
-// The palette as a 256-entry table; indices beyond the file's palette map to black.
+// The palette as a 256-entry table of red | green << 8 | blue << 16, so that the hot loop
+// can assemble several pixels in a register; indices beyond the file's palette map to black.
+using PaletteLut = std::array<std::uint32_t, 256>;
 PaletteLut paletteLut(const Header& header, std::span<const std::uint8_t> bytes);
 // Expands a row of 8-bit indices into r, g, b triples.
 void expandIndexRow(const std::uint8_t* indices, std::uint8_t* rgb, int width, const PaletteLut& lut);

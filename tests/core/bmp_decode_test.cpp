@@ -245,6 +245,35 @@ TEST(BmpDecode, PaletteCornerCases) {
     EXPECT_EQ(picture.value(), pictureOf({{kGreen, kBlue, kBlack, kBlue, kGreen}}));
 }
 
+TEST(BmpDecode, EightBitRowsOfEveryLengthExpandThroughTheFullPalette) {
+    // The 8-bit path works in blocks of eight pixels and finishes each row one by one.
+    std::vector<Rgb> palette;
+    for (int i = 0; i < 256; ++i)
+        palette.push_back({std::uint8_t(i), std::uint8_t(255 - i), std::uint8_t(i * 7)});
+    for (int width : {1, 7, 8, 9, 16, 23, 256}) {
+        SCOPED_TRACE(width);
+        std::vector<std::vector<std::uint32_t>> rows;
+        std::vector<std::vector<Rgb>> expected;
+        for (int y = 0; y < 3; ++y) {
+            rows.emplace_back();
+            expected.emplace_back();
+            for (int x = 0; x < width; ++x) {
+                const std::uint32_t index = std::uint32_t(x * 13 + y * 101) % 256;
+                rows.back().push_back(index);
+                expected.back().push_back(palette[index]);
+            }
+        }
+        BmpSpec s;
+        s.width = width;
+        s.height = 3;
+        s.palette = palette;
+        s.pixels = packRows(8, stored(rows, false));
+        const auto picture = core::decodeBmp(makeBmp(s));
+        ASSERT_TRUE(picture) << picture.message();
+        EXPECT_EQ(picture.value(), pictureOf(expected));
+    }
+}
+
 TEST(BmpDecode, MissingPaddingOfTheLastRowIsTolerated) {
     BmpSpec s = paletted(8);
     Bytes bytes = makeBmp(s);
