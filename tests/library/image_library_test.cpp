@@ -1,0 +1,143 @@
+// Loading by holder: nothing at first, a whole holder on its first request, nothing after; the
+// pictures are decoded once and never change.
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/bmp.h"
+#include "core/canvas.h"
+#include "core/image_library.h"
+#include "core/raster_op.h"
+
+namespace {
+
+using core::Holder;
+using core::ImageId;
+using core::ImageLibrary;
+
+std::set<Holder> loadedHolders(const ImageLibrary& library) {
+    std::set<Holder> loaded;
+    for (int h = 0; h < core::kHolderCount; ++h)
+        if (library.isLoaded(Holder(h))) loaded.insert(Holder(h));
+    return loaded;
+}
+
+TEST(ImageLibrary, HoldersAndNames) {
+    struct Case {
+        Holder holder;
+        std::string_view name;
+        int images;
+        ImageId first, last;
+    };
+    const Case cases[] = {
+        {Holder::frmPics, "frmPics", 17, ImageId::imgBodySuit, ImageId::imgHighHeels},
+        {Holder::frmMasks, "frmMasks", 9, ImageId::imgPJs4, ImageId::imgPJs1},
+        {Holder::frmMasks2, "frmMasks2", 9, ImageId::imgMiniDress, ImageId::imgVirelle},
+        {Holder::frmMasks3, "frmMasks3", 9, ImageId::imgCouvrelle, ImageId::imgB772piece},
+        {Holder::frmMasks4, "frmMasks4", 6, ImageId::imgb328, ImageId::imgCorset2},
+        {Holder::frmMasks5, "frmMasks5", 1, ImageId::imgB328legs, ImageId::imgB328legs},
+        {Holder::frmBodies, "frmBodies", 3, ImageId::imgMaleLight, ImageId::imgMaleMed},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(core::holderName(c.holder), c.name);
+        std::vector<ImageId> members;
+        for (int i = 0; i < core::kImageCount; ++i)
+            if (core::holderOf(ImageId(i)) == c.holder) members.push_back(ImageId(i));
+        ASSERT_EQ(int(members.size()), c.images) << c.name;
+        EXPECT_EQ(members.front(), c.first) << c.name;
+        EXPECT_EQ(members.back(), c.last) << c.name;
+    }
+    std::set<std::string_view> names;
+    for (int i = 0; i < core::kImageCount; ++i)
+        names.insert(core::imageName(ImageId(i)));
+    EXPECT_EQ(int(names.size()), core::kImageCount);
+    EXPECT_EQ(core::imageName(ImageId::imgBodySuit), "imgBodySuit");
+    EXPECT_EQ(core::imageName(ImageId::img404), "img404");
+    EXPECT_EQ(core::imageName(ImageId::imgMaleMed), "imgMaleMed");
+}
+
+TEST(ImageLibrary, NothingIsLoadedAtFirst) {
+    ImageLibrary library;
+    EXPECT_TRUE(loadedHolders(library).empty());
+    EXPECT_EQ(library.decodeCount(), 0);
+}
+
+TEST(ImageLibrary, FirstRequestLoadsItsWholeHolderAndNothingElse) {
+    struct Case {
+        ImageId first;
+        Holder holder;
+        std::vector<ImageId> later; // then load nothing more
+    };
+    const Case cases[] = {
+        {ImageId::imgBimbo,
+         Holder::frmMasks2,
+         {ImageId::imgMiniDress, ImageId::imgVirelle, ImageId::imgBimbo}},
+        {ImageId::imgBodySuit,
+         Holder::frmPics,
+         {ImageId::imgLightBody, ImageId::imgBlackSneakers, ImageId::imgMedBody, ImageId::imgHighHeels}},
+        {ImageId::imgCorset, Holder::frmMasks, {ImageId::imgPJs4, ImageId::imgPJs1}},
+        {ImageId::imgOnePiece, Holder::frmMasks3, {ImageId::imgCouvrelle}},
+        {ImageId::imgCorset2, Holder::frmMasks4, {ImageId::imgb328}},
+        {ImageId::imgB328legs, Holder::frmMasks5, {}},
+        {ImageId::imgMaleDark, Holder::frmBodies, {ImageId::imgMaleLight, ImageId::imgMaleMed}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(core::imageName(c.first)));
+        ImageLibrary library;
+        EXPECT_FALSE(library.picture(c.first).isEmpty());
+        EXPECT_EQ(loadedHolders(library), std::set<Holder>{c.holder});
+        EXPECT_EQ(library.decodeCount(), 1);
+        for (ImageId later : c.later)
+            EXPECT_FALSE(library.picture(later).isEmpty());
+        EXPECT_EQ(library.decodeCount(), 1);
+    }
+}
+
+TEST(ImageLibrary, EveryPictureDecodesToItsFilesSize) {
+    ImageLibrary library;
+    for (int i = 0; i < core::kImageCount; ++i) {
+        const ImageId id = ImageId(i);
+        const core::Picture& picture = library.picture(id);
+        const core::Result<core::BmpInfo> info = core::readBmpInfo(core::embeddedBmp(id));
+        ASSERT_TRUE(info) << core::imageName(id) << ": " << info.message();
+        EXPECT_EQ(picture.width(), info.value().width) << core::imageName(id);
+        EXPECT_EQ(picture.height(), info.value().height) << core::imageName(id);
+    }
+    EXPECT_EQ(library.decodeCount(), core::kHolderCount);
+}
+
+TEST(ImageLibrary, RepeatedRequestsGiveTheSamePicture) {
+    ImageLibrary library;
+    const core::Picture* first = &library.picture(ImageId::imgCorset);
+    library.picture(ImageId::imgBodySuit);
+    library.picture(ImageId::imgPJs4);
+    EXPECT_EQ(&library.picture(ImageId::imgCorset), first);
+    EXPECT_EQ(&ImageLibrary::shared(), &ImageLibrary::shared());
+}
+
+// Painting with a library picture as the source, with every raster operation and twice over,
+// leaves it exactly as decoded from its file.
+TEST(ImageLibrary, PaintingFromAPictureLeavesItAsShipped) {
+    ImageLibrary library;
+    const ImageId ids[] = {ImageId::imgBimbo,         ImageId::imgCorset,   ImageId::imgLightBody,
+                           ImageId::imgBlackSneakers, ImageId::imgGoldRing, ImageId::imgMaleMed};
+    core::Canvas canvas;
+    for (ImageId id : ids) {
+        const core::Picture& picture = library.picture(id);
+        for (core::RasterOp op : {core::RasterOp::SRCCOPY, core::RasterOp::SRCPAINT, core::RasterOp::SRCAND,
+                                  core::RasterOp::NOTSRCCOPY})
+            for (int pass = 0; pass < 2; ++pass) {
+                core::PaintArgs args;
+                args.width1 = std::int16_t(picture.width());
+                args.height1 = std::int16_t(picture.height());
+                args.opcode = std::uint32_t(op);
+                ASSERT_TRUE(canvas.paintPicture(picture, args));
+            }
+        const core::Result<core::Picture> shipped = core::decodeBmp(core::embeddedBmp(id));
+        ASSERT_TRUE(shipped);
+        EXPECT_TRUE(library.picture(id) == shipped.value()) << core::imageName(id);
+    }
+}
+
+} // namespace

@@ -1,0 +1,17 @@
+#pragma once
+// Writes a drawn picture as the complete uncompressed BMP file the program carries: 14-byte file
+// header, 40-byte information header, a palette of 2 or 256 four-byte entries (none for 24-bit),
+// then the pixel rows bottom-up, each padded to a multiple of 4 bytes.
+
+#include <cstdint>
+#include <vector>
+
+#include "tools/draw_library/drawn_picture.h"
+
+namespace draw {
+
+// The file's bytes. The picture must be consistent: indices or pixels of width * height and a
+// palette of 2 (1-bit) or 256 (8-bit) entries; anything else is a drawing fault and throws.
+std::vector<std::uint8_t> encodeDrawnBmp(const DrawnPicture& picture);
+
+} // namespace draw
