@@ -74,6 +74,13 @@ void cutNotch(MaskGrid& grid, int top, Span span, int closedBy, Span last, doubl
     fillTaper(grid, top, span, closedBy - 1, last, shape, false);
 }
 
+void fillHipBand(MaskGrid& grid, int left, int top, int right, int bottom, LowerPoint back, LowerPoint front,
+                 double shape) {
+    fillRect(grid, left, top, right, bottom);
+    for (const LowerPoint& point : {back, front})
+        fillPoint(grid, bottom + 1, point.span, point.tipX, point.tipY, shape);
+}
+
 void fillBow(MaskGrid& grid, Span span, int row, int direction, int endDepth, int middleDepth, bool black) {
     const double middle = (span.left + span.right + 1) / 2, halfWidth = (span.right - span.left + 1) / 2;
     for (int x = int(span.left); x <= int(span.right); ++x) {

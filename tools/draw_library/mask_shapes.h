@@ -36,6 +36,17 @@ void fillPoint(MaskGrid& grid, int top, Span span, int tipX, int tipY, double sh
 // `last` in row closedBy - 1, so that row closedBy is the first row left black all across it.
 void cutNotch(MaskGrid& grid, int top, Span span, int closedBy, Span last, double shape = 1);
 
+// One of the two lower points under a hip band: its span in the first row below the band and
+// its tip pixel.
+struct LowerPoint {
+    Span span;
+    int tipX = 0, tipY = 0;
+};
+// A black hip band over columns left..right and rows top..bottom with a point hanging from it
+// under each half of the body, both bent by `shape` as in fillTaper.
+void fillHipBand(MaskGrid& grid, int left, int top, int right, int bottom, LowerPoint back, LowerPoint front,
+                 double shape = 1);
+
 // A rounded edge over the columns of `span`: in each column, `depth` rows from `row` on, going
 // down when `direction` is +1 and up when it is -1. The depth is `endDepth` at both ends of the
 // span and `middleDepth` in its middle, along a quarter ellipse each side, so a larger middle

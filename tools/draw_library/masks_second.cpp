@@ -27,9 +27,7 @@ MaskGrid couvrelle() {
     cutNotch(grid, 17, {216, 221}, 38, {218, 219}, 1.2);
     // Back: open above the band but for a panel rising in its middle.
     fillTaper(grid, 52, {126, 140}, 61, {89, 172}, 2.4);
-    fillRect(grid, 89, 61, kEdge, 93);
-    fillPoint(grid, 94, {121, 149}, 135, 118);
-    fillPoint(grid, 94, {204, 232}, 218, 117);
+    fillHipBand(grid, 89, 61, kEdge, 93, {{121, 149}, 135, 118}, {{204, 232}, 218, 117});
     return grid;
 }
 
@@ -44,9 +42,7 @@ MaskGrid pj3() {
     fillRect(grid, 149, 15, 150, 46);
     fillRect(grid, 197, 15, 198, 44);
     fillRect(grid, 236, 15, 237, 44);
-    fillRect(grid, 88, 47, kEdge, 91);
-    fillPoint(grid, 92, {112, 156}, 134, 117);
-    fillPoint(grid, 92, {196, 240}, 218, 116);
+    fillHipBand(grid, 88, 47, kEdge, 91, {{112, 156}, 134, 117}, {{196, 240}, 218, 116});
     return grid;
 }
 
@@ -55,9 +51,7 @@ MaskGrid band2Bikini() {
     fillRect(grid, 88, 42, kEdge, 45);
     fillRounded(grid, 187, 38, 217, 49, 3, 4);
     fillRounded(grid, 219, 38, 249, 49, 3, 4);
-    fillRect(grid, 88, 87, kEdge, 91);
-    fillPoint(grid, 92, {120, 148}, 134, 117);
-    fillPoint(grid, 92, {204, 232}, 218, 116);
+    fillHipBand(grid, 88, 87, kEdge, 91, {{120, 148}, 134, 117}, {{204, 232}, 218, 116});
     return grid;
 }
 
@@ -74,9 +68,7 @@ MaskGrid pompette() {
 MaskGrid bandBikini() {
     MaskGrid grid;
     fillRect(grid, 88, 40, kEdge, 54);
-    fillRect(grid, 88, 86, kEdge, 91);
-    fillPoint(grid, 92, {120, 148}, 134, 117);
-    fillPoint(grid, 92, {202, 234}, 218, 117);
+    fillHipBand(grid, 88, 86, kEdge, 91, {{120, 148}, 134, 117}, {{202, 234}, 218, 117});
     return grid;
 }
 
@@ -93,9 +85,8 @@ MaskGrid onePiece() {
     fillTaper(grid, 14, {201, 237}, 52, {157, kEdge}, 2);
     fillRect(grid, 157, 52, kEdge, 64);
     cutNotch(grid, 14, {209, 230}, 36, {219, 220}, 1.5);
-    fillRect(grid, 85, 65, kEdge, 84);
-    fillPoint(grid, 85, {109, 163}, 136, 115, 1.7);
-    fillPoint(grid, 85, {193, 247}, 220, 115, 1.7);
+    // Wide rounded points under the full hip band.
+    fillHipBand(grid, 85, 65, kEdge, 84, {{109, 163}, 136, 115}, {{193, 247}, 220, 115}, 1.7);
     return grid;
 }
 
@@ -178,9 +169,7 @@ MaskGrid teddy2() {
     MaskGrid grid;
     fillBow(grid, {190, 217}, 46, -1, 0, 13);
     fillBow(grid, {219, 246}, 46, -1, 0, 13);
-    fillRect(grid, 88, 47, 254, 93);
-    fillPoint(grid, 94, {118, 150}, 134, 117);
-    fillPoint(grid, 94, {202, 234}, 218, 117);
+    fillHipBand(grid, 88, 47, 254, 93, {{118, 150}, 134, 117}, {{202, 234}, 218, 117});
     return grid;
 }
 
@@ -192,9 +181,7 @@ MaskGrid teddy1() {
     fillRect(grid, 237, 12, 243, 32);
     fillRounded(grid, 108, 33, 159, 44, 6, 0);
     fillRounded(grid, 191, 33, 243, 44, 6, 0);
-    fillRect(grid, 87, 45, 254, 92);
-    fillPoint(grid, 93, {120, 148}, 134, 114);
-    fillPoint(grid, 93, {203, 231}, 217, 114);
+    fillHipBand(grid, 87, 45, 254, 92, {{120, 148}, 134, 114}, {{203, 231}, 217, 114});
     return grid;
 }
 
@@ -208,12 +195,11 @@ void cutLacing(MaskGrid& grid, int top, int bottom, int period, int firstCross) 
 
 MaskGrid corset3() {
     MaskGrid grid;
-    fillRect(grid, 91, 48, kEdge, 83);
+    // Below the block each half narrows along hollow sides to a point.
+    fillHipBand(grid, 91, 48, kEdge, 83, {{91, 172}, 133, 111}, {{173, kEdge}, 217, 116}, 0.35);
     // Scalloped upper edge: a row of small arches rising to row 45.
     for (double centre = 97; centre < kEdge + 6; centre += 12)
         fillEllipse(grid, centre, 48, 6, 3);
-    fillPoint(grid, 84, {91, 172}, 133, 111, 0.35);
-    fillPoint(grid, 84, {173, kEdge}, 217, 116, 0.35);
     cutLacing(grid, 51, 92, 6, 54);
     return grid;
 }
@@ -225,9 +211,7 @@ MaskGrid corset2() {
     // The two edges of the laced front reach down over the waist to the band.
     fillRect(grid, 200, 86, 214, 89);
     fillRect(grid, 222, 86, 238, 89);
-    fillRect(grid, 88, 90, kEdge, 93);
-    fillPoint(grid, 94, {124, 144}, 134, 106);
-    fillPoint(grid, 94, {204, 232}, 218, 116);
+    fillHipBand(grid, 88, 90, kEdge, 93, {{124, 144}, 134, 106}, {{204, 232}, 218, 116});
     // The neckline narrows into the lacing slit, crossed by laces down to the band's point.
     fillTaper(grid, 38, {194, 243}, 50, {217, 219}, 1.4, false);
     fillRect(grid, 217, 50, 219, 99, false);
