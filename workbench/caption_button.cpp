@@ -43,42 +43,83 @@ bool fitsPlainly(const QString& caption, const QFont& font, const QRect& area, C
     return true;
 }
 
-// The caption in as many lines as fit, wrapped at the narrowest width that needs no more,
-// each line squeezed to the area's width where it is wider.
-void squeezeToFit(const QString& caption, const QFont& font, const QRect& area, CaptionLayout& layout) {
+// A caption as the pieces lines may break between. Whole words by default; with splitWords,
+// long words also break where a new part starts: "MidSkirt|b008", "Longer|Shirt".
+struct Piece {
+    QString text;
+    bool glued = false; // follows the previous piece without a blank
+};
+
+std::vector<Piece> piecesOf(const QString& caption, bool splitWords) {
+    std::vector<Piece> pieces;
+    for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        qsizetype start = 0;
+        for (qsizetype i = 1; splitWords && i + 1 < word.size(); ++i) {
+            const bool camel = word[i].isUpper() && word[i - 1].isLower();
+            const bool code = word[i].isLower() && word[i - 1].isLetter() && word[i + 1].isDigit();
+            if (!camel && !code) continue;
+            pieces.push_back({word.mid(start, i - start), start > 0});
+            start = i;
+        }
+        pieces.push_back({word.mid(start), start > 0});
+    }
+    return pieces;
+}
+
+QStringList wrapPieces(const std::vector<Piece>& pieces, const QFontMetrics& metrics, int width) {
+    QStringList lines;
+    QString line;
+    for (const Piece& piece : pieces) {
+        const QString joined =
+            line.isEmpty() ? piece.text : line + (piece.glued ? QString() : QStringLiteral(" ")) + piece.text;
+        if (line.isEmpty() || metrics.horizontalAdvance(joined) <= width) {
+            line = joined;
+        } else {
+            lines << line;
+            line = piece.text;
+        }
+    }
+    if (!line.isEmpty() || lines.isEmpty()) lines << line;
+    return lines;
+}
+
+// The pieces in as many lines as fit, wrapped at the narrowest width that needs no more, each
+// line squeezed to the area's width where it is wider.
+CaptionLayout squeezed(const std::vector<Piece>& pieces, const QFont& font, const QRect& area) {
     const QFontMetrics metrics(font);
     const int allowed = maxLines(metrics, area.height());
-    const int natural = metrics.horizontalAdvance(caption);
     QStringList lines;
-    for (int width = area.width(); width <= natural; ++width) {
-        lines = wrapWords(caption, metrics, width);
-        if (lines.size() <= allowed) break;
+    for (int width = area.width();; ++width) {
+        lines = wrapPieces(pieces, metrics, width);
+        if (lines.size() <= allowed || lines.size() == 1) break;
     }
-    if (lines.isEmpty()) lines << caption.simplified();
+    CaptionLayout layout;
     layout.font = font;
     layout.lines = lines;
-    layout.squeeze.clear();
     for (const QString& line : lines)
         layout.squeeze.push_back(
             std::min(1.0, double(area.width()) / std::max(1, metrics.horizontalAdvance(line))));
+    return layout;
+}
+
+double tightest(const CaptionLayout& layout) {
+    return *std::min_element(layout.squeeze.begin(), layout.squeeze.end());
+}
+
+// Squeezes the caption as little as it can: whole words, or words broken into their parts
+// when that leaves the lines wider.
+void squeezeToFit(const QString& caption, const QFont& font, const QRect& area, CaptionLayout& layout) {
+    const CaptionLayout whole = squeezed(piecesOf(caption, false), font, area);
+    const CaptionLayout split = squeezed(piecesOf(caption, true), font, area);
+    const QRect keep = layout.area;
+    layout = tightest(split) > tightest(whole) + 0.05 ? split : whole;
+    layout.area = keep;
 }
 
 } // namespace
 
 QStringList wrapWords(const QString& text, const QFontMetrics& metrics, int width) {
-    QStringList lines;
-    QString line;
-    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString joined = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-        if (line.isEmpty() || metrics.horizontalAdvance(joined) <= width) {
-            line = joined;
-        } else {
-            lines << line;
-            line = word;
-        }
-    }
-    if (!line.isEmpty() || lines.isEmpty()) lines << line;
-    return lines;
+    return wrapPieces(piecesOf(text, false), metrics, width);
 }
 
 CaptionLayout layoutCaption(const QString& caption, const QFont& font, const QSize& size) {

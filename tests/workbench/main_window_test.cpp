@@ -1,0 +1,267 @@
+// The main window: every control at its place, the captions readable, stamps painting the
+// canvases, the row marker's labels, the icon, and closing.
+
+#define QTEST_QPA_MOUSE_HANDLING // real press, release and double-click sequences
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include "window_fixture.h"
+#include "workbench/app_icon.h"
+#include "workbench/canvas_widget.h"
+#include "workbench/caption_button.h"
+#include "workbench/classic_fonts.h"
+#include "workbench/main_window.h"
+#include "workbench/save_dialog.h"
+
+using fixture::child;
+using workbench::MainWindow;
+
+namespace {
+
+constexpr core::Rgb kRed{200, 10, 20};
+constexpr core::Rgb kBlue{10, 20, 200};
+
+QColor colourOf(core::Rgb rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        m_env = std::make_unique<fixture::TempEnvironment>();
+        m_window = std::make_unique<MainWindow>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void cleanup() {
+        m_window.reset();
+        m_env.reset();
+    }
+
+    void controlsSitAtTheirStoredPlaces_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("twips"); // as stored: left, top, width, height
+        QTest::newRow("source canvas") << "picSource" << QRect(5400, 360, 3900, 3900);
+        QTest::newRow("destination canvas") << "picTarget" << QRect(5400, 4680, 3900, 3900);
+        QTest::newRow("destination files") << "FilTwo" << QRect(360, 4920, 3015, 1455);
+        QTest::newRow("source folders") << "Dir1" << QRect(240, 480, 3015, 1440);
+        QTest::newRow("row marker") << "lblY1" << QRect(8040, 4320, 375, 255);
+        QTest::newRow("accessories heading") << "Label3" << QRect(9240, 120, 1335, 495);
+        QTest::newRow("outfit mask button") << "Command56" << QRect(4200, 3600, 615, 495);
+        QTest::newRow("small midriff button") << "Command20" << QRect(9360, 3600, 1095, 195);
+        QTest::newRow("destination delete") << "Command37" << QRect(0, 6000, 375, 495);
+        QTest::newRow("body fill with two blanks") << "cmddjfld" << QRect(3480, 3960, 495, 495);
+        QTest::newRow("frame") << "Frame1" << QRect(9360, 4800, 1095, 3735);
+        QTest::newRow("button inside the frame") << "Command94" << QRect(120, 240, 855, 255);
+        QTest::newRow("save name label of the panes") << "lblSource" << QRect(840, 3480, 495, 255);
+    }
+    void controlsSitAtTheirStoredPlaces() {
+        QFETCH(QString, name);
+        QFETCH(QRect, twips);
+        const QRect expected(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
+        QWidget* control = child<QWidget>(m_window.get(), name.toLatin1());
+        QVERIFY(control);
+        QCOMPARE(control->geometry(), expected);
+        // Resizing and maximizing move nothing.
+        m_window->resize(1000, 800);
+        QCOMPARE(control->geometry(), expected);
+        m_window->showMaximized();
+        QCOMPARE(control->geometry(), expected);
+    }
+
+    void windowAtStart() {
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Quiltane "));
+        QCOMPARE(m_window->size(), QSize(701, 573));
+        QCOMPARE(m_window->findChildren<QPushButton*>().size(), 96);
+        QCOMPARE(child<QLabel>(m_window.get(), "lblY1")->text(), QStringLiteral("Label8"));
+        QCOMPARE(child<QLabel>(m_window.get(), "lblY2")->text(), QStringLiteral("Label9"));
+        QCOMPARE(child<QLabel>(m_window.get(), "lblSource")->text(), QString());
+        QCOMPARE(child<QGroupBox>(m_window.get(), "Frame1")->title(), QStringLiteral("User Copy"));
+        QCOMPARE(child<QPushButton>(m_window.get(), "cmddjfld")->text(), QStringLiteral("Light  Fem"));
+        QCOMPARE(child<QWidget>(m_window.get(), "picTarget")->toolTip(),
+                 QStringLiteral("This is the picture you are working on..."));
+        QCOMPARE(child<QWidget>(m_window.get(), "Command37")->toolTip(),
+                 QStringLiteral("Deletes the file selected in the box to the right! Be careful!"));
+        // The canvas's client area is 256 x 256 inside its two-pixel border.
+        QCOMPARE(child<QFrame>(m_window.get(), "picSource")->contentsRect(), QRect(2, 2, 256, 256));
+    }
+
+    void fontsMapOntoInstalledFreeFonts_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<QString>("expectedFamily");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("default") << "MS Sans Serif" << 8.25 << "Liberation Sans" << 11;
+        QTest::newRow("source heading") << "MS Sans Serif" << 13.5 << "Liberation Sans" << 18;
+        QTest::newRow("small serif") << "MS Serif" << 6.0 << "Liberation Serif" << 8;
+        QTest::newRow("body copy heading") << "MS Serif" << 6.75 << "Liberation Serif" << 9;
+    }
+    void fontsMapOntoInstalledFreeFonts() {
+        QFETCH(QString, family);
+        QFETCH(double, points);
+        QFETCH(QString, expectedFamily);
+        QFETCH(int, pixels);
+        const std::string name = family.toStdString();
+        const QFont font = workbench::classicFont({name, points, false});
+        QCOMPARE(QFontInfo(font).family(), expectedFamily);
+        QCOMPARE(font.pixelSize(), pixels);
+    }
+
+    void everyCaptionFitsItsButton() {
+        for (auto* button : m_window->findChildren<workbench::CaptionButton*>()) {
+            const workbench::CaptionLayout layout = button->captionLayout();
+            const QFontMetrics metrics(layout.font);
+            const int count = int(layout.lines.size());
+            const QString what = button->objectName() + " \"" + button->text() + "\"";
+            // Nothing is lost: the lines hold the caption's characters, blanks aside.
+            QVERIFY2(layout.lines.join("").remove(' ') == QString(button->text()).remove(' '),
+                     qPrintable(what));
+            // Every line within the bevel, squeezed no further than stays readable.
+            for (int i = 0; i < count; ++i) {
+                const double width =
+                    metrics.horizontalAdvance(layout.lines[i]) * layout.squeeze[std::size_t(i)];
+                QVERIFY2(width <= layout.area.width() + 0.5, qPrintable(what));
+                QVERIFY2(layout.squeeze[std::size_t(i)] >= 0.7, qPrintable(what));
+            }
+            // Lines do not run into each other, and the glyphs above the baseline of the
+            // last line stay inside the button.
+            QVERIFY2(count == 1 || layout.lineStep >= metrics.ascent(), qPrintable(what));
+            const int block = (count - 1) * layout.lineStep + metrics.ascent();
+            QVERIFY2(block <= button->height() - 2, qPrintable(what));
+        }
+    }
+
+    void wrappingBreaksAtWordsOnly_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("fits") << "Tiny" << 100 << QStringList{"Tiny"};
+        QTest::newRow("two words") << "Short Sleeves" << 45 << QStringList{"Short", "Sleeves"};
+        QTest::newRow("long word alone") << "MidSkirtb008" << 20 << QStringList{"MidSkirtb008"};
+        QTest::newRow("runs of blanks") << "Light  Fem" << 30 << QStringList{"Light", "Fem"};
+    }
+    void wrappingBreaksAtWordsOnly() {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFETCH(QStringList, lines);
+        QCOMPARE(workbench::wrapWords(text, QFontMetrics(workbench::defaultFont()), width), lines);
+    }
+
+    void aStampPaintsTheCanvasOnScreen() {
+        m_window->workspace().picSource.setPicture(fixture::filled(kRed));
+        // "Miniskirt 200/69/24": columns 90-255, rows 126-255 of the source file.
+        QTest::mouseClick(child<QPushButton>(m_window.get(), "Command1"), Qt::LeftButton);
+        QCOMPARE(m_window->workspace().picTarget.pixel(100, 200), kRed);
+        QCOMPARE(m_window->workspace().picTarget.pixel(100, 100), core::Canvas::kBackground);
+
+        auto* picTarget = child<QWidget>(m_window.get(), "picTarget");
+        const QImage shown = picTarget->grab().toImage();
+        QCOMPARE(shown.pixelColor(2 + 100, 2 + 200), colourOf(kRed));
+        QCOMPARE(shown.pixelColor(2 + 100, 2 + 100), colourOf(core::Canvas::kBackground));
+    }
+
+    void aFailingStampTellsTheUserAndGoesOn() {
+        fixture::MessageCatcher messages;
+        QTest::mouseClick(child<QPushButton>(m_window.get(), "Command1"), Qt::LeftButton);
+        QCOMPARE(messages.messages().size(), 1);
+        QVERIFY(messages.messages().first().contains("source"));
+        QCOMPARE(m_window->workspace().picTarget.image(), core::Canvas().image());
+    }
+
+    void buttonsWithoutAHandlerChangeNothing() {
+        fixture::MessageCatcher messages;
+        m_window->workspace().picSource.setPicture(fixture::filled(kRed));
+        m_window->workspace().picTarget.setPicture(fixture::filled(kBlue));
+        const core::Picture source = m_window->workspace().picSource.image();
+        const core::Picture target = m_window->workspace().picTarget.image();
+        for (const char* name : {"Command18", "Command69"}) {
+            QTest::mouseClick(child<QPushButton>(m_window.get(), name), Qt::LeftButton);
+            QCOMPARE(m_window->workspace().picSource.image(), source);
+            QCOMPARE(m_window->workspace().picTarget.image(), target);
+        }
+        QCOMPARE(child<QLabel>(m_window.get(), "lblY1")->text(), QStringLiteral("Label8"));
+        QVERIFY(messages.messages().isEmpty());
+    }
+
+    void mouseDownOnTheDestinationMarksRows() {
+        auto* picTarget = child<QWidget>(m_window.get(), "picTarget");
+        auto* lblY1 = child<QLabel>(m_window.get(), "lblY1");
+        auto* lblY2 = child<QLabel>(m_window.get(), "lblY2");
+        const core::Picture before = m_window->workspace().picTarget.image();
+        // Canvas row y is widget row y + 2, below the border. Any button marks.
+        QTest::mouseClick(picTarget, Qt::RightButton, {}, QPoint(2 + 30, 2 + 120));
+        QCOMPARE(lblY1->text(), QStringLiteral("120"));
+        QCOMPARE(lblY2->text(), QStringLiteral("Label8"));
+        QTest::mouseClick(picTarget, Qt::LeftButton, {}, QPoint(2 + 200, 2 + 40));
+        QCOMPARE(lblY1->text(), QStringLiteral("40"));
+        QCOMPARE(lblY2->text(), QStringLiteral("120"));
+        // The border is no part of the canvas.
+        QTest::mouseClick(picTarget, Qt::LeftButton, {}, QPoint(1, 1));
+        QCOMPARE(lblY1->text(), QStringLiteral("40"));
+        QCOMPARE(m_window->workspace().picTarget.image(), before);
+
+        // "Top" then copies rows 40-119 of the source file.
+        m_window->workspace().picSource.setPicture(fixture::filled(kRed));
+        QTest::mouseClick(child<QPushButton>(m_window.get(), "Command39"), Qt::LeftButton);
+        QCOMPARE(m_window->workspace().picTarget.pixel(100, 40), kRed);
+        QCOMPARE(m_window->workspace().picTarget.pixel(100, 119), kRed);
+        QCOMPARE(m_window->workspace().picTarget.pixel(100, 120), core::Canvas::kBackground);
+    }
+
+    void doubleClickOnTheDestinationShowsTheSaveDialog() {
+        QVERIFY(!m_window->saveDialog());
+        QTest::mouseDClick(child<QWidget>(m_window.get(), "picTarget"), Qt::LeftButton, {},
+                           QPoint(2 + 10, 2 + 77));
+        QVERIFY(m_window->saveDialog());
+        QVERIFY(m_window->saveDialog()->isVisible());
+        QCOMPARE(m_window->saveDialog()->name(), QStringLiteral("Text1"));
+        // Its first press also marked the row, once.
+        QCOMPARE(child<QLabel>(m_window.get(), "lblY1")->text(), QStringLiteral("77"));
+        QCOMPARE(child<QLabel>(m_window.get(), "lblY2")->text(), QStringLiteral("Label8"));
+    }
+
+    void iconHasBothSizesOnATransparentGround() {
+        const QIcon icon = workbench::appIcon();
+        for (int size : {16, 32}) {
+            const QImage image = icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(image.size(), QSize(size, size));
+            int black = 0, clear = 0;
+            for (int y = 0; y < size; ++y)
+                for (int x = 0; x < size; ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    if (c.alpha() == 0)
+                        ++clear;
+                    else if (c == Qt::black)
+                        ++black;
+                }
+            // Only black figures and transparent ground; the bar splits the two figures.
+            QCOMPARE(black + clear, size * size);
+            QVERIFY(black > size * size / 8);
+            QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
+            const int bar = size == 32 ? 15 : 7;
+            for (int y = 0; y < size; ++y)
+                QCOMPARE(image.pixelColor(bar, y), QColor(Qt::black));
+        }
+    }
+
+    void closingTheWindowTakesTheSaveDialogAlong() {
+        QTest::mouseDClick(child<QWidget>(m_window.get(), "picTarget"), Qt::LeftButton, {}, QPoint(20, 20));
+        QPointer<workbench::SaveDialog> dialog = m_window->saveDialog();
+        QVERIFY(dialog && dialog->isVisible());
+        m_window->close();
+        QVERIFY(!dialog);
+    }
+
+  private:
+    std::unique_ptr<fixture::TempEnvironment> m_env;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
