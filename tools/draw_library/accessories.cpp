@@ -13,10 +13,6 @@ namespace {
 
 using core::Rgb;
 
-double square(double v) {
-    return v * v;
-}
-
 // A bare-skin strip over the waist, 166 x 7, whose mean colour is the given tone. The torso
 // turns away towards the sides of each half; behind runs the spine's groove, in front the navel
 // at column 128, row 4 (canvas 218, 86), under the navel rings.

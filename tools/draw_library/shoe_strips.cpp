@@ -13,9 +13,6 @@ namespace {
 
 using core::Rgb;
 
-double square(double v) {
-    return v * v;
-}
 double bump(double v, double width) {
     return std::exp(-square(v / width));
 }

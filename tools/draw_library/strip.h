@@ -39,6 +39,10 @@ class Strip {
 // the earlier one), so that they add up to total exactly. Weights must not all be zero.
 std::vector<int> apportion(const std::vector<double>& weights, int total);
 
+inline double square(double v) {
+    return v * v;
+}
+
 // Whether a point (dx, dy) from an ellipse's centre lies on its outline drawn thickness wide.
 bool onEllipse(double dx, double dy, double radiusX, double radiusY, double thickness);
 
