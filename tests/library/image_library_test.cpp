@@ -63,24 +63,18 @@ TEST(ImageLibrary, NothingIsLoadedAtFirst) {
     EXPECT_EQ(library.decodeCount(), 0);
 }
 
+// The first request decodes every picture of its holder: asking for any of them afterwards
+// (a later "mini dress" after "Bimbo", a body or an accessory after "Bodysuit") decodes nothing.
 TEST(ImageLibrary, FirstRequestLoadsItsWholeHolderAndNothingElse) {
     struct Case {
         ImageId first;
         Holder holder;
-        std::vector<ImageId> later; // then load nothing more
     };
     const Case cases[] = {
-        {ImageId::imgBimbo,
-         Holder::frmMasks2,
-         {ImageId::imgMiniDress, ImageId::imgVirelle, ImageId::imgBimbo}},
-        {ImageId::imgBodySuit,
-         Holder::frmPics,
-         {ImageId::imgLightBody, ImageId::imgBlackSneakers, ImageId::imgMedBody, ImageId::imgHighHeels}},
-        {ImageId::imgCorset, Holder::frmMasks, {ImageId::imgPJs4, ImageId::imgPJs1}},
-        {ImageId::imgOnePiece, Holder::frmMasks3, {ImageId::imgCouvrelle}},
-        {ImageId::imgCorset2, Holder::frmMasks4, {ImageId::imgb328}},
-        {ImageId::imgB328legs, Holder::frmMasks5, {}},
-        {ImageId::imgMaleDark, Holder::frmBodies, {ImageId::imgMaleLight, ImageId::imgMaleMed}},
+        {ImageId::imgBimbo, Holder::frmMasks2},    {ImageId::imgBodySuit, Holder::frmPics},
+        {ImageId::imgCorset, Holder::frmMasks},    {ImageId::imgOnePiece, Holder::frmMasks3},
+        {ImageId::imgCorset2, Holder::frmMasks4},  {ImageId::imgB328legs, Holder::frmMasks5},
+        {ImageId::imgMaleDark, Holder::frmBodies},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(core::imageName(c.first)));
@@ -88,8 +82,11 @@ TEST(ImageLibrary, FirstRequestLoadsItsWholeHolderAndNothingElse) {
         EXPECT_FALSE(library.picture(c.first).isEmpty());
         EXPECT_EQ(loadedHolders(library), std::set<Holder>{c.holder});
         EXPECT_EQ(library.decodeCount(), 1);
-        for (ImageId later : c.later)
-            EXPECT_FALSE(library.picture(later).isEmpty());
+        for (int i = 0; i < core::kImageCount; ++i)
+            if (core::holderOf(ImageId(i)) == c.holder) {
+                EXPECT_FALSE(library.picture(ImageId(i)).isEmpty()) << core::imageName(ImageId(i));
+            }
+        EXPECT_EQ(loadedHolders(library), std::set<Holder>{c.holder});
         EXPECT_EQ(library.decodeCount(), 1);
     }
 }
