@@ -62,7 +62,8 @@ void put32(std::uint8_t* at, std::uint32_t v) {
 
 // Reads a whole file; failures are the reason alone.
 Result<std::vector<std::uint8_t>> readFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that opening a named pipe cannot hang; only regular files are read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return Status::error(errno == ENOENT ? std::string("the file does not exist.")
                                              : systemReason(errno) + ".");
@@ -73,6 +74,7 @@ Result<std::vector<std::uint8_t>> readFile(const std::string& path) {
     struct stat st {};
     if (::fstat(fd, &st) != 0) return Status::error(systemReason(errno) + ".");
     if (S_ISDIR(st.st_mode)) return Status::error("it is a folder, not a file.");
+    if (!S_ISREG(st.st_mode)) return Status::error("it is not an ordinary file.");
     if (std::uintmax_t(st.st_size) > kMaxFileBytes)
         return Status::error("the file is too large to be a skin picture.");
     std::vector<std::uint8_t> bytes(std::size_t(st.st_size));
@@ -101,7 +103,7 @@ Status writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
 
 // The permissions a new file gets: those of the file it replaces, else the usual 0666 less
 // the process's umask (the temporary file is created private).
-mode_t permissionsFor(const std::string& path) {
+mode_t permissionsFor(const std::filesystem::path& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
     const mode_t mask = ::umask(0);
@@ -181,18 +183,24 @@ Status SavePicture(const Picture& picture, const std::string& path) {
     if (path.empty()) return Status::error("Cannot save: no file name was given.");
     const std::vector<std::uint8_t> bytes = encodeBmp24(picture);
 
+    // A link is followed, so that the file it points to is replaced and the link stays.
+    std::filesystem::path target(path);
+    std::error_code error;
+    if (std::filesystem::is_symlink(target, error)) {
+        std::filesystem::path resolved = std::filesystem::canonical(target, error);
+        if (!error) target = std::move(resolved);
+    }
     // The temporary file sits in the target's folder, so the rename cannot cross file systems.
-    const std::filesystem::path target(path);
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return Status::error(prefix + systemReason(errno) + ".");
 
     Status written = writeAll(fd, bytes);
-    if (written && ::fchmod(fd, permissionsFor(path)) != 0) written = Status::error(systemReason(errno));
+    if (written && ::fchmod(fd, permissionsFor(target)) != 0) written = Status::error(systemReason(errno));
     if (written && ::fsync(fd) != 0) written = Status::error(systemReason(errno));
     if (::close(fd) != 0 && written) written = Status::error(systemReason(errno));
-    if (written && ::rename(temp.c_str(), path.c_str()) != 0) written = Status::error(systemReason(errno));
+    if (written && ::rename(temp.c_str(), target.c_str()) != 0) written = Status::error(systemReason(errno));
     if (!written) {
         ::unlink(temp.c_str());
         return Status::error(prefix + written.message() + ".");

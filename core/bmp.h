@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/picture.h"
 #include "core/status.h"
@@ -21,15 +22,26 @@ struct BmpInfo {
 };
 
 // Decodes a whole BMP file held in memory. Palette images are expanded to RGB.
+// Reads 1, 2, 4 and 8 bits per pixel with a palette (plain, RLE8, RLE4), 16 and 32 bits (plain
+// and bit fields), 24 bits; the 12-, 16- and 64-byte OS/2 headers and the 40-, 52-, 56-, 108-
+// and 124-byte Windows headers; rows bottom-up or top-down. What it does where a file leaves
+// colours open: alpha is dropped and the colour kept; pixels that RLE data leaves unset take
+// the palette's first colour; palette indices beyond the palette are black; colour profiles
+// are ignored. Sizes above 32768 pixels a side or 64 M pixels are refused before allocating.
+// A failure's message is the reason alone ("it is not a BMP file."), written to follow
+// "Cannot open skin.bmp: ", as LoadPicture does.
 Result<Picture> decodeBmp(std::span<const std::uint8_t> bytes);
 Result<BmpInfo> readBmpInfo(std::span<const std::uint8_t> bytes);
 // A 24-bit BMP: 14-byte file header, 40-byte information header, bottom-up rows padded to 4 bytes.
+// Empty for an empty picture.
 std::vector<std::uint8_t> encodeBmp24(const Picture& picture);
 
-// Reads a BMP file. Errors name the file and the reason.
+// Reads a BMP file. Errors name the file and the reason: "Cannot open <path>: <reason>".
 Result<Picture> LoadPicture(const std::string& path);
 // Writes a 24-bit BMP, replacing an existing file atomically: a temporary file in the same
-// folder, flushed, then renamed over it. A failed save leaves the old file as it was.
+// folder, flushed, then renamed over it. A failed save leaves the old file as it was and no
+// temporary file behind; its error reads "Cannot save <path>: <the system's reason>.". A link
+// is followed. An empty picture is not saved.
 Status SavePicture(const Picture& picture, const std::string& path);
 
 } // namespace core

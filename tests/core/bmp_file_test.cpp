@@ -122,6 +122,17 @@ TEST_F(BmpFiles, SavedFileLoadsBackAndReplacesTheOldOneKeepingItsPermissions) {
     EXPECT_TRUE(fs::exists(m_dir / "plain.bmp"));
 }
 
+TEST_F(BmpFiles, SavingThroughALinkReplacesTheLinkedFile) {
+    fs::create_directory(m_dir / "skins");
+    writeAll(m_dir / "skins" / "real.bmp", Bytes{'o', 'l', 'd'});
+    fs::create_symlink(m_dir / "skins" / "real.bmp", m_dir / "link.bmp");
+    const Picture picture = coordinatePicture(5, 5);
+    ASSERT_TRUE(core::SavePicture(picture, (m_dir / "link.bmp").string()));
+    EXPECT_TRUE(fs::is_symlink(m_dir / "link.bmp"));
+    EXPECT_EQ(readAll(m_dir / "skins" / "real.bmp"), core::encodeBmp24(picture));
+    EXPECT_EQ(namesIn(m_dir / "skins"), std::vector<std::string>{"real.bmp"});
+}
+
 struct FailedSave {
     const char* name;
     std::function<fs::path(const fs::path& dir)> target; // prepares the folder, gives the path
@@ -186,10 +197,12 @@ TEST_F(BmpFiles, LoadErrorsNameTheFileAndTheReason) {
     writeAll(m_dir / "skin.bmp", Bytes{'h', 'e', 'l', 'l', 'o'});
     writeAll(m_dir / "short.bmp", Bytes{'B', 'M', 0, 0});
     fs::create_directory(m_dir / "folder.bmp");
+    ASSERT_EQ(::mkfifo((m_dir / "pipe.bmp").c_str(), 0600), 0); // must not block the reader
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"skin.bmp", "it is not a BMP file."},
         {"missing.bmp", "the file does not exist."},
         {"folder.bmp", "it is a folder, not a file."},
+        {"pipe.bmp", "it is not an ordinary file."},
         {"short.bmp", "the file is truncated: it ends inside its header."},
     };
     for (const auto& [name, reason] : cases) {
