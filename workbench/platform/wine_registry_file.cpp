@@ -1,7 +1,6 @@
 #include "workbench/platform/wine_registry_file.h"
 
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace workbench {
@@ -59,7 +58,7 @@ void appendUtf16(std::u16string& out, char32_t c) {
 // Decodes one UTF-8 character at pos; a byte that starts no valid sequence stands for itself.
 char32_t decodeUtf8(std::string_view text, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(text[pos]);
-    std::size_t length = lead >= 0xF0 && lead < 0xF5 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 1;
+    const std::size_t length = lead >= 0xF5 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 1;
     if (lead < 0x80 || length == 1 || pos + length > text.size()) {
         ++pos;
         return lead;
@@ -72,6 +71,10 @@ char32_t decodeUtf8(std::string_view text, std::size_t& pos) {
             return lead;
         }
         c = (c << 6) | (next & 0x3F);
+    }
+    if (c > 0x10FFFF) {
+        ++pos;
+        return lead;
     }
     pos += length;
     return c;
