@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <algorithm>
 
 namespace workbench {
 namespace {
@@ -36,8 +37,14 @@ QString entryName(const QString& path) {
 
 QStringList bmpFilesIn(const QString& folder) {
     // Without QDir::CaseSensitive the pattern ignores case: skin.bmp and SKIN.BMP both match.
-    QDir dir(folder, QStringLiteral("*.bmp"), QDir::Name | QDir::IgnoreCase, QDir::Files | QDir::Hidden);
-    return dir.entryList();
+    QDir dir(folder, QStringLiteral("*.bmp"), QDir::Unsorted, QDir::Files | QDir::Hidden);
+    QStringList names = dir.entryList();
+    // Names that differ only in case keep one order: upper case first.
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
+    return names;
 }
 
 FolderList::FolderList(const QString& folder, QWidget* parent)

@@ -1,0 +1,202 @@
+// The save dialog: the name it writes, replacing files, failures that leave the dialog open,
+// refreshing the lists, and its life from first need to its close button.
+
+#define QTEST_QPA_MOUSE_HANDLING // real press, release and double-click sequences
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "window_fixture.h"
+#include "workbench/file_lists.h"
+#include "workbench/main_window.h"
+#include "workbench/save_dialog.h"
+
+using fixture::child;
+using workbench::MainWindow;
+using workbench::SaveDialog;
+
+namespace {
+
+constexpr core::Rgb kRed{200, 10, 20};
+constexpr core::Rgb kGreen{10, 200, 20};
+
+core::Picture load(const QString& path) {
+    auto picture = core::LoadPicture(QFile::encodeName(path).toStdString());
+    return picture ? picture.value() : core::Picture();
+}
+
+} // namespace
+
+class SaveDialogTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        m_env = std::make_unique<fixture::TempEnvironment>();
+        m_folder = QDir(m_env->textures()).canonicalPath();
+        m_window = std::make_unique<MainWindow>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->workspace().picTarget.setPicture(fixture::filled(kRed));
+    }
+    void cleanup() {
+        m_window.reset();
+        m_env.reset();
+    }
+
+    void theNameSaysWhereTheFileGoes_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written"); // relative to the start-up folder unless absolute
+        QTest::newRow("plain") << "skin3"
+                               << "skin3.bmp";
+        QTest::newRow("blanks around") << "   skin3  "
+                                       << "skin3.bmp";
+        QTest::newRow("tab is not a blank") << "\tskin3"
+                                            << "\tskin3.bmp";
+        QTest::newRow("empty") << ""
+                               << ".bmp";
+        QTest::newRow("blanks only") << "    "
+                                     << ".bmp";
+        QTest::newRow("ending kept") << "x.bmp"
+                                     << "x.bmp.bmp";
+        QTest::newRow("relative folder") << "sub/y"
+                                         << "sub/y.bmp";
+        QTest::newRow("full path") << "<elsewhere>/full"
+                                   << "<elsewhere>/full.bmp";
+    }
+    void theNameSaysWhereTheFileGoes() {
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        const QString elsewhere = m_env->elsewhere("other");
+        QDir(m_folder).mkdir("sub");
+        typed.replace("<elsewhere>", elsewhere);
+        written.replace("<elsewhere>", elsewhere);
+        const QString path = QDir(m_folder).filePath(written);
+        // The destination pane shows another folder: saving still goes to the start-up folder.
+        child<workbench::FolderList>(m_window.get(), "DirTwo")->openFolder(m_env->home());
+
+        SaveDialog* dialog = openDialog();
+        dialog->setName(typed);
+        QTest::mouseClick(child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+
+        QCOMPARE(load(path), m_window->workspace().picTarget.image());
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(dialog->name(), typed); // kept for the next time
+    }
+
+    void savingReplacesAnExistingFileAndRefreshesTheLists() {
+        fixture::writeBmp(m_folder + "/skin2.bmp", kGreen, 128);
+        SaveDialog* dialog = openDialog();
+        dialog->setName("skin2");
+        auto* filMain = child<workbench::FileList>(m_window.get(), "FilMain");
+        auto* filTwo = child<workbench::FileList>(m_window.get(), "FilTwo");
+        QCOMPARE(filMain->count(), 0);
+        QTest::mouseClick(child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+        const core::Picture saved = load(m_folder + "/skin2.bmp");
+        QCOMPARE(saved.width(), 256);
+        QCOMPARE(saved.pixel(0, 0), kRed);
+        QCOMPARE(filMain->count(), 1);
+        QCOMPARE(filTwo->count(), 1);
+    }
+
+    void theFileIsWhatTheCanvasShowsWhenSaveIsPressed() {
+        SaveDialog* dialog = openDialog();
+        dialog->setName("later");
+        // The dialog is modeless: painting goes on while it is open.
+        m_window->workspace().picSource.setPicture(fixture::filled(kGreen));
+        QTest::mouseClick(child<QPushButton>(m_window.get(), "Command1"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+        const core::Picture saved = load(m_folder + "/later.bmp");
+        QCOMPARE(saved.pixel(100, 200), kGreen);
+        QCOMPARE(saved.pixel(100, 100), kRed);
+    }
+
+    void aFailedSaveKeepsTheDialogAndWhatIsOnDisk_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("no such folder") << "missing/skin";
+        QTest::newRow("a folder takes the name") << "taken";
+    }
+    void aFailedSaveKeepsTheDialogAndWhatIsOnDisk() {
+        QFETCH(QString, typed);
+        fixture::MessageCatcher messages;
+        QDir(m_folder).mkpath("taken.bmp/inside");
+        SaveDialog* dialog = openDialog();
+        dialog->setName(typed);
+        QTest::mouseClick(child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+        QCOMPARE(messages.messages().size(), 1);
+        QVERIFY2(messages.messages().first().contains(typed + ".bmp"),
+                 qPrintable(messages.messages().first()));
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->name(), typed);
+        QVERIFY(QFileInfo(m_folder + "/taken.bmp/inside").isDir());
+        // No stray temporary file is left behind.
+        QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void enterInTheNameBoxDoesNotSave() {
+        SaveDialog* dialog = openDialog();
+        auto* name = child<QLineEdit>(dialog, "txtName");
+        QCOMPARE(QApplication::focusWidget(), name);
+        QTest::keyClick(name, Qt::Key_Return);
+        QTest::keyClick(name, Qt::Key_Enter);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void theDialogLooksAsStored() {
+        SaveDialog* dialog = openDialog();
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Form2"));
+        QCOMPARE(dialog->size(), QSize(312, 213));
+        QCOMPARE(child<QLabel>(dialog, "Label1")->text(), QStringLiteral("Filename"));
+        QCOMPARE(child<QLabel>(dialog, "Label1")->geometry(), QRect(80, 56, 89, 25));
+        QCOMPARE(child<QLineEdit>(dialog, "txtName")->geometry(), QRect(80, 80, 193, 19));
+        QCOMPARE(child<QPushButton>(dialog, "Command1")->text(), QStringLiteral("Save"));
+        QCOMPARE(child<QPushButton>(dialog, "Command1")->geometry(), QRect(72, 152, 137, 41));
+    }
+
+    void closeButtonDestroysItAndTheNextOneStartsAfresh() {
+        SaveDialog* dialog = openDialog();
+        dialog->setName("typed before closing");
+        QPointer<SaveDialog> first = dialog;
+        dialog->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!first);
+        QVERIFY(!m_window->saveDialog());
+        QCOMPARE(openDialog()->name(), QStringLiteral("Text1"));
+
+        // A second double-click shows the same dialog, as it was.
+        m_window->saveDialog()->setName("kept");
+        QCOMPARE(openDialog()->name(), QStringLiteral("kept"));
+    }
+
+    void openingADestinationFileFillsTheNameOfAClosedDialog() {
+        fixture::writeBmp(m_folder + "/skin.bmp", kGreen);
+        openDialog()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        auto* filTwo = child<workbench::FileList>(m_window.get(), "FilTwo");
+        filTwo->refresh();
+        QTest::mouseClick(filTwo->viewport(), Qt::LeftButton, {},
+                          filTwo->visualItemRect(filTwo->item(0)).center());
+        QVERIFY(m_window->saveDialog());
+        QVERIFY(!m_window->saveDialog()->isVisible());
+        QCOMPARE(openDialog()->name(), QStringLiteral("skin2"));
+    }
+
+  private:
+    SaveDialog* openDialog() {
+        QTest::mouseDClick(child<QWidget>(m_window.get(), "picTarget"), Qt::LeftButton, {}, QPoint(50, 50));
+        SaveDialog* dialog = m_window->saveDialog();
+        if (dialog) {
+            dialog->activateWindow();
+            [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(dialog);
+        }
+        return dialog;
+    }
+
+    std::unique_ptr<fixture::TempEnvironment> m_env;
+    std::unique_ptr<MainWindow> m_window;
+    QString m_folder;
+};
+
+QTEST_MAIN(SaveDialogTest)
+#include "save_dialog_test.moc"
