@@ -88,11 +88,21 @@ QStringList wrapPieces(const std::vector<Piece>& pieces, const QFontMetrics& met
 CaptionLayout squeezed(const std::vector<Piece>& pieces, const QFont& font, const QRect& area) {
     const QFontMetrics metrics(font);
     const int allowed = maxLines(metrics, area.height());
-    QStringList lines;
-    for (int width = area.width();; ++width) {
-        lines = wrapPieces(pieces, metrics, width);
-        if (lines.size() <= allowed || lines.size() == 1) break;
+    // Wider wrapping never gives more lines, so the narrowest width that fits is found by
+    // halving; at the whole caption's width everything is on one line.
+    QStringList pieceTexts;
+    for (const Piece& piece : pieces)
+        pieceTexts << piece.text;
+    int low = area.width(), high = std::max(low, metrics.horizontalAdvance(pieceTexts.join(' ')));
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (wrapPieces(pieces, metrics, middle).size() <= allowed) {
+            high = middle;
+        } else {
+            low = middle + 1;
+        }
     }
+    const QStringList lines = wrapPieces(pieces, metrics, low);
     CaptionLayout layout;
     layout.font = font;
     layout.lines = lines;
@@ -144,12 +154,23 @@ CaptionLayout layoutCaption(const QString& caption, const QFont& font, const QSi
 
 CaptionButton::CaptionButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
 
+const CaptionLayout& CaptionButton::captionLayout() const {
+    if (m_layout.lines.isEmpty() || m_laidOutText != text() || m_laidOutSize != size() ||
+        m_laidOutFont != font()) {
+        m_layout = layoutCaption(text(), font(), size());
+        m_laidOutText = text();
+        m_laidOutSize = size();
+        m_laidOutFont = font();
+    }
+    return m_layout;
+}
+
 void CaptionButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const bool sunken = isDown() || isChecked();
     qDrawWinButton(&painter, rect(), palette(), sunken, &palette().brush(QPalette::Button));
 
-    const CaptionLayout layout = captionLayout();
+    const CaptionLayout& layout = captionLayout();
     QRect area = layout.area;
     if (sunken) area.translate(1, 1);
     const QFontMetrics metrics(layout.font);
@@ -162,16 +183,19 @@ void CaptionButton::paintEvent(QPaintEvent*) {
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     for (int i = 0; i < count; ++i) {
         const double squeeze = layout.squeeze[std::size_t(i)];
-        // Squeezed lines are drawn into a proportionally wider box and scaled back about the
-        // area's centre.
-        const double centre = area.center().x() + 0.5;
-        painter.save();
-        painter.translate(centre, 0);
-        painter.scale(squeeze, 1.0);
-        const double width = area.width() / squeeze;
-        painter.drawText(QRectF(-width / 2, top, width, metrics.height()), Qt::AlignCenter | Qt::TextDontClip,
-                         layout.lines[i]);
-        painter.restore();
+        const QRect line(area.left(), top, area.width(), metrics.height());
+        if (squeeze >= 1.0) {
+            painter.drawText(line, Qt::AlignCenter | Qt::TextDontClip, layout.lines[i]);
+        } else {
+            // Drawn into a proportionally wider box and scaled back about the line's centre.
+            painter.save();
+            painter.translate(line.left() + line.width() / 2.0, 0);
+            painter.scale(squeeze, 1.0);
+            const double width = line.width() / squeeze;
+            painter.drawText(QRectF(-width / 2, top, width, line.height()),
+                             Qt::AlignCenter | Qt::TextDontClip, layout.lines[i]);
+            painter.restore();
+        }
         top += layout.lineStep;
     }
 

@@ -36,10 +36,17 @@ class CaptionButton : public QPushButton {
   public:
     CaptionButton(const QString& caption, QWidget* parent);
 
-    CaptionLayout captionLayout() const { return layoutCaption(text(), font(), size()); }
+    // Laid out again only when the caption, font or size changed since the last time.
+    const CaptionLayout& captionLayout() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    mutable CaptionLayout m_layout;
+    mutable QString m_laidOutText;
+    mutable QSize m_laidOutSize;
+    mutable QFont m_laidOutFont;
 };
 
 } // namespace workbench
