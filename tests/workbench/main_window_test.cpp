@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "stamps/button_table.h"
 #include "window_fixture.h"
 #include "workbench/app_icon.h"
 #include "workbench/canvas_widget.h"
@@ -134,6 +135,27 @@ class MainWindowTest : public QObject {
             QVERIFY2(count == 1 || layout.lineStep >= metrics.ascent(), qPrintable(what));
             const int block = (count - 1) * layout.lineStep + metrics.ascent();
             QVERIFY2(block <= button->height() - 2, qPrintable(what));
+        }
+    }
+
+    void focusFollowsTheTabIndexes() {
+        // From the source folder list through every button, in rising tab index; buttons
+        // without an index come last.
+        QStringList visited;
+        QWidget* start = child<QWidget>(m_window.get(), "Dir1");
+        for (QWidget* w = start->nextInFocusChain(); w != start; w = w->nextInFocusChain())
+            if (stamps::findButton(w->objectName().toStdString())) visited << w->objectName();
+        QCOMPARE(visited.size(), 96);
+        int last = -1;
+        bool unindexed = false;
+        for (const QString& name : visited) {
+            const int index = stamps::findButton(name.toStdString())->tabIndex;
+            if (index < 0) {
+                unindexed = true;
+                continue;
+            }
+            QVERIFY2(!unindexed && index >= last, qPrintable(name));
+            last = index;
         }
     }
 
