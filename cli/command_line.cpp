@@ -25,8 +25,8 @@ constexpr OptionSpec kOptions[] = {
 };
 
 const OptionSpec* findOption(std::string_view text) {
-    for (const OptionSpec& spec : kOptions)
-        if (spec.option == text) return &spec;
+    for (const OptionSpec& known : kOptions)
+        if (known.option == text) return &known;
     return nullptr;
 }
 
@@ -47,16 +47,16 @@ core::Result<int> parseRow(const std::string& text) {
 core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::string>& args) {
     std::vector<CliAction> actions;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const OptionSpec* spec = findOption(args[i]);
-        if (spec == nullptr)
+        const OptionSpec* known = findOption(args[i]);
+        if (known == nullptr)
             return core::Status::error("Unknown option \"" + args[i] + "\"; see quiltane-cli --help.");
-        if (args.size() - i - 1 < std::size_t(spec->argumentCount))
-            return core::Status::error(std::string(spec->option) + " needs " +
-                                       std::string(spec->argumentNames) + ".");
+        if (args.size() - i - 1 < std::size_t(known->argumentCount))
+            return core::Status::error(std::string(known->option) + " needs " +
+                                       std::string(known->argumentNames) + ".");
 
-        CliAction action{spec->kind, {}, {}, 0, nullptr};
-        if (spec->argumentCount >= 1) action.first = args[++i];
-        if (spec->argumentCount >= 2) action.second = args[++i];
+        CliAction action{known->kind, {}, {}, 0, nullptr};
+        if (known->argumentCount >= 1) action.first = args[++i];
+        if (known->argumentCount >= 2) action.second = args[++i];
 
         if (action.kind == ActionKind::Mark) {
             auto row = parseRow(action.first);
