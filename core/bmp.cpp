@@ -192,7 +192,8 @@ Status SavePicture(const Picture& picture, const std::string& path) {
     }
     // The temporary file sits in the target's folder, so the rename cannot cross file systems.
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    const std::string tempName = std::string(".").append(target.filename().string()).append(".XXXXXX");
+    std::string temp = (folder / tempName).string();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return Status::error(prefix + systemReason(errno) + ".");
 
