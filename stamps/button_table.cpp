@@ -307,9 +307,9 @@ std::span<const GroupSpec> allGroups() {
 
 // The heading's caption, without the colon that "Body Copy:" carries.
 std::string_view groupName(Group group) {
-    for (const GroupSpec& spec : kGroups) {
-        if (spec.group != group) continue;
-        std::string_view name = spec.caption;
+    for (const GroupSpec& heading : kGroups) {
+        if (heading.group != group) continue;
+        std::string_view name = heading.caption;
         if (name.ends_with(':')) name.remove_suffix(1);
         return name;
     }

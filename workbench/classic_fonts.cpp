@@ -10,12 +10,12 @@ constexpr double kLayoutDotsPerInch = 96.0;
 
 } // namespace
 
-QFont classicFont(const stamps::FontSpec& spec) {
-    const bool serif = spec.family == "MS Serif";
+QFont classicFont(const stamps::FontSpec& stored) {
+    const bool serif = stored.family == "MS Serif";
     QFont font(serif ? QStringLiteral("Liberation Serif") : QStringLiteral("Liberation Sans"));
     font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
-    font.setPixelSize(int(std::lround(spec.points * kLayoutDotsPerInch / 72.0)));
-    font.setBold(spec.bold);
+    font.setPixelSize(int(std::lround(stored.points * kLayoutDotsPerInch / 72.0)));
+    font.setBold(stored.bold);
     return font;
 }
 
@@ -23,8 +23,8 @@ QFont defaultFont() {
     return classicFont({"MS Sans Serif", 8.25, false});
 }
 
-QFont fontOf(const std::optional<stamps::FontSpec>& spec) {
-    return spec ? classicFont(*spec) : defaultFont();
+QFont fontOf(const std::optional<stamps::FontSpec>& stored) {
+    return stored ? classicFont(*stored) : defaultFont();
 }
 
 } // namespace workbench

@@ -11,12 +11,12 @@ namespace workbench {
 // width), "MS Serif" Liberation Serif. Sizes are turned into pixels at 96 dots per inch, the
 // resolution the layout was made for, so that captions keep their size against the fixed
 // pixel geometry on any screen.
-QFont classicFont(const stamps::FontSpec& spec);
+QFont classicFont(const stamps::FontSpec& stored);
 
 // What controls that set no font use: 8.25-point "MS Sans Serif", regular.
 QFont defaultFont();
 
 // The font a control of the table shows: its own, or the window's default.
-QFont fontOf(const std::optional<stamps::FontSpec>& spec);
+QFont fontOf(const std::optional<stamps::FontSpec>& stored);
 
 } // namespace workbench

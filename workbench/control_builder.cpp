@@ -65,18 +65,18 @@ void buildButtons(QWidget* window, const std::function<void(const stamps::Button
         containers[group.group] = frame;
     }
 
-    for (const stamps::ButtonSpec& spec : stamps::allButtons()) {
-        const auto container = containers.find(spec.group);
+    for (const stamps::ButtonSpec& row : stamps::allButtons()) {
+        const auto container = containers.find(row.group);
         QWidget* parent = container == containers.end() ? window : container->second;
-        auto* button = new CaptionButton(qString(spec.caption), parent);
-        button->setObjectName(qString(spec.name));
-        button->setGeometry(pixelRect(spec.place));
-        button->setFont(fontOf(spec.font));
-        if (!spec.tooltip.empty()) button->setToolTip(qString(spec.tooltip));
-        focusOrder.add(spec.tabIndex, button);
+        auto* button = new CaptionButton(qString(row.caption), parent);
+        button->setObjectName(qString(row.name));
+        button->setGeometry(pixelRect(row.place));
+        button->setFont(fontOf(row.font));
+        if (!row.tooltip.empty()) button->setToolTip(qString(row.tooltip));
+        focusOrder.add(row.tabIndex, button);
         // "+" (Command18) and "All Top" have no handler at all.
-        if (spec.action != stamps::Action::Nothing)
-            QObject::connect(button, &QPushButton::clicked, window, [&spec, clicked] { clicked(spec); });
+        if (row.action != stamps::Action::Nothing)
+            QObject::connect(button, &QPushButton::clicked, window, [&row, clicked] { clicked(row); });
     }
 }
 

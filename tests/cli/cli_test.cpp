@@ -276,7 +276,7 @@ TEST_F(Cli, ListNamesEveryButtonWithItsGroupAndCaption) {
         all.push_back(line);
     }
     EXPECT_EQ(all.size(), stamps::allButtons().size());
-    for (const std::string& expected :
+    for (const std::string expected :
          {"Command36\t\tAbout", "cmddjfld\tBody Copy\tLight  Fem", "Command56\tOutfit Masks\tBikini 402",
           "Command69\tUser Copy\tAll Top"})
         EXPECT_NE(std::find(all.begin(), all.end(), expected), all.end()) << expected;

@@ -95,7 +95,7 @@ BmpSpec withHeader(BmpSpec s, int headerSize) {
 
 struct Variant {
     const char* name;
-    std::function<BmpSpec()> spec;
+    std::function<BmpSpec()> build;
     int colours; // of the expected picture: 2 for 1-bit files, else 4
 };
 
@@ -173,7 +173,7 @@ TEST(BmpDecode, EverySupportedVariantDecodesToTheSamePicture) {
     };
     for (const Variant& v : variants) {
         SCOPED_TRACE(v.name);
-        const auto picture = core::decodeBmp(makeBmp(v.spec()));
+        const auto picture = core::decodeBmp(makeBmp(v.build()));
         ASSERT_TRUE(picture) << picture.message();
         EXPECT_EQ(picture.value(), expectedPicture(v.colours));
     }

@@ -221,7 +221,9 @@ TEST(ButtonTable, ButtonsWithoutPaintStepsDoWhatTheWindowSays) {
         SCOPED_TRACE(std::string(b.name));
         const auto it = special.find(std::string(b.name));
         EXPECT_EQ(b.action, it == special.end() ? stamps::Action::Paint : it->second);
-        if (b.action == stamps::Action::Paint) EXPECT_FALSE(b.steps.empty());
+        if (b.action == stamps::Action::Paint) {
+            EXPECT_FALSE(b.steps.empty());
+        }
     }
 }
 

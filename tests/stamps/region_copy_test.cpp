@@ -63,7 +63,7 @@ TEST_F(RegionCopy, EachStampCopiesExactlyItsAreaFromTheLoadedSource) {
     const core::Picture target = ws.picTarget.picture();
     // A paint into the source canvas must not reach the copies: they read the loaded picture.
     ASSERT_TRUE(
-        ws.picSource.paintPicture(core::Picture::filled(256, 256, {255, 255, 255}), {0, 0, 256, 256, 0, 0}));
+        ws.picSource.paintPicture(core::Picture::filled(256, 256, {255, 255, 255}), wholeCanvas()));
     const core::Picture shownSource = ws.picSource.image();
     for (const RegionCase& c : kRegionCases) {
         SCOPED_TRACE(c.name);
@@ -126,7 +126,7 @@ TEST(Resize, MapsTheWholeLoadedPictureOntoItsSquare) {
         canvas.setPicture(loaded);
         other.setPicture(coordinatePicture(256, 256, kTargetTag));
         // Paint over the canvas first: a resize shows the loaded picture again.
-        ASSERT_TRUE(canvas.paintPicture(core::Picture::filled(256, 256, {1, 2, 3}), {0, 0, 256, 256, 0, 0}));
+        ASSERT_TRUE(canvas.paintPicture(core::Picture::filled(256, 256, {1, 2, 3}), wholeCanvas()));
         const core::Picture before = canvas.image();
         const core::Picture otherBefore = other.image();
 
@@ -179,15 +179,15 @@ TEST(Runner, StampsNeedingAnEmptyCanvasPictureFailAndPaintNothing) {
 TEST(Runner, AFailingStepEndsTheStampAndKeepsEarlierPaints) {
     // A region copy, then a copy from the destination's loaded picture, which is empty.
     const stamps::PaintStep steps[] = {
-        {stamps::PictureSource::SourcePicture, {}, stamps::CanvasId::picTarget, {0, 0, 10, 10, 0, 0, 10, 10}},
+        {stamps::PictureSource::SourcePicture, {}, stamps::CanvasId::picTarget, {0, 0, 10, 10, 0, 0, 10, 10, {}}},
         {stamps::PictureSource::TargetPicture,
          {},
          stamps::CanvasId::picTarget,
-         {20, 20, 10, 10, 0, 0, 10, 10}},
+         {20, 20, 10, 10, 0, 0, 10, 10, {}}},
         {stamps::PictureSource::SourcePicture,
          {},
          stamps::CanvasId::picTarget,
-         {40, 40, 10, 10, 0, 0, 10, 10}},
+         {40, 40, 10, 10, 0, 0, 10, 10, {}}},
     };
     const stamps::ButtonSpec button{"CommandX", "x", stamps::Group::Ungrouped, {},   std::nullopt,
                                     "",         0,   stamps::Action::Paint,    steps};
@@ -212,7 +212,9 @@ TEST(Runner, ButtonsThatAreNotStampsPaintNothing) {
         const core::Status status = press(ws, name);
         const bool noHandler = std::string(name) == "Command18" || std::string(name) == "Command69";
         EXPECT_EQ(status.isOk(), noHandler) << status.message();
-        if (!noHandler) EXPECT_NE(status.message().find("is not a stamp"), std::string::npos);
+        if (!noHandler) {
+            EXPECT_NE(status.message().find("is not a stamp"), std::string::npos);
+        }
         EXPECT_EQ(ws.picSource.image(), source);
         EXPECT_EQ(ws.picTarget.image(), target);
     }

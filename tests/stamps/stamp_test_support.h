@@ -69,4 +69,12 @@ struct Area {
     bool contains(int x, int y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
 };
 
+// The whole canvas, unscaled: for painting fixtures straight into a canvas.
+inline core::PaintArgs wholeCanvas() {
+    core::PaintArgs args;
+    args.width1 = 256;
+    args.height1 = 256;
+    return args;
+}
+
 } // namespace stamps_test
