@@ -1,9 +1,5 @@
 #include "cli/cli.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 
 #include "cli/button_lookup.h"
@@ -62,19 +58,9 @@ source canvas; "Med Fem" fills the white area with the bare body; "Black Sneaker
 shoe strip onto the feet; --save writes skin2.bmp as a 24-bit BMP.
 )";
 
-core::Result<std::vector<std::uint8_t>> readFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return core::Status::error("Cannot read " + path + ": " + std::strerror(errno) + ".");
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) return core::Status::error("Cannot read " + path + ": the read failed.");
-    return bytes;
-}
-
 core::Status printInfo(const std::string& path, std::ostream& out) {
-    auto bytes = readFile(path);
-    if (!bytes) return bytes.status();
-    auto info = core::readBmpInfo(bytes.value());
-    if (!info) return core::Status::error("Cannot read " + path + ": " + info.message());
+    auto info = core::readBmpInfoFile(path);
+    if (!info) return info.status();
     const core::BmpInfo& i = info.value();
     out << "width: " << i.width << "\nheight: " << i.height << "\nbits per pixel: " << i.bitsPerPixel
         << "\ncompression: " << i.compression << "\n";

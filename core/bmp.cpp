@@ -101,6 +101,17 @@ Status writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
     return Status::ok();
 }
 
+// Reads a whole file and decodes it; a failure reads "Cannot open <path>: <reason>".
+template <typename T>
+Result<T> decodeFile(const std::string& path, Result<T> (*decode)(std::span<const std::uint8_t>)) {
+    const std::string prefix = "Cannot open " + path + ": ";
+    Result<std::vector<std::uint8_t>> bytes = readFile(path);
+    if (!bytes) return Status::error(prefix + bytes.message());
+    Result<T> decoded = decode(bytes.value());
+    if (!decoded) return Status::error(prefix + decoded.message());
+    return decoded;
+}
+
 // The permissions a new file gets: those of the file it replaces, else the usual 0666 less
 // the process's umask (the temporary file is created private).
 mode_t permissionsFor(const std::filesystem::path& path) {
@@ -169,12 +180,11 @@ std::vector<std::uint8_t> encodeBmp24(const Picture& picture) {
 }
 
 Result<Picture> LoadPicture(const std::string& path) {
-    const std::string prefix = "Cannot open " + path + ": ";
-    Result<std::vector<std::uint8_t>> bytes = readFile(path);
-    if (!bytes) return Status::error(prefix + bytes.message());
-    Result<Picture> picture = decodeBmp(bytes.value());
-    if (!picture) return Status::error(prefix + picture.message());
-    return picture;
+    return decodeFile(path, decodeBmp);
+}
+
+Result<BmpInfo> readBmpInfoFile(const std::string& path) {
+    return decodeFile(path, readBmpInfo);
 }
 
 Status SavePicture(const Picture& picture, const std::string& path) {

@@ -38,6 +38,8 @@ std::vector<std::uint8_t> encodeBmp24(const Picture& picture);
 
 // Reads a BMP file. Errors name the file and the reason: "Cannot open <path>: <reason>".
 Result<Picture> LoadPicture(const std::string& path);
+// What a BMP file's header says, read with the same checks and messages as LoadPicture.
+Result<BmpInfo> readBmpInfoFile(const std::string& path);
 // Writes a 24-bit BMP, replacing an existing file atomically: a temporary file in the same
 // folder, flushed, then renamed over it. A failed save leaves the old file as it was and no
 // temporary file behind; its error reads "Cannot save <path>: <the system's reason>.". A link
