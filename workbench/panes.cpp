@@ -68,25 +68,25 @@ QString Panes::fullPath(Pane pane, const QString& name) const {
     return QDir(folderList(pane)->folder()).filePath(name);
 }
 
-void Panes::openSource(const QString& name) {
-    const QString path = fullPath(Pane::Source, name);
-    // A file that cannot be read stops the opening silently: canvas, title and label stay.
+bool Panes::open(Pane pane, const QString& name) {
+    const QString path = fullPath(pane, name);
+    // A file that cannot be read stops the opening silently: canvas, title and labels stay.
     auto picture = core::LoadPicture(nativePath(path));
-    if (!picture) return;
-    m_workspace.picSource.setPicture(std::move(picture).value());
-    m_hooks.canvasLoaded(stamps::CanvasId::picSource);
+    if (!picture) return false;
+    const stamps::CanvasId canvas =
+        pane == Pane::Source ? stamps::CanvasId::picSource : stamps::CanvasId::picTarget;
+    m_workspace.canvas(canvas).setPicture(std::move(picture).value());
+    m_hooks.canvasLoaded(canvas);
     m_window->setWindowTitle(path);
-    m_lblSource->setText(name.left(4));
+    return true;
+}
+
+void Panes::openSource(const QString& name) {
+    if (open(Pane::Source, name)) m_lblSource->setText(name.left(4));
 }
 
 void Panes::openTarget(const QString& name) {
-    const QString path = fullPath(Pane::Destination, name);
-    auto picture = core::LoadPicture(nativePath(path));
-    if (!picture) return;
-    m_workspace.picTarget.setPicture(std::move(picture).value());
-    m_hooks.canvasLoaded(stamps::CanvasId::picTarget);
-    m_window->setWindowTitle(path);
-    m_hooks.proposeSaveName(defaultSaveName(name));
+    if (open(Pane::Destination, name)) m_hooks.proposeSaveName(defaultSaveName(name));
 }
 
 void Panes::switchLock() {

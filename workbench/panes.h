@@ -49,6 +49,9 @@ class Panes : public QObject {
 
   private:
     QString fullPath(Pane pane, const QString& name) const;
+    // Loads the named file of the pane's folder into its canvas and titles the window with its
+    // path; false, changing nothing, when the file cannot be read.
+    bool open(Pane pane, const QString& name);
 
     QWidget* m_window;
     stamps::Workspace& m_workspace;
