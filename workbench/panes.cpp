@@ -97,10 +97,6 @@ void Panes::releaseLock() {
     m_filTwo->setEnabled(true);
 }
 
-bool Panes::isLocked() const {
-    return !m_filTwo->isEnabled();
-}
-
 void Panes::deleteSelected(Pane pane) {
     const QString name = fileList(pane)->selectedName();
     // Only a name ending in ".bmp" exactly, in lower case, is deleted; SKIN.BMP is not.

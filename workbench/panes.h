@@ -40,7 +40,6 @@ class Panes : public QObject {
     void openTarget(const QString& name); // `FilTwo_Click`
     void switchLock();                    // `FilTwo_DblClick`
     void releaseLock();                   // `Form_DblClick`
-    bool isLocked() const;
     // `Command28_Click` and `Command37_Click`: deletes the selected file when its name ends in
     // ".bmp" exactly, then lists both folders anew. A failed delete is told to the user.
     void deleteSelected(Pane pane);

@@ -27,7 +27,6 @@ inline constexpr RegStatus kErrorFileNotFound = 2;
 inline constexpr RegStatus kErrorAccessDenied = 5;
 inline constexpr RegStatus kErrorInvalidHandle = 6;
 inline constexpr RegStatus kErrorMoreData = 234;
-inline constexpr RegStatus kErrorBadDb = 1009;
 
 // Value types.
 using RegType = std::uint32_t;

@@ -16,7 +16,4 @@ std::u16string utf16FromAnsi(std::string_view text);
 // Windows-1252 to UTF-8, for names handed to this system's file system and programs.
 std::string utf8FromAnsi(std::string_view text);
 
-// Appends code point c to out as UTF-8 (c below 0x110000).
-void appendUtf8(std::string& out, char32_t c);
-
 } // namespace workbench
