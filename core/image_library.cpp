@@ -88,7 +88,6 @@ void ImageLibrary::load(Holder holder) {
         m_pictures[i] = std::move(decoded).value();
     }
     m_loaded[int(holder)] = true;
-    ++m_decodeCount;
 }
 
 } // namespace core

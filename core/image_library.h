@@ -3,6 +3,7 @@
 // accessories), grouped into seven holders. The first request for any image of a holder
 // decodes the whole holder; later requests decode nothing. Pictures are read-only.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -49,15 +50,15 @@ public:
     // The image's picture; loads its holder first if needed. The same picture all run long.
     const Picture& picture(ImageId id);
     bool isLoaded(Holder holder) const { return m_loaded[int(holder)]; }
-    // How many holders have been decoded so far, for tests and benchmarks.
-    int decodeCount() const { return m_decodeCount; }
+    // How many holders have been decoded so far, for tests and benchmarks. Each holder is
+    // decoded once, on its first request.
+    int decodeCount() const { return int(std::count(m_loaded.begin(), m_loaded.end(), true)); }
 
 private:
     void load(Holder holder);
 
     std::array<Picture, kImageCount> m_pictures;
     std::array<bool, kHolderCount> m_loaded{};
-    int m_decodeCount = 0;
 };
 
 // The BMP file of an image, embedded into the program at build time from assets/.
