@@ -7,9 +7,15 @@ namespace workbench {
 core::Result<bool> GetKeyValue(Registry& registry, RegRoot root, const std::string& keyPath,
                                const std::string& valueName, std::string& keyValue) {
     RegKey key = 0;
+    // The key is closed on every way out, so that no handle is left open; a key that did not
+    // open is 0, whose closing does nothing.
+    struct KeyCloser {
+        Registry& registry;
+        const RegKey& key;
+        ~KeyCloser() { registry.closeKey(key); }
+    } closer{registry, key};
     if (registry.openKey(root, keyPath, kKeyValueAccess, key) != kErrorSuccess) {
         keyValue.clear();
-        registry.closeKey(key);
         return false;
     }
 
@@ -18,18 +24,11 @@ core::Result<bool> GetKeyValue(Registry& registry, RegRoot root, const std::stri
     RegType type = kRegNone;
     if (registry.queryValue(key, valueName, type, buffer, count) != kErrorSuccess) {
         keyValue.clear();
-        registry.closeKey(key);
         return false;
     }
-    // The key is closed on the error paths too, so that no handle is left open.
-    if (count == 0) {
-        registry.closeKey(key);
-        return core::Status::error("The registry value \"" + valueName + "\" is empty.");
-    }
-    if (count > buffer.size()) {
-        registry.closeKey(key);
+    if (count == 0) return core::Status::error("The registry value \"" + valueName + "\" is empty.");
+    if (count > buffer.size())
         return core::Status::error("The registry reported more bytes than it was given room for.");
-    }
 
     // The count includes a text value's terminating zero; a value stored without one keeps
     // every byte.
@@ -43,7 +42,6 @@ core::Result<bool> GetKeyValue(Registry& registry, RegRoot root, const std::stri
             number = number << 8 | std::to_integer<std::uint32_t>(buffer[i]);
         keyValue = std::to_string(number);
     }
-    registry.closeKey(key);
     return true;
 }
 
