@@ -31,6 +31,14 @@ constexpr std::size_t rowBytes(std::size_t width, int bitsPerPixel) {
 constexpr std::size_t storedRow(int y, int height, bool topDown) {
     return std::size_t(topDown ? y : height - 1 - y);
 }
+// Numbers are stored little-endian.
+inline std::uint16_t le16(const std::uint8_t* p) {
+    return std::uint16_t(p[0] | p[1] << 8);
+}
+inline std::uint32_t le32(const std::uint8_t* p) {
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+           std::uint32_t(p[3]) << 24;
+}
 // Colour triples and palette entries are stored blue, green, red; palette entries of
 // Windows headers add a fourth, unused byte.
 inline constexpr int kBlue = 0, kGreen = 1, kRed = 2;

@@ -12,13 +12,6 @@ namespace core::bmp {
 
 namespace {
 
-std::uint16_t le16(const std::uint8_t* p) {
-    return std::uint16_t(p[0] | p[1] << 8);
-}
-std::uint32_t le32(const std::uint8_t* p) {
-    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
-           std::uint32_t(p[3]) << 24;
-}
 std::int32_t le32s(const std::uint8_t* p) {
     return static_cast<std::int32_t>(le32(p));
 }

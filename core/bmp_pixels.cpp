@@ -82,16 +82,9 @@ void bgrRow(const std::uint8_t* src, std::uint8_t* dst, int width, int step) {
 
 void bitFieldRow(const std::uint8_t* src, std::uint8_t* dst, int width, int bits,
                  const Channel (&channels)[3]) {
-    for (int x = 0; x < width; ++x, dst += 3) {
-        std::uint32_t pixel;
-        if (bits == 16) {
-            pixel = std::uint32_t(src[0] | src[1] << 8);
-            src += 2;
-        } else {
-            pixel = std::uint32_t(src[0]) | std::uint32_t(src[1]) << 8 | std::uint32_t(src[2]) << 16 |
-                    std::uint32_t(src[3]) << 24;
-            src += 4;
-        }
+    const int step = bits / 8;
+    for (int x = 0; x < width; ++x, src += step, dst += 3) {
+        const std::uint32_t pixel = bits == 16 ? le16(src) : le32(src);
         dst[0] = channels[0](pixel);
         dst[1] = channels[1](pixel);
         dst[2] = channels[2](pixel);
