@@ -2,7 +2,6 @@
 // Canvas: a 256 x 256 surface that keeps its loaded picture apart from the persistent image it
 // shows. Painting changes only the persistent image; the loaded picture stays as it was loaded.
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>

@@ -3,7 +3,6 @@
 // destination channel d bitwise, on each of red, green and blue separately.
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 #include "core/status.h"

@@ -1,7 +1,6 @@
 #include "workbench/file_lists.h"
 
 #include <QDir>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QStyle>
