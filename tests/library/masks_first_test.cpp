@@ -8,32 +8,15 @@
 #include <utility>
 #include <vector>
 
+#include "tests/library/mask_test_support.h"
 #include "tools/draw_library/mask_shapes.h"
 #include "tools/draw_library/masks.h"
 
 namespace {
 
 using draw::MaskGrid;
-
-MaskGrid drawn(const std::string& name) {
-    for (const draw::MaskEntry& entry : draw::firstMasks())
-        if (entry.name == name) return entry.draw();
-    ADD_FAILURE() << "no mask " << name;
-    return MaskGrid{};
-}
-
-// The black runs of row y between columns from and to, inclusive, left to right.
-std::vector<std::pair<int, int>> blackRuns(const MaskGrid& grid, int y, int from, int to) {
-    std::vector<std::pair<int, int>> runs;
-    for (int x = from; x <= to; ++x) {
-        if (!grid.isBlack(x, y)) continue;
-        if (!runs.empty() && runs.back().second == x - 1)
-            runs.back().second = x;
-        else
-            runs.push_back({x, x});
-    }
-    return runs;
-}
+using mask_test::blackRuns;
+using mask_test::drawn;
 
 struct ExpectedMask {
     std::string name;

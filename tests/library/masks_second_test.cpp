@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/library/mask_test_support.h"
 #include "tools/draw_library/library_drawing.h"
 #include "tools/draw_library/mask_shapes.h"
 #include "tools/draw_library/masks.h"
@@ -16,26 +17,8 @@
 namespace {
 
 using draw::MaskGrid;
-
-MaskGrid drawn(std::string_view name) {
-    for (const draw::MaskEntry& entry : draw::secondMasks())
-        if (entry.name == name) return entry.draw();
-    ADD_FAILURE() << "no mask " << name;
-    return {};
-}
-
-// The black runs of one row between columns `from` and `to`, as inclusive column pairs.
-std::vector<std::pair<int, int>> blackRuns(const MaskGrid& grid, int row, int from = 0, int to = 255) {
-    std::vector<std::pair<int, int>> runs;
-    for (int x = from; x <= to; ++x) {
-        if (!grid.isBlack(x, row)) continue;
-        const int start = x;
-        while (x + 1 <= to && grid.isBlack(x + 1, row))
-            ++x;
-        runs.push_back({start, x});
-    }
-    return runs;
-}
+using mask_test::blackRuns;
+using mask_test::drawn;
 
 TEST(SecondMasks, EachHasItsShareAndBlackAreaInHolderOrder) {
     struct Case {
