@@ -56,21 +56,12 @@ core::Result<Band> RowMarker::band() const {
 
     // top is the smaller marked row, bottom the larger; the comparison is on the unrounded
     // numbers. The band excludes the larger row itself unless both marks are equal.
-    Band band;
-    if (previous > last) {
-        band.top = lastRow.value();
-        band.bottom = previousRow.value();
-    } else {
-        band.top = previousRow.value();
-        band.bottom = lastRow.value();
-    }
-    int bottom = band.bottom;
-    if (band.top == band.bottom) ++bottom;
-    const int height = bottom - band.top;
+    const int top = previous > last ? lastRow.value() : previousRow.value();
+    int bottom = previous > last ? previousRow.value() : lastRow.value();
+    if (top == bottom) ++bottom;
+    const int height = bottom - top;
     if (bottom > 32767 || height > 32767) return core::Status::error("Overflow: the marked band is out of range.");
-    band.bottom = static_cast<std::int16_t>(bottom);
-    band.height = static_cast<std::int16_t>(height);
-    return band;
+    return Band{static_cast<std::int16_t>(top), static_cast<std::int16_t>(height)};
 }
 
 } // namespace stamps

@@ -12,7 +12,6 @@ namespace stamps {
 // Rows top .. top + height - 1 of the canvas.
 struct Band {
     std::int16_t top = 0;
-    std::int16_t bottom = 0;
     std::int16_t height = 0;
 };
 
