@@ -22,7 +22,8 @@ using core::Picture;
 Picture skinPicture() {
     std::vector<std::uint8_t> rgb;
     for (int y = 0; y < 256; ++y)
-        for (int x = 0; x < 256; ++x) rgb.insert(rgb.end(), {std::uint8_t(x), std::uint8_t(y), std::uint8_t(x ^ y)});
+        for (int x = 0; x < 256; ++x)
+            rgb.insert(rgb.end(), {std::uint8_t(x), std::uint8_t(y), std::uint8_t(x ^ y)});
     return Picture(256, 256, std::move(rgb));
 }
 
@@ -44,11 +45,12 @@ std::vector<std::uint8_t> skinBmp8() {
     put32(34, 256 * 256);
     put32(46, 256);
     for (int i = 0; i < 256; ++i) {
-        bmp[54 + i * 4] = std::uint8_t(i / 2);     // blue
-        bmp[54 + i * 4 + 1] = std::uint8_t(i);     // green
+        bmp[54 + i * 4] = std::uint8_t(i / 2);       // blue
+        bmp[54 + i * 4 + 1] = std::uint8_t(i);       // green
         bmp[54 + i * 4 + 2] = std::uint8_t(255 - i); // red
     }
-    for (std::size_t i = 0; i < 256 * 256; ++i) bmp[pixelOffset + i] = std::uint8_t((i * 7) ^ (i >> 8));
+    for (std::size_t i = 0; i < 256 * 256; ++i)
+        bmp[pixelOffset + i] = std::uint8_t((i * 7) ^ (i >> 8));
     return bmp;
 }
 
@@ -135,7 +137,8 @@ BENCHMARK(BM_QImageDecodeSkin8);
 void BM_QImageDecodeSkin8ToRgb(benchmark::State& state) {
     const std::vector<std::uint8_t> bmp = skinBmp8();
     for (auto _ : state) {
-        QImage image = QImage::fromData(bmp.data(), int(bmp.size()), "BMP").convertToFormat(QImage::Format_RGB888);
+        QImage image =
+            QImage::fromData(bmp.data(), int(bmp.size()), "BMP").convertToFormat(QImage::Format_RGB888);
         benchmark::DoNotOptimize(image.constBits());
     }
 }

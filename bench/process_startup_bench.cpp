@@ -18,7 +18,8 @@ struct ProbeRun {
 };
 
 ProbeRun runProbe(const char* kind) {
-    const std::string command = std::string("QT_QPA_PLATFORM=offscreen '") + QUILTANE_STARTUP_PROBE + "' " + kind + " 2>/dev/null";
+    const std::string command =
+        std::string("QT_QPA_PLATFORM=offscreen '") + QUILTANE_STARTUP_PROBE + "' " + kind + " 2>/dev/null";
     ProbeRun run;
     FILE* out = popen(command.c_str(), "r");
     if (out == nullptr) return run;
@@ -43,9 +44,15 @@ void startProcess(benchmark::State& state, const char* kind) {
     state.counters["resident_KiB"] = double(residentSum) / double(state.iterations());
 }
 
-void BM_ProcessStartBareWindow(benchmark::State& state) { startProcess(state, "bare"); }
-void BM_ProcessStartCaptionWindow(benchmark::State& state) { startProcess(state, "caption"); }
-void BM_ProcessStartMainWindow(benchmark::State& state) { startProcess(state, "main"); }
+void BM_ProcessStartBareWindow(benchmark::State& state) {
+    startProcess(state, "bare");
+}
+void BM_ProcessStartCaptionWindow(benchmark::State& state) {
+    startProcess(state, "caption");
+}
+void BM_ProcessStartMainWindow(benchmark::State& state) {
+    startProcess(state, "main");
+}
 BENCHMARK(BM_ProcessStartBareWindow)->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProcessStartCaptionWindow)->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProcessStartMainWindow)->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);

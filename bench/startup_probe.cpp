@@ -1,6 +1,6 @@
 // One program start, measured from inside: creates the application, then either the main
-// window, a bare window of the same size or a bare window with one caption, shows it and lets it paint, and prints the time
-// that took in microseconds and the process's resident memory then in KiB. Run by
+// window, a bare window of the same size or a bare window with one caption, shows it and lets it paint, and
+// prints the time that took in microseconds and the process's resident memory then in KiB. Run by
 // process_startup_bench.cpp, once per iteration, so every run is a cold start of the process.
 
 #include <QApplication>
@@ -44,8 +44,9 @@ int main(int argc, char** argv) {
     window->show();
     QCoreApplication::processEvents();
     const auto shown = std::chrono::steady_clock::now();
-    std::printf("%lld %ld\n",
-                static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(shown - start).count()),
-                residentKiB());
+    std::printf(
+        "%lld %ld\n",
+        static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(shown - start).count()),
+        residentKiB());
     return 0;
 }

@@ -38,7 +38,7 @@ struct Channel {
 // the leftmost pixel in the byte's high bits: one table copy per byte instead of one lookup
 // per pixel. The table costs 256 entries to build, far less than the 65,536 pixels of a skin.
 template <int Bits> class PackedRowExpander {
-public:
+  public:
     static constexpr int kPixelsPerByte = 8 / Bits;
     static constexpr int kEntryBytes = kPixelsPerByte * 3;
 
@@ -56,17 +56,19 @@ public:
 
     void operator()(const std::uint8_t* src, std::uint8_t* dst, int width) const {
         const int whole = width / kPixelsPerByte;
-        for (int i = 0; i < whole; ++i, dst += kEntryBytes) std::memcpy(dst, m_table[src[i]].data(), kEntryBytes);
+        for (int i = 0; i < whole; ++i, dst += kEntryBytes)
+            std::memcpy(dst, m_table[src[i]].data(), kEntryBytes);
         // The last byte may hold fewer pixels than it has room for; the rest is padding.
         const int rest = width - whole * kPixelsPerByte;
         if (rest > 0) std::memcpy(dst, m_table[src[whole]].data(), std::size_t(rest) * 3);
     }
 
-private:
+  private:
     std::array<std::array<std::uint8_t, kEntryBytes>, 256> m_table{};
 };
 
-template <int Bits, typename EachRow> void expandPackedRows(const PaletteLut& lut, int width, EachRow&& eachRow) {
+template <int Bits, typename EachRow>
+void expandPackedRows(const PaletteLut& lut, int width, EachRow&& eachRow) {
     const PackedRowExpander<Bits> expand(lut);
     eachRow([&](const std::uint8_t* src, std::uint8_t* dst) { expand(src, dst, width); });
 }
@@ -186,9 +188,12 @@ Result<Picture> decodePixels(const Header& h, std::span<const std::uint8_t> byte
         eachRow([&](const std::uint8_t* src, std::uint8_t* dst) { expandIndexRow(src, dst, h.width, lut); });
     } else if (bits < 8) {
         const PaletteLut lut = paletteLut(h, bytes);
-        if (bits == 1) expandPackedRows<1>(lut, h.width, eachRow);
-        else if (bits == 2) expandPackedRows<2>(lut, h.width, eachRow);
-        else expandPackedRows<4>(lut, h.width, eachRow);
+        if (bits == 1)
+            expandPackedRows<1>(lut, h.width, eachRow);
+        else if (bits == 2)
+            expandPackedRows<2>(lut, h.width, eachRow);
+        else
+            expandPackedRows<4>(lut, h.width, eachRow);
     } else if (bits == 24 || (bits == 32 && plain888)) {
         eachRow([&](const std::uint8_t* src, std::uint8_t* dst) { bgrRow(src, dst, h.width, bits / 8); });
     } else {

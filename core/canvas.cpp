@@ -20,15 +20,20 @@ void fillBackground(std::vector<std::uint8_t>& image) {
 // Combines n bytes of source into destination. Written per operation so each loop vectorizes.
 void combineRun(RasterOp op, std::uint8_t* d, const std::uint8_t* s, std::size_t n) {
     switch (op) {
-    case RasterOp::SRCCOPY: std::memcpy(d, s, n); return;
+    case RasterOp::SRCCOPY:
+        std::memcpy(d, s, n);
+        return;
     case RasterOp::SRCPAINT:
-        for (std::size_t i = 0; i < n; ++i) d[i] |= s[i];
+        for (std::size_t i = 0; i < n; ++i)
+            d[i] |= s[i];
         return;
     case RasterOp::SRCAND:
-        for (std::size_t i = 0; i < n; ++i) d[i] &= s[i];
+        for (std::size_t i = 0; i < n; ++i)
+            d[i] &= s[i];
         return;
     case RasterOp::NOTSRCCOPY:
-        for (std::size_t i = 0; i < n; ++i) d[i] = std::uint8_t(~s[i]);
+        for (std::size_t i = 0; i < n; ++i)
+            d[i] = std::uint8_t(~s[i]);
         return;
     }
 }
@@ -41,7 +46,9 @@ long sourceIndex(long i, long from2, long size1, long size2) {
 
 } // namespace
 
-Canvas::Canvas() : m_image(std::size_t(kSize) * kSize * kBpp) { fillBackground(m_image); }
+Canvas::Canvas() : m_image(std::size_t(kSize) * kSize * kBpp) {
+    fillBackground(m_image);
+}
 
 void Canvas::setPicture(Picture picture) {
     m_picture = std::move(picture);
@@ -53,7 +60,9 @@ void Canvas::setPicture(Picture picture) {
         std::memcpy(&m_image[std::size_t(y) * kSize * kBpp], m_picture.row(y), std::size_t(w) * kBpp);
 }
 
-Picture Canvas::image() const { return Picture(kSize, kSize, m_image); }
+Picture Canvas::image() const {
+    return Picture(kSize, kSize, m_image);
+}
 
 Status Canvas::paintPicture(const Picture& picture, const PaintArgs& args) {
     if (picture.isEmpty()) return Status::error("There is no picture to paint from.");
@@ -103,8 +112,8 @@ Status Canvas::paintPicture(const Picture& picture, const PaintArgs& args) {
             from = src + (x2 + runFirst) * kBpp;
         } else {
             for (long i = runFirst; i < runLast; ++i)
-                std::memcpy(&stretched[std::size_t(i - runFirst) * kBpp], src + sourceIndex(i, x2, w1, w2) * kBpp,
-                            kBpp);
+                std::memcpy(&stretched[std::size_t(i - runFirst) * kBpp],
+                            src + sourceIndex(i, x2, w1, w2) * kBpp, kBpp);
             from = stretched.data();
         }
         combineRun(op, dst, from, std::size_t(runLast - runFirst) * kBpp);

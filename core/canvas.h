@@ -24,7 +24,7 @@ struct PaintArgs {
 };
 
 class Canvas {
-public:
+  public:
     static constexpr int kSize = 256;
     // The toolkit's default face colour: what an empty canvas shows.
     static constexpr Rgb kBackground{240, 240, 240};
@@ -53,7 +53,7 @@ public:
     // Persistent image bytes, rows top to bottom, r g b per pixel: for drawing on screen.
     const std::uint8_t* imageBytes() const { return m_image.data(); }
 
-private:
+  private:
     Picture m_picture;
     std::vector<std::uint8_t> m_image; // kSize * kSize * 3
 };

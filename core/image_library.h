@@ -19,31 +19,75 @@ constexpr int kHolderCount = 7;
 // In holder order, each holder's images in its own order.
 enum class ImageId {
     // frmPics
-    imgBodySuit, imgMaidCollar, imgGoldRing, imgDarkBody, imgMedBody, imgLightBody, imgSilverRing,
-    imgBlackSneakers, imgRedSneakers, imgSandals, imgSmallBlackBoots, imgSmallBrownBoots, imgBigBlackBoots,
-    imgMidriffDrk, imgMidriffMed, imgMidriffLgt, imgHighHeels,
+    imgBodySuit,
+    imgMaidCollar,
+    imgGoldRing,
+    imgDarkBody,
+    imgMedBody,
+    imgLightBody,
+    imgSilverRing,
+    imgBlackSneakers,
+    imgRedSneakers,
+    imgSandals,
+    imgSmallBlackBoots,
+    imgSmallBrownBoots,
+    imgBigBlackBoots,
+    imgMidriffDrk,
+    imgMidriffMed,
+    imgMidriffLgt,
+    imgHighHeels,
     // frmMasks
-    imgPJs4, imgBlouseLong, imgRobeBoxer, imgSpeedo, imgPJs2, imgTankTop, imgCorset, imgThong, imgPJs1,
+    imgPJs4,
+    imgBlouseLong,
+    imgRobeBoxer,
+    imgSpeedo,
+    imgPJs2,
+    imgTankTop,
+    imgCorset,
+    imgThong,
+    imgPJs1,
     // frmMasks2
-    imgMiniDress, imgMinicorset, imgBimbo, imgTamsine, imgLurette, imgFlirt, imgBikini, imgSurfer, imgVirelle,
+    imgMiniDress,
+    imgMinicorset,
+    imgBimbo,
+    imgTamsine,
+    imgLurette,
+    imgFlirt,
+    imgBikini,
+    imgSurfer,
+    imgVirelle,
     // frmMasks3
-    imgCouvrelle, imgPJ3, imgBand2bikini, imgPompette, imgBandBikini, imgOnePiece, img404, imgBikini3,
+    imgCouvrelle,
+    imgPJ3,
+    imgBand2bikini,
+    imgPompette,
+    imgBandBikini,
+    imgOnePiece,
+    img404,
+    imgBikini3,
     imgB772piece,
     // frmMasks4
-    imgb328, imgb77onepiece, imgTeddy2, imgTeddy1, imgCorset3, imgCorset2,
+    imgb328,
+    imgb77onepiece,
+    imgTeddy2,
+    imgTeddy1,
+    imgCorset3,
+    imgCorset2,
     // frmMasks5
     imgB328legs,
     // frmBodies
-    imgMaleLight, imgMaleDark, imgMaleMed,
+    imgMaleLight,
+    imgMaleDark,
+    imgMaleMed,
 };
 constexpr int kImageCount = 54;
 
-std::string_view imageName(ImageId id);   // "imgBodySuit"
+std::string_view imageName(ImageId id);     // "imgBodySuit"
 std::string_view holderName(Holder holder); // "frmPics"
 Holder holderOf(ImageId id);
 
 class ImageLibrary {
-public:
+  public:
     // The program's one library, for the window and the command-line tool.
     static ImageLibrary& shared();
 
@@ -54,7 +98,7 @@ public:
     // decoded once, on its first request.
     int decodeCount() const { return int(std::count(m_loaded.begin(), m_loaded.end(), true)); }
 
-private:
+  private:
     void load(Holder holder);
 
     std::array<Picture, kImageCount> m_pictures;

@@ -14,7 +14,7 @@ struct Rgb {
 };
 
 class Picture {
-public:
+  public:
     static constexpr int kChannels = 3; // bytes per pixel: red, green, blue
 
     Picture() = default; // empty
@@ -39,7 +39,7 @@ public:
     // Same size and pixels (two empty pictures are equal).
     friend bool operator==(const Picture& a, const Picture& b);
 
-private:
+  private:
     int m_width = 0;
     int m_height = 0;
     std::shared_ptr<const std::vector<std::uint8_t>> m_pixels;

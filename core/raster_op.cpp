@@ -9,7 +9,8 @@ Result<RasterOp> rasterOpFromCode(std::uint32_t code) {
     case RasterOp::SRCCOPY:
     case RasterOp::SRCPAINT:
     case RasterOp::SRCAND:
-    case RasterOp::NOTSRCCOPY: return static_cast<RasterOp>(code);
+    case RasterOp::NOTSRCCOPY:
+        return static_cast<RasterOp>(code);
     }
     char text[64];
     std::snprintf(text, sizeof text, "Unknown raster operation 0x%06X", unsigned(code));
@@ -18,10 +19,14 @@ Result<RasterOp> rasterOpFromCode(std::uint32_t code) {
 
 std::string_view rasterOpName(RasterOp op) {
     switch (op) {
-    case RasterOp::SRCCOPY: return "SRCCOPY";
-    case RasterOp::SRCPAINT: return "SRCPAINT";
-    case RasterOp::SRCAND: return "SRCAND";
-    case RasterOp::NOTSRCCOPY: return "NOTSRCCOPY";
+    case RasterOp::SRCCOPY:
+        return "SRCCOPY";
+    case RasterOp::SRCPAINT:
+        return "SRCPAINT";
+    case RasterOp::SRCAND:
+        return "SRCAND";
+    case RasterOp::NOTSRCCOPY:
+        return "NOTSRCCOPY";
     }
     return "?";
 }

@@ -22,10 +22,14 @@ std::string_view rasterOpName(RasterOp op);
 
 inline std::uint8_t combine(RasterOp op, std::uint8_t d, std::uint8_t s) {
     switch (op) {
-    case RasterOp::SRCCOPY: return s;
-    case RasterOp::SRCPAINT: return std::uint8_t(d | s);
-    case RasterOp::SRCAND: return std::uint8_t(d & s);
-    case RasterOp::NOTSRCCOPY: return std::uint8_t(~s);
+    case RasterOp::SRCCOPY:
+        return s;
+    case RasterOp::SRCPAINT:
+        return std::uint8_t(d | s);
+    case RasterOp::SRCAND:
+        return std::uint8_t(d & s);
+    case RasterOp::NOTSRCCOPY:
+        return std::uint8_t(~s);
     }
     return d;
 }

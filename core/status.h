@@ -9,7 +9,7 @@
 namespace core {
 
 class Status {
-public:
+  public:
     static Status ok() { return Status(); }
     static Status error(std::string message) { return Status(std::move(message)); }
 
@@ -17,7 +17,7 @@ public:
     explicit operator bool() const { return m_ok; }
     const std::string& message() const { return m_message; }
 
-private:
+  private:
     Status() = default;
     explicit Status(std::string message) : m_ok(false), m_message(std::move(message)) {}
 
@@ -27,7 +27,7 @@ private:
 
 // A value or the Status that explains why there is none.
 template <typename T> class Result {
-public:
+  public:
     Result(T value) : m_state(std::move(value)) {}
     Result(Status failure) : m_state(std::move(failure)) {}
 
@@ -45,7 +45,7 @@ public:
         return isOk() ? none : std::get<Status>(m_state).message();
     }
 
-private:
+  private:
     std::variant<T, Status> m_state;
 };
 

@@ -25,7 +25,15 @@ struct FontSpec {
 };
 
 enum class Group {
-    CopyLegs, Arms, Sleeves, ClothingRegions, OutfitMasks, BodyCopy, Accessories, ResizeTo, UserCopy,
+    CopyLegs,
+    Arms,
+    Sleeves,
+    ClothingRegions,
+    OutfitMasks,
+    BodyCopy,
+    Accessories,
+    ResizeTo,
+    UserCopy,
     Ungrouped, // About and the two Delete buttons
 };
 

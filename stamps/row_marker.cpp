@@ -13,7 +13,8 @@ namespace {
 // A caption that does not start with a number ("Label8") reads as 0.
 double captionValue(std::string_view caption) {
     std::size_t i = 0;
-    while (i < caption.size() && caption[i] == ' ') ++i;
+    while (i < caption.size() && caption[i] == ' ')
+        ++i;
     std::string number;
     if (i < caption.size() && (caption[i] == '+' || caption[i] == '-')) number += caption[i++];
     bool anyDigit = false;
@@ -34,7 +35,8 @@ double captionValue(std::string_view caption) {
 // The nearest 16-bit row, a half going to the even neighbour.
 core::Result<std::int16_t> toRow(double value) {
     const double rounded = std::nearbyint(value); // the default rounding mode is to nearest, ties to even
-    if (!(rounded >= -32768.0 && rounded <= 32767.0)) return core::Status::error("Overflow: a marked row is out of range.");
+    if (!(rounded >= -32768.0 && rounded <= 32767.0))
+        return core::Status::error("Overflow: a marked row is out of range.");
     return static_cast<std::int16_t>(rounded);
 }
 
@@ -60,7 +62,8 @@ core::Result<Band> RowMarker::band() const {
     int bottom = previous > last ? previousRow.value() : lastRow.value();
     if (top == bottom) ++bottom;
     const int height = bottom - top;
-    if (bottom > 32767 || height > 32767) return core::Status::error("Overflow: the marked band is out of range.");
+    if (bottom > 32767 || height > 32767)
+        return core::Status::error("Overflow: the marked band is out of range.");
     return Band{static_cast<std::int16_t>(top), static_cast<std::int16_t>(height)};
 }
 

@@ -16,15 +16,15 @@ struct Band {
 };
 
 class RowMarker {
-public:
+  public:
     // A mouse-down on row y of the destination canvas.
     void mark(double y);
-    const std::string& lastCaption() const { return m_lastCaption; }     // lblY1
+    const std::string& lastCaption() const { return m_lastCaption; }         // lblY1
     const std::string& previousCaption() const { return m_previousCaption; } // lblY2
     // The band between the two marked rows (see row_marker.cpp for the rule).
     core::Result<Band> band() const;
 
-private:
+  private:
     std::string m_lastCaption = "Label8";
     std::string m_previousCaption = "Label9";
 };

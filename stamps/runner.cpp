@@ -58,8 +58,10 @@ core::Status runButton(const ButtonSpec& button, Workspace& workspace) {
         return core::Status::ok();
     case Action::DeleteSource:
     case Action::DeleteTarget:
-        return core::Status::error(std::string("\"").append(button.caption).append(
-            "\" is not a stamp: it deletes the file selected in its pane."));
+        return core::Status::error(
+            std::string("\"")
+                .append(button.caption)
+                .append("\" is not a stamp: it deletes the file selected in its pane."));
     case Action::About:
         return core::Status::error("\"About\" is not a stamp: it shows the About box.");
     case Action::Paint:

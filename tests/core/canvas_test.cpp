@@ -17,7 +17,8 @@ using core::Rgb;
 Picture coordinatePicture(int width, int height, std::uint8_t tag = 7) {
     std::vector<std::uint8_t> rgb;
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) rgb.insert(rgb.end(), {std::uint8_t(x), std::uint8_t(y), tag});
+        for (int x = 0; x < width; ++x)
+            rgb.insert(rgb.end(), {std::uint8_t(x), std::uint8_t(y), tag});
     return Picture(width, height, std::move(rgb));
 }
 
@@ -131,8 +132,10 @@ TEST(Canvas, ClipsAtTheCanvasEdges) {
         ASSERT_TRUE(canvas.paintPicture(source, args)) << c.what;
         for (int y = 0; y < 256; ++y)
             for (int x = 0; x < 256; ++x) {
-                const bool painted = x >= c.paintedLeft && x <= c.paintedRight && y >= c.paintedTop && y <= c.paintedBottom;
-                ASSERT_EQ(canvas.pixel(x, y), painted ? (Rgb{1, 2, 3}) : Canvas::kBackground) << c.what << " at " << x << "," << y;
+                const bool painted =
+                    x >= c.paintedLeft && x <= c.paintedRight && y >= c.paintedTop && y <= c.paintedBottom;
+                ASSERT_EQ(canvas.pixel(x, y), painted ? (Rgb{1, 2, 3}) : Canvas::kBackground)
+                    << c.what << " at " << x << "," << y;
             }
     }
 }

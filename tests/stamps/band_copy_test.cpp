@@ -58,16 +58,15 @@ TEST_F(BandCopy, TheBandRunsFromTheSmallerMarkToJustAboveTheLarger) {
 
 TEST_F(BandCopy, TopCopiesTheLoadedSourceAndMaskTheShownOne) {
     // Whatever is painted into the source canvas, "Top" reads the file as loaded...
-    ASSERT_TRUE(
-        ws.picSource.paintPicture(core::Picture::filled(256, 256, {0, 0, 0}), wholeCanvas()));
+    ASSERT_TRUE(ws.picSource.paintPicture(core::Picture::filled(256, 256, {0, 0, 0}), wholeCanvas()));
     ws.marker.mark(100);
     ws.marker.mark(110);
     ASSERT_TRUE(press(ws, "Command39"));
     EXPECT_TRUE(bandIs(100, 109));
 
     // ...while "Mask" ANDs what the canvas shows into the whole destination.
-    ASSERT_TRUE(ws.picSource.paintPicture(core::Picture::filled(256, 256, {0x0F, 0xF0, 0xFF}),
-                                          wholeCanvas()));
+    ASSERT_TRUE(
+        ws.picSource.paintPicture(core::Picture::filled(256, 256, {0x0F, 0xF0, 0xFF}), wholeCanvas()));
     const core::Picture before = ws.picTarget.image();
     ASSERT_TRUE(press(ws, "Command94"));
     EXPECT_TRUE(canvasIs(ws.picTarget, [&](int x, int y) {

@@ -62,8 +62,7 @@ TEST_F(RegionCopy, EachStampCopiesExactlyItsAreaFromTheLoadedSource) {
     const core::Picture source = ws.picSource.picture();
     const core::Picture target = ws.picTarget.picture();
     // A paint into the source canvas must not reach the copies: they read the loaded picture.
-    ASSERT_TRUE(
-        ws.picSource.paintPicture(core::Picture::filled(256, 256, {255, 255, 255}), wholeCanvas()));
+    ASSERT_TRUE(ws.picSource.paintPicture(core::Picture::filled(256, 256, {255, 255, 255}), wholeCanvas()));
     const core::Picture shownSource = ws.picSource.image();
     for (const RegionCase& c : kRegionCases) {
         SCOPED_TRACE(c.name);
@@ -179,7 +178,10 @@ TEST(Runner, StampsNeedingAnEmptyCanvasPictureFailAndPaintNothing) {
 TEST(Runner, AFailingStepEndsTheStampAndKeepsEarlierPaints) {
     // A region copy, then a copy from the destination's loaded picture, which is empty.
     const stamps::PaintStep steps[] = {
-        {stamps::PictureSource::SourcePicture, {}, stamps::CanvasId::picTarget, {0, 0, 10, 10, 0, 0, 10, 10, {}}},
+        {stamps::PictureSource::SourcePicture,
+         {},
+         stamps::CanvasId::picTarget,
+         {0, 0, 10, 10, 0, 0, 10, 10, {}}},
         {stamps::PictureSource::TargetPicture,
          {},
          stamps::CanvasId::picTarget,

@@ -23,7 +23,8 @@ core::Picture patternSkin(int seed) {
     std::vector<std::uint8_t> rgb;
     for (int y = 0; y < 256; ++y)
         for (int x = 0; x < 256; ++x)
-            rgb.insert(rgb.end(), {std::uint8_t(x + seed), std::uint8_t(y * 3 + seed), std::uint8_t((x ^ y) + seed)});
+            rgb.insert(rgb.end(),
+                       {std::uint8_t(x + seed), std::uint8_t(y * 3 + seed), std::uint8_t((x ^ y) + seed)});
     return core::Picture(256, 256, std::move(rgb));
 }
 
@@ -56,7 +57,8 @@ class TypicalUseTest : public QObject {
 
         pick(child<workbench::FileList>(&window, "FilMain"), "source.bmp");
         pick(child<workbench::FileList>(&window, "FilTwo"), "skin.bmp");
-        for (const char* button : {"Command1", "Command72", "Command52", "Command27"}) // Miniskirt, Bikini, Med Fem, Black Sneakers
+        for (const char* button : {"Command1", "Command72", "Command52",
+                                   "Command27"}) // Miniskirt, Bikini, Med Fem, Black Sneakers
             QTest::mouseClick(child<QPushButton>(&window, button), Qt::LeftButton);
         QVERIFY2(messages.messages().isEmpty(), qPrintable(messages.messages().join('\n')));
 

@@ -7,7 +7,8 @@ namespace draw {
 
 void fillRect(MaskGrid& grid, int left, int top, int right, int bottom, bool black) {
     for (int y = top; y <= bottom; ++y)
-        for (int x = left; x <= right; ++x) grid.set(x, y, black);
+        for (int x = left; x <= right; ++x)
+            grid.set(x, y, black);
 }
 
 void fillPolygon(MaskGrid& grid, const std::vector<Point>& corners, bool black) {
@@ -25,7 +26,8 @@ void fillPolygon(MaskGrid& grid, const std::vector<Point>& corners, bool black) 
             // Pixels whose centre lies between the two crossings.
             const int from = int(std::ceil(crossings[i] - 0.5));
             const int to = int(std::floor(crossings[i + 1] - 0.5));
-            for (int x = from; x <= to; ++x) grid.set(x, y, black);
+            for (int x = from; x <= to; ++x)
+                grid.set(x, y, black);
         }
     }
 }
@@ -50,7 +52,11 @@ void drawLine(MaskGrid& grid, Point from, Point to, double width, bool black) {
     }
     // The stroke is a rectangle around the segment.
     const double nx = -dy / length * width / 2, ny = dx / length * width / 2;
-    fillPolygon(grid, {{from.x + nx, from.y + ny}, {to.x + nx, to.y + ny}, {to.x - nx, to.y - ny}, {from.x - nx, from.y - ny}},
+    fillPolygon(grid,
+                {{from.x + nx, from.y + ny},
+                 {to.x + nx, to.y + ny},
+                 {to.x - nx, to.y - ny},
+                 {from.x - nx, from.y - ny}},
                 black);
 }
 
@@ -62,7 +68,8 @@ void fillTaper(MaskGrid& grid, int fromRow, Span fromSpan, int toRow, Span toSpa
         const double left = fromSpan.left + (toSpan.left - fromSpan.left) * t;
         const double right = fromSpan.right + (toSpan.right - fromSpan.right) * t;
         const int from = int(std::floor(left + 0.5)), to = int(std::floor(right + 0.5));
-        for (int x = from; x <= to; ++x) grid.set(x, fromRow + i * step, black);
+        for (int x = from; x <= to; ++x)
+            grid.set(x, fromRow + i * step, black);
     }
 }
 
@@ -87,14 +94,16 @@ void fillBow(MaskGrid& grid, Span span, int row, int direction, int endDepth, in
         const double t = std::min(1.0, std::abs(x + 0.5 - middle) / halfWidth);
         const double depth = endDepth + (middleDepth - endDepth) * std::sqrt(1 - t * t);
         const int rows = int(std::floor(depth + 0.5));
-        for (int i = 0; i < rows; ++i) grid.set(x, row + i * direction, black);
+        for (int i = 0; i < rows; ++i)
+            grid.set(x, row + i * direction, black);
     }
 }
 
 double blackShare(const MaskGrid& grid) {
     int count = 0;
     for (int y = 0; y < MaskGrid::kSize; ++y)
-        for (int x = 0; x < MaskGrid::kSize; ++x) count += grid.isBlack(x, y);
+        for (int x = 0; x < MaskGrid::kSize; ++x)
+            count += grid.isBlack(x, y);
     return count / double(MaskGrid::kSize * MaskGrid::kSize);
 }
 

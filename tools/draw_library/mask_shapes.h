@@ -14,7 +14,8 @@ struct Point {
 
 void fillRect(MaskGrid& grid, int left, int top, int right, int bottom, bool black = true);
 void fillPolygon(MaskGrid& grid, const std::vector<Point>& corners, bool black = true);
-void fillEllipse(MaskGrid& grid, double centreX, double centreY, double radiusX, double radiusY, bool black = true);
+void fillEllipse(MaskGrid& grid, double centreX, double centreY, double radiusX, double radiusY,
+                 bool black = true);
 // A straight stroke of the given width in pixels between two points.
 void drawLine(MaskGrid& grid, Point from, Point to, double width, bool black = true);
 

@@ -11,7 +11,7 @@
 namespace draw {
 
 class MaskGrid {
-public:
+  public:
     static constexpr int kSize = 256;
     bool isBlack(int x, int y) const { return m_black[y * kSize + x]; }
     // Out-of-range pixels are ignored, so shapes may run past the edges.
@@ -19,7 +19,7 @@ public:
         if (x >= 0 && x < kSize && y >= 0 && y < kSize) m_black[y * kSize + x] = black;
     }
 
-private:
+  private:
     std::array<bool, kSize * kSize> m_black{}; // all white
 };
 
