@@ -1,7 +1,5 @@
 #include "workbench/platform/startup_folder.h"
 
-#include <QDir>
-#include <QFile>
 #include <system_error>
 #include <vector>
 
@@ -15,10 +13,6 @@ bool enter(const std::filesystem::path& folder) {
     std::error_code error;
     std::filesystem::current_path(folder, error);
     return !error;
-}
-
-std::filesystem::path homeFolder() {
-    return std::filesystem::path(QFile::encodeName(QDir::homePath()).toStdString());
 }
 
 } // namespace

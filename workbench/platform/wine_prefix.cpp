@@ -15,13 +15,6 @@ namespace {
 // A folder with more entries than this is not searched for a differently cased name.
 constexpr std::size_t kMaxEntriesSearched = 100000;
 
-std::filesystem::path homeFolder() {
-    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
-    if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr)
-        return entry->pw_dir;
-    return {};
-}
-
 char asciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? char(c + 32) : c;
 }
@@ -73,6 +66,13 @@ std::vector<std::string> pathNames(std::string_view rest) {
 }
 
 } // namespace
+
+std::filesystem::path homeFolder() {
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
+    if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr)
+        return entry->pw_dir;
+    return {};
+}
 
 std::filesystem::path winePrefix() {
     if (const char* prefix = std::getenv("WINEPREFIX"); prefix != nullptr && *prefix != '\0') return prefix;

@@ -8,6 +8,10 @@
 
 namespace workbench {
 
+// The user's home folder: $HOME, or the password database's entry when $HOME is unset or
+// empty. Empty when neither gives one.
+std::filesystem::path homeFolder();
+
 // $WINEPREFIX when set and non-empty, otherwise ~/.wine (the home folder from $HOME, or from the
 // password database when $HOME is unset or empty). Empty when no home folder can be found.
 std::filesystem::path winePrefix();
