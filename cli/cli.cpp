@@ -87,8 +87,7 @@ void printList(std::ostream& out) {
 
 core::Status run(const CliAction& action, stamps::Workspace& workspace, std::ostream& out) {
     switch (action.kind) {
-    case ActionKind::Help:
-        out << kHelp;
+    case ActionKind::Help: // answered by runCli before any action runs
         return core::Status::ok();
     case ActionKind::Source:
         return open(workspace.picSource, action.first);
