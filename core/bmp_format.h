@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "core/picture.h"
 #include "core/status.h"
@@ -80,8 +81,18 @@ Result<Picture> decodePixels(const Header& header, std::span<const std::uint8_t>
 // can assemble several pixels in a register; indices beyond the file's palette map to black.
 using PaletteLut = std::array<std::uint32_t, 256>;
 PaletteLut paletteLut(const Header& header, std::span<const std::uint8_t> bytes);
-// Expands a row of 8-bit indices into r, g, b triples.
-void expandIndexRow(const std::uint8_t* indices, std::uint8_t* rgb, int width, const PaletteLut& lut);
+// Expands rows of 8-bit indices into r, g, b triples through one palette.
+class IndexRowExpander {
+  public:
+    // wide: use the 64-pixel path where the processor has it (tests turn it off to check the other).
+    explicit IndexRowExpander(const PaletteLut& lut, bool wide = true);
+    void operator()(const std::uint8_t* indices, std::uint8_t* rgb, int width) const;
+
+  private:
+    PaletteLut m_lut;
+    alignas(64) std::uint8_t m_planes[3][256]; // the palette's red, green and blue, each by index
+    bool m_wide = false;                       // 64 pixels at a time with AVX-512 byte permutes
+};
 // Decodes RLE8 or RLE4 data into one index per pixel, in stored row order (width bytes a
 // row). Pixels the data leaves unset (delta skips, early end of line or of bitmap) keep
 // index 0, so they take the palette's first colour.

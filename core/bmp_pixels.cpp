@@ -99,13 +99,12 @@ Result<Picture> decodeRlePixels(const Header& h, std::span<const std::uint8_t> b
         return fail("the file is truncated: its compressed data is far too short for its size of " +
                     std::to_string(h.width) + " x " + std::to_string(h.height) + " pixels.");
     const std::vector<std::uint8_t> indices = decodeRle(h, bytes);
-    const PaletteLut lut = paletteLut(h, bytes);
-    const std::size_t outStride = std::size_t(h.width) * 3;
-    std::vector<std::uint8_t> rgb(outStride * std::size_t(h.height));
+    const IndexRowExpander expand(paletteLut(h, bytes));
+    PictureBuffer rgb(h.width, h.height);
     for (int y = 0; y < h.height; ++y)
-        expandIndexRow(indices.data() + storedRow(y, h.height, h.topDown) * std::size_t(h.width),
-                       rgb.data() + std::size_t(y) * outStride, h.width, lut);
-    return Picture(h.width, h.height, std::move(rgb));
+        expand(indices.data() + storedRow(y, h.height, h.topDown) * std::size_t(h.width), rgb.row(y),
+               h.width);
+    return std::move(rgb).finish();
 }
 
 } // namespace
@@ -117,30 +116,6 @@ PaletteLut paletteLut(const Header& h, std::span<const std::uint8_t> bytes) {
         lut[std::size_t(i)] = std::uint32_t(entry[kRed]) | std::uint32_t(entry[kGreen]) << 8 |
                               std::uint32_t(entry[kBlue]) << 16;
     return lut;
-}
-
-void expandIndexRow(const std::uint8_t* indices, std::uint8_t* rgb, int width, const PaletteLut& lut) {
-    int x = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        // Eight pixels are 24 bytes: three 8-byte stores instead of 24 single bytes.
-        for (; x + 8 <= width; x += 8, rgb += 24) {
-            const std::uint8_t* i = indices + x;
-            const std::uint64_t t0 = lut[i[0]], t1 = lut[i[1]], t2 = lut[i[2]], t3 = lut[i[3]],
-                                t4 = lut[i[4]], t5 = lut[i[5]], t6 = lut[i[6]], t7 = lut[i[7]];
-            const std::uint64_t w0 = t0 | t1 << 24 | t2 << 48, w1 = t2 >> 16 | t3 << 8 | t4 << 32 | t5 << 56,
-                                w2 = t5 >> 8 | t6 << 16 | t7 << 40;
-            // Separate stores: one 24-byte copy from a local array stalls on store forwarding.
-            std::memcpy(rgb, &w0, 8);
-            std::memcpy(rgb + 8, &w1, 8);
-            std::memcpy(rgb + 16, &w2, 8);
-        }
-    }
-    for (; x < width; ++x, rgb += 3) {
-        const std::uint32_t c = lut[indices[x]];
-        rgb[0] = std::uint8_t(c);
-        rgb[1] = std::uint8_t(c >> 8);
-        rgb[2] = std::uint8_t(c >> 16);
-    }
 }
 
 Result<Picture> decodePixels(const Header& h, std::span<const std::uint8_t> bytes) {
@@ -173,19 +148,17 @@ Result<Picture> decodePixels(const Header& h, std::span<const std::uint8_t> byte
                     " of the " + std::to_string(needed) + " bytes of pixel data its size needs.");
 
     const std::uint8_t* base = bytes.data() + h.pixelOffset;
-    const std::size_t outStride = std::size_t(h.width) * 3;
-    std::vector<std::uint8_t> rgb(outStride * std::size_t(h.height));
+    PictureBuffer rgb(h.width, h.height);
     auto eachRow = [&](auto&& decodeRow) {
         for (int y = 0; y < h.height; ++y)
-            decodeRow(base + storedRow(y, h.height, h.topDown) * stride,
-                      rgb.data() + std::size_t(y) * outStride);
+            decodeRow(base + storedRow(y, h.height, h.topDown) * stride, rgb.row(y));
     };
 
     const int bits = h.bitsPerPixel;
     const bool plain888 = h.masks == std::array<std::uint32_t, 3>{0xFF0000, 0x00FF00, 0x0000FF};
     if (bits == 8) {
-        const PaletteLut lut = paletteLut(h, bytes);
-        eachRow([&](const std::uint8_t* src, std::uint8_t* dst) { expandIndexRow(src, dst, h.width, lut); });
+        const IndexRowExpander expand(paletteLut(h, bytes));
+        eachRow([&](const std::uint8_t* src, std::uint8_t* dst) { expand(src, dst, h.width); });
     } else if (bits < 8) {
         const PaletteLut lut = paletteLut(h, bytes);
         if (bits == 1)
@@ -202,7 +175,7 @@ Result<Picture> decodePixels(const Header& h, std::span<const std::uint8_t> byte
             bitFieldRow(src, dst, h.width, bits, channels);
         });
     }
-    return Picture(h.width, h.height, std::move(rgb));
+    return std::move(rgb).finish();
 }
 
 } // namespace core::bmp
