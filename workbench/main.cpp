@@ -7,6 +7,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Every window of the program shows the application icon; it is drawn once, here.
     QApplication::setWindowIcon(workbench::appIcon());
     workbench::MainWindow window;
     window.showCentred();

@@ -6,7 +6,6 @@
 #include <QScreen>
 
 #include "workbench/about/about_box.h"
-#include "workbench/app_icon.h"
 #include "workbench/canvas_widget.h"
 #include "workbench/classic_fonts.h"
 #include "workbench/control_builder.h"
@@ -36,7 +35,6 @@ MainWindow::MainWindow() {
     enterStartupFolder(); // `Form_Initialize`
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quiltane "));
-    setWindowIcon(appIcon());
     setFont(defaultFont());
     resize(kClientSize);
 

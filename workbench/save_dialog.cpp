@@ -6,7 +6,6 @@
 #include <QPushButton>
 
 #include "core/bmp.h"
-#include "workbench/app_icon.h"
 #include "workbench/classic_fonts.h"
 #include "workbench/message_box.h"
 
@@ -27,7 +26,6 @@ SaveDialog::SaveDialog(std::function<core::Picture()> image, QWidget* owner)
       m_image(std::move(image)) {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(QStringLiteral("Form2"));
-    setWindowIcon(appIcon());
     setFont(defaultFont());
     setAttribute(Qt::WA_DeleteOnClose);
     resize(312, 213);
