@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "core/picture.h"
@@ -70,6 +71,11 @@ struct Header {
     int paletteEntryBytes = 4; // 3 in files with the 12-byte header
     std::size_t pixelOffset = 0;
 };
+
+// A failure whose message is the reason alone, to follow "Cannot open skin.bmp: ".
+inline Status fail(std::string reason) {
+    return Status::error(std::move(reason));
+}
 
 // Reads and checks the file and information headers. A failure's message is the reason alone,
 // written to follow "Cannot open skin.bmp: ".

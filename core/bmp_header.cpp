@@ -16,10 +16,6 @@ std::int32_t le32s(const std::uint8_t* p) {
     return static_cast<std::int32_t>(le32(p));
 }
 
-Status fail(std::string reason) {
-    return Status::error(std::move(reason));
-}
-
 bool knownHeaderSize(std::uint32_t size) {
     // 12: OS/2 1.x core header; 16 and 64: OS/2 2.x; 40, 52, 56, 108, 124: Windows versions.
     for (std::uint32_t known : {12u, 16u, 40u, 52u, 56u, 64u, 108u, 124u})

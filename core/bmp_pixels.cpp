@@ -13,10 +13,6 @@ namespace core::bmp {
 
 namespace {
 
-Status fail(std::string reason) {
-    return Status::error(std::move(reason));
-}
-
 // One colour channel of a bit-field pixel, scaled from its own bit count to 8 bits.
 struct Channel {
     std::uint32_t mask = 0;
