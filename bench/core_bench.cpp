@@ -54,11 +54,11 @@ std::vector<std::uint8_t> skinBmp8() {
     return bmp;
 }
 
-PaintArgs fullCanvas(std::optional<std::uint32_t> opcode) {
+PaintArgs fullCanvas(core::RasterOp op) {
     PaintArgs args;
     args.width1 = 256;
     args.height1 = 256;
-    args.opcode = opcode;
+    args.op = op;
     return args;
 }
 
@@ -74,7 +74,7 @@ void BM_MemcpyCanvas(benchmark::State& state) {
 BENCHMARK(BM_MemcpyCanvas);
 
 void BM_PaintFullCanvas(benchmark::State& state) {
-    const auto op = static_cast<std::uint32_t>(state.range(0));
+    const auto op = static_cast<core::RasterOp>(state.range(0));
     Canvas canvas;
     const Picture source = skinPicture();
     const PaintArgs args = fullCanvas(op);
@@ -83,7 +83,7 @@ void BM_PaintFullCanvas(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(state.iterations() * 256 * 256 * 3);
-    state.SetLabel(std::string(core::rasterOpName(static_cast<core::RasterOp>(op))));
+    state.SetLabel(std::string(core::rasterOpName(op)));
 }
 BENCHMARK(BM_PaintFullCanvas)->Arg(0xCC0020)->Arg(0xEE0086)->Arg(0x8800C6)->Arg(0x330008);
 

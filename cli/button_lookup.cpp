@@ -80,10 +80,7 @@ core::Result<const ButtonSpec*> lookupStamp(std::string_view query) {
     std::vector<std::string> names;
     for (const ButtonSpec* button : found)
         names.push_back(describeButton(*button));
-    const auto isStamp = [](const ButtonSpec* b) {
-        return b->action == stamps::Action::Paint || b->action == stamps::Action::Nothing;
-    };
-    if (std::none_of(found.begin(), found.end(), isStamp))
+    if (std::none_of(found.begin(), found.end(), [](const ButtonSpec* b) { return stamps::isStamp(*b); }))
         return core::Status::error(
             joined(names) + " cannot be pressed here: the \"Delete\" and \"About\" buttons work on the "
                             "window's file panes and dialogs, which quiltane-cli does not have.");

@@ -66,12 +66,7 @@ Picture Canvas::image() const {
 
 Status Canvas::paintPicture(const Picture& picture, const PaintArgs& args) {
     if (picture.isEmpty()) return Status::error("There is no picture to paint from.");
-    RasterOp op = RasterOp::SRCCOPY;
-    if (args.opcode) {
-        auto known = rasterOpFromCode(*args.opcode);
-        if (!known) return known.status();
-        op = known.value();
-    }
+    const RasterOp op = args.op;
 
     const long x1 = std::lround(args.x1), y1 = std::lround(args.y1);
     const long w1 = args.width1, h1 = args.height1;

@@ -14,13 +14,14 @@ namespace core {
 
 // The arguments of one paint. Destination X1, Y1 hold whole pixels (stored as reals, as the
 // mouse and the band copies hand them over); the rest are 16-bit. Omitted Width2/Height2 run
-// the source rectangle to the picture's right and bottom edges; an omitted opcode is SRCCOPY.
+// the source rectangle to the picture's right and bottom edges; the operation is SRCCOPY
+// unless a paint names another.
 struct PaintArgs {
     float x1 = 0, y1 = 0;
     std::int16_t width1 = 0, height1 = 0;
     std::int16_t x2 = 0, y2 = 0;
     std::optional<std::int16_t> width2, height2;
-    std::optional<std::uint32_t> opcode;
+    RasterOp op = RasterOp::SRCCOPY;
 };
 
 class Canvas {
@@ -43,7 +44,7 @@ class Canvas {
     // the canvas are skipped; those whose source pixel lies outside the picture stay as they
     // are. A size mismatch stretches by nearest neighbour: destination column X1 + i reads
     // source column X2 + floor(i * Width2 / Width1), rows likewise. Fails, painting nothing,
-    // for an empty picture or an unknown opcode.
+    // for an empty picture.
     Status paintPicture(const Picture& picture, const PaintArgs& args);
 
     Rgb pixel(int x, int y) const {

@@ -1,11 +1,11 @@
 #pragma once
 // The four raster operations of the paint operation. Each combines a source channel s with a
-// destination channel d bitwise, on each of red, green and blue separately.
+// destination channel d bitwise, on each of red, green and blue separately. Tables and paints
+// carry the type itself, so only these four can be named; the values are the platform's own
+// 32-bit codes, kept for readers who meet them elsewhere.
 
 #include <cstdint>
 #include <string_view>
-
-#include "core/status.h"
 
 namespace core {
 
@@ -16,8 +16,7 @@ enum class RasterOp : std::uint32_t {
     NOTSRCCOPY = 0x330008, // NOT s
 };
 
-// Unknown codes are refused rather than ignored: a typo in a table must not paint silently.
-Result<RasterOp> rasterOpFromCode(std::uint32_t code);
+// The operation's name as the tables write it: "SRCAND".
 std::string_view rasterOpName(RasterOp op);
 
 inline std::uint8_t combine(RasterOp op, std::uint8_t d, std::uint8_t s) {

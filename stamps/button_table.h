@@ -69,6 +69,13 @@ struct GroupSpec {
     int tabIndex; // -1 where none is given
 };
 
+// A stamp changes only the canvases: pressing it runs its paint steps (none for the two buttons
+// without a handler). "Delete" and "About" are not stamps: they work on the window's file panes
+// and dialogs, so the window handles them itself and quiltane-cli cannot press them.
+constexpr bool isStamp(const ButtonSpec& button) {
+    return button.action == Action::Paint || button.action == Action::Nothing;
+}
+
 std::span<const ButtonSpec> allButtons();
 std::span<const GroupSpec> allGroups();
 std::string_view groupName(Group group); // "Copy Legs", "User Copy", "" for Ungrouped

@@ -53,20 +53,10 @@ core::Status runStep(const PaintStep& step, Workspace& workspace) {
 } // namespace
 
 core::Status runButton(const ButtonSpec& button, Workspace& workspace) {
-    switch (button.action) {
-    case Action::Nothing:
-        return core::Status::ok();
-    case Action::DeleteSource:
-    case Action::DeleteTarget:
-        return core::Status::error(
-            std::string("\"")
-                .append(button.caption)
-                .append("\" is not a stamp: it deletes the file selected in its pane."));
-    case Action::About:
-        return core::Status::error("\"About\" is not a stamp: it shows the About box.");
-    case Action::Paint:
-        break;
-    }
+    if (!isStamp(button))
+        return core::Status::error(std::string("\"")
+                                       .append(button.caption)
+                                       .append("\" is not a stamp: it works on the window's file panes and dialogs."));
     // A failing step ends the stamp; what the earlier steps painted stays.
     for (const PaintStep& step : button.steps)
         if (auto status = runStep(step, workspace); !status) return status;

@@ -74,9 +74,8 @@ void buildButtons(QWidget* window, const std::function<void(const stamps::Button
         button->setFont(fontOf(row.font));
         if (!row.tooltip.empty()) button->setToolTip(qString(row.tooltip));
         focusOrder.add(row.tabIndex, button);
-        // "+" (Command18) and "All Top" have no handler at all.
-        if (row.action != stamps::Action::Nothing)
-            QObject::connect(button, &QPushButton::clicked, window, [&row, clicked] { clicked(row); });
+        // Every row goes to the one slot; "+" (Command18) and "All Top" have no steps to run.
+        QObject::connect(button, &QPushButton::clicked, window, [&row, clicked] { clicked(row); });
     }
 }
 

@@ -87,25 +87,17 @@ void MainWindow::showCentred() {
 }
 
 void MainWindow::runRow(const stamps::ButtonSpec& button) {
-    switch (button.action) {
-    case stamps::Action::Nothing:
+    if (stamps::isStamp(button)) {
+        const core::Status status = stamps::runButton(button, m_workspace);
+        // Steps that ran before a failure stay painted, so show the canvases either way.
+        showCanvases();
+        if (!status) showMessage(this, QString::fromStdString(status.message()));
         return;
-    case stamps::Action::DeleteSource:
-        m_panes->deleteSelected(Pane::Source);
-        return;
-    case stamps::Action::DeleteTarget:
-        m_panes->deleteSelected(Pane::Destination);
-        return;
-    case stamps::Action::About:
-        showAboutBox(this);
-        return;
-    case stamps::Action::Paint:
-        break;
     }
-    const core::Status status = stamps::runButton(button, m_workspace);
-    // Steps that ran before a failure stay painted, so show the canvases either way.
-    showCanvases();
-    if (!status) showMessage(this, QString::fromStdString(status.message()));
+    // The buttons that are not stamps work on the panes and dialogs.
+    if (button.action == stamps::Action::DeleteSource) m_panes->deleteSelected(Pane::Source);
+    if (button.action == stamps::Action::DeleteTarget) m_panes->deleteSelected(Pane::Destination);
+    if (button.action == stamps::Action::About) showAboutBox(this);
 }
 
 void MainWindow::markRow(double y) {

@@ -128,7 +128,7 @@ TEST(ImageLibrary, PaintingFromAPictureLeavesItAsShipped) {
                 core::PaintArgs args;
                 args.width1 = std::int16_t(picture.width());
                 args.height1 = std::int16_t(picture.height());
-                args.opcode = std::uint32_t(op);
+                args.op = op;
                 ASSERT_TRUE(canvas.paintPicture(picture, args));
             }
         const core::Result<core::Picture> shipped = core::decodeBmp(core::embeddedBmp(id));

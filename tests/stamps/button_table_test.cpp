@@ -44,8 +44,7 @@ std::string describe(const PaintStep& step) {
     };
     text += num(a.x1) + "," + row(a.y1) + "," + num(a.width1) + "," + row(a.height1) + " <- ";
     text += num(a.x2) + "," + row(a.y2) + "," + size2(a.width2, false) + "," + size2(a.height2, true) + " ";
-    auto op = core::rasterOpFromCode(a.opcode.value_or(std::uint32_t(core::RasterOp::SRCCOPY)));
-    text += op ? std::string(core::rasterOpName(op.value())) : "unknown";
+    text += core::rasterOpName(a.op);
     return text;
 }
 

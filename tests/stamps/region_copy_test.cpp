@@ -181,15 +181,15 @@ TEST(Runner, AFailingStepEndsTheStampAndKeepsEarlierPaints) {
         {stamps::PictureSource::SourcePicture,
          {},
          stamps::CanvasId::picTarget,
-         {0, 0, 10, 10, 0, 0, 10, 10, {}}},
+         {0, 0, 10, 10, 0, 0, 10, 10}},
         {stamps::PictureSource::TargetPicture,
          {},
          stamps::CanvasId::picTarget,
-         {20, 20, 10, 10, 0, 0, 10, 10, {}}},
+         {20, 20, 10, 10, 0, 0, 10, 10}},
         {stamps::PictureSource::SourcePicture,
          {},
          stamps::CanvasId::picTarget,
-         {40, 40, 10, 10, 0, 0, 10, 10, {}}},
+         {40, 40, 10, 10, 0, 0, 10, 10}},
     };
     const stamps::ButtonSpec button{"CommandX", "x", stamps::Group::Ungrouped, {},   std::nullopt,
                                     "",         0,   stamps::Action::Paint,    steps};
