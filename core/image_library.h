@@ -9,78 +9,21 @@
 #include <span>
 #include <string_view>
 
+#include "core/library_images.h"
 #include "core/picture.h"
 
 namespace core {
 
-enum class Holder { frmPics, frmMasks, frmMasks2, frmMasks3, frmMasks4, frmMasks5, frmBodies };
-constexpr int kHolderCount = 7;
+#define QUILTANE_ENUMERATOR(name, ...) name,
+#define QUILTANE_ONE(...) +1
+enum class Holder { QUILTANE_LIBRARY_HOLDERS(QUILTANE_ENUMERATOR) };
+constexpr int kHolderCount = 0 QUILTANE_LIBRARY_HOLDERS(QUILTANE_ONE);
 
 // In holder order, each holder's images in its own order.
-enum class ImageId {
-    // frmPics
-    imgBodySuit,
-    imgMaidCollar,
-    imgGoldRing,
-    imgDarkBody,
-    imgMedBody,
-    imgLightBody,
-    imgSilverRing,
-    imgBlackSneakers,
-    imgRedSneakers,
-    imgSandals,
-    imgSmallBlackBoots,
-    imgSmallBrownBoots,
-    imgBigBlackBoots,
-    imgMidriffDrk,
-    imgMidriffMed,
-    imgMidriffLgt,
-    imgHighHeels,
-    // frmMasks
-    imgPJs4,
-    imgBlouseLong,
-    imgRobeBoxer,
-    imgSpeedo,
-    imgPJs2,
-    imgTankTop,
-    imgCorset,
-    imgThong,
-    imgPJs1,
-    // frmMasks2
-    imgMiniDress,
-    imgMinicorset,
-    imgBimbo,
-    imgTamsine,
-    imgLurette,
-    imgFlirt,
-    imgBikini,
-    imgSurfer,
-    imgVirelle,
-    // frmMasks3
-    imgCouvrelle,
-    imgPJ3,
-    imgBand2bikini,
-    imgPompette,
-    imgBandBikini,
-    imgOnePiece,
-    img404,
-    imgBikini3,
-    imgB772piece,
-    // frmMasks4
-    imgb328,
-    imgb77onepiece,
-    imgTeddy2,
-    imgTeddy1,
-    imgCorset3,
-    imgCorset2,
-    // frmMasks5
-    imgB328legs,
-    // frmBodies
-    imgMaleLight,
-    imgMaleDark,
-    imgMaleMed,
-};
-constexpr int kImageCount = 54;
+enum class ImageId { QUILTANE_LIBRARY_IMAGES(QUILTANE_ENUMERATOR) };
+constexpr int kImageCount = 0 QUILTANE_LIBRARY_IMAGES(QUILTANE_ONE);
+#undef QUILTANE_ONE
+#undef QUILTANE_ENUMERATOR
 
 std::string_view imageName(ImageId id);     // "imgBodySuit"
 std::string_view holderName(Holder holder); // "frmPics"

@@ -11,13 +11,20 @@ using core::RasterOp;
 // The rectangles of one paint. Destination and source share their corner unless y2 says
 // otherwise; sizes given on one side are given on both.
 constexpr core::PaintArgs sameRect(int x, int y, int w, int h, RasterOp op = RasterOp::SRCCOPY) {
-    return {float(x),        float(y),        std::int16_t(w), std::int16_t(h), std::int16_t(x),
-            std::int16_t(y), std::int16_t(w), std::int16_t(h), op};
+    return {float(x),        float(y),        std::int16_t(w),
+            std::int16_t(h), std::int16_t(x), std::int16_t(y),
+            std::int16_t(w), std::int16_t(h), op};
 }
 // The source runs from (x, y2) to the picture's right and bottom edges.
 constexpr core::PaintArgs toEdges(int x, int y, int w, int h, int y2) {
-    return {.x1 = float(x), .y1 = float(y), .width1 = std::int16_t(w), .height1 = std::int16_t(h),
-            .x2 = std::int16_t(x), .y2 = std::int16_t(y2), .width2 = std::nullopt, .height2 = std::nullopt};
+    return {.x1 = float(x),
+            .y1 = float(y),
+            .width1 = std::int16_t(w),
+            .height1 = std::int16_t(h),
+            .x2 = std::int16_t(x),
+            .y2 = std::int16_t(y2),
+            .width2 = std::nullopt,
+            .height2 = std::nullopt};
 }
 constexpr core::PaintArgs wholeCanvas(RasterOp op) {
     return sameRect(0, 0, 256, 256, op);
@@ -77,10 +84,8 @@ constexpr PaintStep kBodyBand[] = {{PictureSource::Library, Body, CanvasId::picT
 
 // Accessories: the whole library image at one fixed place of the destination.
 template <ImageId Image, int X, int Y, int W, int H, RasterOp Op>
-constexpr PaintStep kAccessory[] = {{PictureSource::Library,
-                                     Image,
-                                     CanvasId::picTarget,
-                                     {float(X), float(Y), W, H, 0, 0, W, H, Op}}};
+constexpr PaintStep kAccessory[] = {
+    {PictureSource::Library, Image, CanvasId::picTarget, {float(X), float(Y), W, H, 0, 0, W, H, Op}}};
 // The shoe strips drawn on white, ANDed onto the feet.
 template <ImageId Image> constexpr auto& kShoes19 = kAccessory<Image, 90, 238, 166, 19, RasterOp::SRCAND>;
 template <ImageId Image> constexpr auto& kSmallBoots = kAccessory<Image, 90, 233, 166, 23, RasterOp::SRCCOPY>;

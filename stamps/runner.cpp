@@ -54,9 +54,10 @@ core::Status runStep(const PaintStep& step, Workspace& workspace) {
 
 core::Status runButton(const ButtonSpec& button, Workspace& workspace) {
     if (!isStamp(button))
-        return core::Status::error(std::string("\"")
-                                       .append(button.caption)
-                                       .append("\" is not a stamp: it works on the window's file panes and dialogs."));
+        return core::Status::error(
+            std::string("\"")
+                .append(button.caption)
+                .append("\" is not a stamp: it works on the window's file panes and dialogs."));
     // A failing step ends the stamp; what the earlier steps painted stays.
     for (const PaintStep& step : button.steps)
         if (auto status = runStep(step, workspace); !status) return status;

@@ -158,8 +158,9 @@ TEST(Canvas, SourceOutsideThePictureLeavesTheDestinationAlone) {
 
 TEST(Canvas, RasterOperationsCombineEachChannelBitwise) {
     // The platform's own codes, which readers of other paint code will meet.
-    static_assert(std::uint32_t(RasterOp::SRCCOPY) == 0xCC0020 && std::uint32_t(RasterOp::SRCPAINT) == 0xEE0086 &&
-                  std::uint32_t(RasterOp::SRCAND) == 0x8800C6 && std::uint32_t(RasterOp::NOTSRCCOPY) == 0x330008);
+    static_assert(
+        std::uint32_t(RasterOp::SRCCOPY) == 0xCC0020 && std::uint32_t(RasterOp::SRCPAINT) == 0xEE0086 &&
+        std::uint32_t(RasterOp::SRCAND) == 0x8800C6 && std::uint32_t(RasterOp::NOTSRCCOPY) == 0x330008);
     struct Case {
         RasterOp op;
         Rgb expected;
