@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "core/bmp_encoder.h"
 #include "core/bmp_format.h"
 
 namespace core {
@@ -49,15 +50,6 @@ std::string compressionName(bmp::Compression compression) {
         break;
     }
     return "unknown";
-}
-
-void put16(std::uint8_t* at, std::uint32_t v) {
-    at[0] = std::uint8_t(v);
-    at[1] = std::uint8_t(v >> 8);
-}
-void put32(std::uint8_t* at, std::uint32_t v) {
-    put16(at, v);
-    put16(at + 2, v >> 16);
 }
 
 // Reads a whole file; failures are the reason alone.
@@ -145,38 +137,8 @@ Result<BmpInfo> readBmpInfo(std::span<const std::uint8_t> bytes) {
 }
 
 std::vector<std::uint8_t> encodeBmp24(const Picture& picture) {
-    if (picture.isEmpty()) return {};
-    const std::size_t width = std::size_t(picture.width()), height = std::size_t(picture.height());
-    const std::size_t stride = bmp::rowStride(width, 24);
-    const std::size_t offset = bmp::kFileHeaderSize + bmp::kInfoHeaderSize;
-    std::vector<std::uint8_t> out(offset + stride * height); // padding bytes stay 0
-
-    std::uint8_t* d = out.data();
-    d[0] = 'B';
-    d[1] = 'M';
-    put32(d + 2, std::uint32_t(out.size()));
-    put32(d + 10, std::uint32_t(offset));
-    std::uint8_t* info = d + bmp::kFileHeaderSize;
-    put32(info, bmp::kInfoHeaderSize);
-    put32(info + 4, std::uint32_t(width));
-    put32(info + 8, std::uint32_t(height)); // positive: bottom-up rows
-    put16(info + 12, 1);                    // planes
-    put16(info + 14, 24);                   // bits per pixel
-    put32(info + 16, 0);                    // no compression
-    put32(info + 20, std::uint32_t(stride * height));
-    put32(info + 24, 2835); // 72 dots per inch, in pixels per metre
-    put32(info + 28, 2835);
-
-    for (int y = 0; y < picture.height(); ++y) {
-        const std::uint8_t* src = picture.row(y);
-        std::uint8_t* dst = d + offset + bmp::storedRow(y, picture.height(), false) * stride;
-        for (std::size_t x = 0; x < width; ++x, src += 3, dst += 3) {
-            dst[bmp::kRed] = src[0];
-            dst[bmp::kGreen] = src[1];
-            dst[bmp::kBlue] = src[2];
-        }
-    }
-    return out;
+    auto encoder = BmpEncoder::trueColour(picture);
+    return encoder ? encoder.value().bytes() : std::vector<std::uint8_t>{};
 }
 
 Result<Picture> LoadPicture(const std::string& path) {

@@ -41,6 +41,17 @@ inline std::uint32_t le32(const std::uint8_t* p) {
     return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
            std::uint32_t(p[3]) << 24;
 }
+inline void putLe16(std::uint8_t* at, std::uint32_t v) {
+    at[0] = std::uint8_t(v);
+    at[1] = std::uint8_t(v >> 8);
+}
+inline void putLe32(std::uint8_t* at, std::uint32_t v) {
+    putLe16(at, v);
+    putLe16(at + 2, v >> 16);
+}
+// What the writer puts in both resolution fields: 72 dots per inch. Readers ignore it, but a
+// fixed value keeps written files reproducible.
+inline constexpr std::uint32_t kPixelsPerMetre = 2835;
 // Colour triples and palette entries are stored blue, green, red; palette entries of
 // Windows headers add a fourth, unused byte.
 inline constexpr int kBlue = 0, kGreen = 1, kRed = 2;

@@ -1,7 +1,6 @@
 #pragma once
-// Writes a drawn picture as the complete uncompressed BMP file the program carries: 14-byte file
-// header, 40-byte information header, a palette of 2 or 256 four-byte entries (none for 24-bit),
-// then the pixel rows bottom-up, each padded to a multiple of 4 bytes.
+// Writes a drawn picture as the complete uncompressed BMP file the program carries, through the
+// codec's own writer: a palette of 2 or 256 entries (none for 24-bit), its colours-used field 0.
 
 #include <cstdint>
 #include <vector>
