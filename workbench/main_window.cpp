@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QScreen>
 
+#include "platform/startup_folder.h"
 #include "workbench/about/about_box.h"
 #include "workbench/canvas_widget.h"
 #include "workbench/classic_fonts.h"
@@ -12,7 +13,6 @@
 #include "workbench/file_lists.h"
 #include "workbench/message_box.h"
 #include "workbench/panes.h"
-#include "workbench/platform/startup_folder.h"
 #include "workbench/save_dialog.h"
 
 namespace workbench {
@@ -32,7 +32,7 @@ constexpr int kFilTwoTab = 5;
 } // namespace
 
 MainWindow::MainWindow() {
-    enterStartupFolder(); // `Form_Initialize`
+    platform::enterStartupFolder(); // `Form_Initialize`
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quiltane "));
     setFont(defaultFont());
@@ -72,7 +72,7 @@ MainWindow::MainWindow() {
     focusOrder.add(kFilTwoTab, m_panes->fileList(Pane::Destination));
     focusOrder.apply();
 
-    enterStartupFolder(); // `Form_Load`
+    platform::enterStartupFolder(); // `Form_Load`
 }
 
 MainWindow::~MainWindow() = default;

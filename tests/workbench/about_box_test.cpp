@@ -1,5 +1,6 @@
-// The About box: its texts and layout, how it closes, and the "System Info" button's lookup
-// run against a fake registry and a fake program starter.
+// The About box: its texts and layout, how it closes, and the "System Info" button run
+// against a fake registry and a fake program starter (the lookup's own cases are tested
+// without Qt in tests/platform).
 
 #include <QApplication>
 #include <QLabel>
@@ -7,110 +8,20 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <cstring>
-#include <map>
-#include <set>
 
+#include "platform/system_info.h"
+#include "tests/platform/fake_platform.h"
 #include "workbench/about/about_box.h"
-#include "workbench/about/system_info.h"
-#include "workbench/platform/registry_lookup.h"
 
 using namespace workbench;
 
 namespace {
 
-struct FakeValue {
-    RegType type = kRegSz;
-    std::string bytes; // as the query hands them out, a text's zero included
-};
-
-// A registry of fixed keys that counts what is asked of it.
-class FakeRegistry final : public Registry {
-  public:
-    std::map<std::string, std::map<std::string, FakeValue>> keys;
-    // Refuses any request that includes write access, as a machine-wide key may.
-    bool refuseWriteAccess = false;
-    std::vector<std::string> openedKeys;
-    std::set<RegAccess> accessAsked;
-    std::set<RegKey> openHandles;
-
-    RegStatus openKey(RegRoot root, const std::string& keyPath, RegAccess access, RegKey& key) override {
-        key = 0;
-        openedKeys.push_back(keyPath);
-        accessAsked.insert(access);
-        if (refuseWriteAccess && (access & 0x6) != 0) return kErrorAccessDenied;
-        const auto found = keys.find(keyPath);
-        if (root != kHKeyLocalMachine || found == keys.end()) return kErrorFileNotFound;
-        key = m_next++;
-        m_paths[key] = keyPath;
-        openHandles.insert(key);
-        return kErrorSuccess;
-    }
-
-    RegStatus queryValue(RegKey key, const std::string& valueName, RegType& type, std::span<std::byte> buffer,
-                         std::uint32_t& byteCount) override {
-        if (!openHandles.contains(key)) return kErrorInvalidHandle;
-        const auto& values = keys.at(m_paths.at(key));
-        const auto found = values.find(valueName);
-        if (found == values.end()) return kErrorFileNotFound;
-        type = found->second.type;
-        const std::string& bytes = found->second.bytes;
-        const bool fits = bytes.size() <= byteCount && bytes.size() <= buffer.size();
-        byteCount = std::uint32_t(bytes.size());
-        if (!fits) return kErrorMoreData;
-        std::memcpy(buffer.data(), bytes.data(), bytes.size());
-        return kErrorSuccess;
-    }
-
-    RegStatus closeKey(RegKey key) override {
-        return openHandles.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
-    }
-
-  private:
-    RegKey m_next = 1;
-    std::map<RegKey, std::string> m_paths;
-};
-
-// Programs that exist are the listed files; starting anything else fails.
-class FakeLauncher final : public ProgramLauncher {
-  public:
-    std::set<std::string> files;
-    std::vector<std::string> fileTests;
-    std::vector<std::string> starts;
-
-    bool fileExists(const std::string& path) override {
-        fileTests.push_back(path);
-        return files.contains(path);
-    }
-    bool start(const std::string& path) override {
-        starts.push_back(path);
-        return files.contains(path);
-    }
-};
-
 const std::string kPathValue = "C:\\Tools\\msinfo32.exe";
-const std::string kFolder = "C:\\Shared\\MSInfo";
-const std::string kFolderProgram = kFolder + "\\MSINFO32.EXE";
-
-FakeValue text(const std::string& value) {
-    return {kRegSz, value + '\0'};
-}
-
-// One run of StartSysInfo: what the registry and the disk hold, and what should follow.
-struct SysInfoCase {
-    std::optional<FakeValue> path;   // "PATH" under the first key
-    std::optional<FakeValue> folder; // "MSINFO" under the second key
-    std::set<std::string> files;
-    bool refuseWriteAccess = false;
-    std::vector<std::string> starts;
-    std::vector<std::string> fileTests;
-    bool message = false;
-    bool secondKeyTried = false;
-};
 
 struct Fakes {
-    std::shared_ptr<FakeRegistry> registry = std::make_shared<FakeRegistry>();
-    std::shared_ptr<FakeLauncher> launcher = std::make_shared<FakeLauncher>();
+    std::shared_ptr<fake::Registry> registry = std::make_shared<fake::Registry>();
+    std::shared_ptr<fake::Launcher> launcher = std::make_shared<fake::Launcher>();
     std::vector<std::pair<QWidget*, QString>> messages;
 
     SystemInfoServices services() {
@@ -121,13 +32,9 @@ struct Fakes {
 
 } // namespace
 
-Q_DECLARE_METATYPE(SysInfoCase)
-
 class AboutBoxTest : public QObject {
     Q_OBJECT
   private slots:
-    void startSysInfo_data();
-    void startSysInfo();
     void texts_data();
     void texts();
     void layout_data();
@@ -139,71 +46,6 @@ class AboutBoxTest : public QObject {
     void loadedAnewEachTime();
     void unavailableMessageBox();
 };
-
-void AboutBoxTest::startSysInfo_data() {
-    QTest::addColumn<SysInfoCase>("run");
-    const std::string longest(1023, 'p');
-    QTest::newRow("PATH present: started unchanged, untested") << SysInfoCase{
-        text(kPathValue), text(kFolder), {kPathValue, kFolderProgram}, false, {kPathValue}, {}, false, false};
-    QTest::newRow("PATH names no program: the start fails") << SysInfoCase{
-        text(kPathValue), text(kFolder), {kFolderProgram}, false, {kPathValue}, {}, true, false};
-    QTest::newRow("PATH missing, program in the folder") << SysInfoCase{
-        std::nullopt, text(kFolder), {kFolderProgram}, false, {kFolderProgram}, {kFolderProgram},
-        false,        true};
-    QTest::newRow("PATH missing, no program in the folder")
-        << SysInfoCase{std::nullopt, text(kFolder), {}, false, {}, {kFolderProgram}, true, true};
-    QTest::newRow("both missing") << SysInfoCase{std::nullopt, std::nullopt, {}, false, {}, {}, true, true};
-    QTest::newRow("PATH of 1024 bytes with its zero, read whole")
-        << SysInfoCase{text(longest), std::nullopt, {longest}, false, {longest}, {}, false, false};
-    QTest::newRow("PATH of 1025 bytes: the folder is used") << SysInfoCase{text(longest + "q"),
-                                                                           text(kFolder),
-                                                                           {kFolderProgram},
-                                                                           false,
-                                                                           {kFolderProgram},
-                                                                           {kFolderProgram},
-                                                                           false,
-                                                                           true};
-    QTest::newRow("PATH without a terminating zero keeps every byte") << SysInfoCase{
-        FakeValue{kRegSz, kPathValue}, std::nullopt, {kPathValue}, false, {kPathValue}, {}, false, false};
-    QTest::newRow("PATH not text: empty result, the start fails")
-        << SysInfoCase{FakeValue{kRegExpandSz, kPathValue + '\0'},
-                       text(kFolder),
-                       {kPathValue, kFolderProgram},
-                       false,
-                       {""},
-                       {},
-                       true,
-                       false};
-    QTest::newRow("PATH of no bytes: an error ends the lookup")
-        << SysInfoCase{FakeValue{kRegSz, ""}, text(kFolder), {kFolderProgram}, false, {}, {}, true, false};
-    QTest::newRow("write access refused: both count as missing") << SysInfoCase{
-        text(kPathValue), text(kFolder), {kPathValue, kFolderProgram}, true, {}, {}, true, true};
-}
-
-void AboutBoxTest::startSysInfo() {
-    QFETCH(SysInfoCase, run);
-    FakeRegistry registry;
-    if (run.path) registry.keys[kSysInfoPathKey][kSysInfoPathValue] = *run.path;
-    if (run.folder) registry.keys[kSysInfoFolderKey][kSysInfoFolderValue] = *run.folder;
-    registry.refuseWriteAccess = run.refuseWriteAccess;
-    FakeLauncher launcher;
-    launcher.files = run.files;
-    std::vector<std::string> messages;
-
-    const bool started =
-        StartSysInfo(registry, launcher, [&](const std::string& message) { messages.push_back(message); });
-
-    QCOMPARE(launcher.starts, run.starts);
-    QCOMPARE(launcher.fileTests, run.fileTests);
-    QCOMPARE(started, !run.message);
-    QCOMPARE(messages,
-             run.message ? std::vector<std::string>{kSysInfoUnavailable} : std::vector<std::string>{});
-    std::vector<std::string> keysTried{kSysInfoPathKey};
-    if (run.secondKeyTried) keysTried.push_back(kSysInfoFolderKey);
-    QCOMPARE(registry.openedKeys, keysTried);
-    QCOMPARE(registry.accessAsked, std::set<RegAccess>{0x2003F});
-    QVERIFY(registry.openHandles.empty());
-}
 
 void AboutBoxTest::texts_data() {
     QTest::addColumn<QString>("control");
@@ -325,7 +167,7 @@ void AboutBoxTest::systemInfoButtonKeepsTheBoxOpen() {
     QVERIFY(box.isVisible());
 
     // With the tool in place: it is started, no message, and the box stays open.
-    fakes.registry->keys[kSysInfoPathKey][kSysInfoPathValue] = text(kPathValue);
+    fakes.registry->keys[platform::kSysInfoPathKey][platform::kSysInfoPathValue] = fake::text(kPathValue);
     fakes.launcher->files.insert(kPathValue);
     QTest::mouseClick(box.findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
     QCOMPARE(fakes.launcher->starts, std::vector<std::string>{kPathValue});

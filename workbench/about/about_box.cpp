@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "workbench/about/system_info.h"
+#include "platform/system_info.h"
+#include "platform/wine_prefix.h"
+#include "platform/wine_registry.h"
 #include "workbench/app_icon.h"
 #include "workbench/classic_fonts.h"
 #include "workbench/message_box.h"
-#include "workbench/platform/program_launcher_wine.h"
-#include "workbench/platform/wine_prefix.h"
-#include "workbench/platform/wine_registry.h"
+#include "workbench/program_launcher_wine.h"
 
 namespace workbench {
 namespace {
@@ -71,8 +71,8 @@ void showPlainMessage(QWidget* parent, const QString& text) {
 } // namespace
 
 SystemInfoServices wineSystemInfoServices() {
-    const std::filesystem::path prefix = winePrefix();
-    return {std::make_shared<WineRegistry>(prefix), std::make_shared<WineProgramLauncher>(prefix),
+    const std::filesystem::path prefix = platform::winePrefix();
+    return {std::make_shared<platform::WineRegistry>(prefix), std::make_shared<WineProgramLauncher>(prefix),
             showPlainMessage};
 }
 
@@ -124,7 +124,7 @@ void AboutBox::cmdOK_Click() {
 }
 
 void AboutBox::cmdSysInfo_Click() {
-    StartSysInfo(*m_services.registry, *m_services.launcher, [this](const std::string& text) {
+    platform::startSysInfo(*m_services.registry, *m_services.launcher, [this](const std::string& text) {
         m_services.showMessage(this, QString::fromStdString(text));
     });
 }

@@ -7,15 +7,15 @@
 #include <functional>
 #include <memory>
 
-#include "workbench/platform/program_launcher.h"
-#include "workbench/platform/registry.h"
+#include "platform/program_launcher.h"
+#include "platform/registry.h"
 
 namespace workbench {
 
 // What the "System Info" button works with. Tests put fakes here.
 struct SystemInfoServices {
-    std::shared_ptr<Registry> registry;
-    std::shared_ptr<ProgramLauncher> launcher;
+    std::shared_ptr<platform::Registry> registry;
+    std::shared_ptr<platform::ProgramLauncher> launcher;
     // Shows a message with one OK button and returns when the user has closed it.
     std::function<void(QWidget* parent, const QString& text)> showMessage;
 };

@@ -1,11 +1,10 @@
-#include "workbench/platform/program_launcher_wine.h"
+#include "workbench/program_launcher_wine.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <system_error>
 
-#include "workbench/platform/registry_codepage.h"
-#include "workbench/platform/wine_prefix.h"
+#include "platform/registry_codepage.h"
+#include "platform/wine_prefix.h"
 
 namespace workbench {
 
@@ -13,9 +12,7 @@ WineProgramLauncher::WineProgramLauncher(std::filesystem::path prefix, std::stri
     : m_prefix(std::move(prefix)), m_wine(std::move(wine)) {}
 
 bool WineProgramLauncher::fileExists(const std::string& path) {
-    const auto unixPath = unixPathInPrefix(m_prefix, path);
-    std::error_code error;
-    return unixPath && std::filesystem::is_regular_file(*unixPath, error);
+    return platform::isFileInPrefix(m_prefix, path);
 }
 
 bool WineProgramLauncher::start(const std::string& path) {
@@ -23,7 +20,7 @@ bool WineProgramLauncher::start(const std::string& path) {
     QProcess process;
     process.setProgram(QString::fromStdString(m_wine));
     // The path comes in the 8-bit code page; Wine reads its arguments in the system's encoding.
-    process.setArguments({QString::fromStdString(utf8FromAnsi(path))});
+    process.setArguments({QString::fromStdString(platform::utf8FromAnsi(path))});
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("WINEPREFIX", QString::fromStdString(m_prefix.string()));
     process.setProcessEnvironment(environment);

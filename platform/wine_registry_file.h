@@ -21,9 +21,9 @@
 #include <vector>
 
 #include "core/status.h"
-#include "workbench/platform/registry.h"
+#include "platform/registry.h"
 
-namespace workbench {
+namespace platform {
 
 // A value as the file stores it: text types as UTF-16LE with their terminating zero.
 struct WineRegistryValue {
@@ -68,4 +68,4 @@ class WineRegistryFile {
 // keyPath as keys are compared: case folded, empty components dropped, one backslash between.
 std::u16string comparableKeyPath(std::u16string_view keyPath);
 
-} // namespace workbench
+} // namespace platform

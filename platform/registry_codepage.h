@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace workbench {
+namespace platform {
 
 // UTF-16 to Windows-1252; a character the code page lacks becomes '?'.
 std::string ansiFromUtf16(std::u16string_view text);
@@ -16,4 +16,4 @@ std::u16string utf16FromAnsi(std::string_view text);
 // Windows-1252 to UTF-8, for names handed to this system's file system and programs.
 std::string utf8FromAnsi(std::string_view text);
 
-} // namespace workbench
+} // namespace platform

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-namespace workbench {
+namespace platform {
 
 // The user's home folder: $HOME, or the password database's entry when $HOME is unset or
 // empty. Empty when neither gives one.
@@ -24,4 +24,8 @@ std::filesystem::path winePrefix();
 std::optional<std::filesystem::path> unixPathInPrefix(const std::filesystem::path& prefix,
                                                       std::string_view windowsPath);
 
-} // namespace workbench
+// Whether an ordinary file lies at the absolute Windows path windowsPath in prefix, found as
+// unixPathInPrefix finds it.
+bool isFileInPrefix(const std::filesystem::path& prefix, std::string_view windowsPath);
+
+} // namespace platform

@@ -1,10 +1,10 @@
-#include "workbench/platform/registry_lookup.h"
+#include "platform/registry_lookup.h"
 
 #include <array>
 
-namespace workbench {
+namespace platform {
 
-core::Result<bool> GetKeyValue(Registry& registry, RegRoot root, const std::string& keyPath,
+core::Result<bool> getKeyValue(Registry& registry, RegRoot root, const std::string& keyPath,
                                const std::string& valueName, std::string& keyValue) {
     RegKey key = 0;
     // The key is closed on every way out, so that no handle is left open; a key that did not
@@ -45,4 +45,4 @@ core::Result<bool> GetKeyValue(Registry& registry, RegRoot root, const std::stri
     return true;
 }
 
-} // namespace workbench
+} // namespace platform

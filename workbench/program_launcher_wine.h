@@ -1,15 +1,15 @@
 #pragma once
 // Programs of a Wine prefix: Windows paths are tested inside the prefix, and a program is
-// started as "wine PATH".
+// started as "wine PATH" through QProcess.
 
 #include <filesystem>
 #include <string>
 
-#include "workbench/platform/program_launcher.h"
+#include "platform/program_launcher.h"
 
 namespace workbench {
 
-class WineProgramLauncher final : public ProgramLauncher {
+class WineProgramLauncher final : public platform::ProgramLauncher {
   public:
     // wine is the Wine loader to start, looked up on PATH unless it names a folder.
     explicit WineProgramLauncher(std::filesystem::path prefix, std::string wine = "wine");

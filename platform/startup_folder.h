@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-namespace workbench {
+namespace platform {
 
 // The texture folder, relative to the prefix's C: drive.
 inline const std::filesystem::path kTextureFolder = "Program Files/Korvane/Posebox/Gamedata/Textures";
@@ -15,4 +15,4 @@ inline const std::filesystem::path kTextureFolder = "Program Files/Korvane/Poseb
 // then left as it was).
 std::filesystem::path enterStartupFolder();
 
-} // namespace workbench
+} // namespace platform

@@ -1,10 +1,10 @@
-#include "workbench/about/system_info.h"
+#include "platform/system_info.h"
 
 #include <optional>
 
-#include "workbench/platform/registry_lookup.h"
+#include "platform/registry_lookup.h"
 
-namespace workbench {
+namespace platform {
 namespace {
 
 // The path to start, or none when neither lookup leads to a program. A path found under the
@@ -12,12 +12,12 @@ namespace {
 std::optional<std::string> sysInfoPath(Registry& registry, ProgramLauncher& launcher) {
     std::string keyValue;
     const auto byPath =
-        GetKeyValue(registry, kHKeyLocalMachine, kSysInfoPathKey, kSysInfoPathValue, keyValue);
+        getKeyValue(registry, kHKeyLocalMachine, kSysInfoPathKey, kSysInfoPathValue, keyValue);
     if (!byPath) return std::nullopt;
     if (byPath.value()) return keyValue;
 
     const auto byFolder =
-        GetKeyValue(registry, kHKeyLocalMachine, kSysInfoFolderKey, kSysInfoFolderValue, keyValue);
+        getKeyValue(registry, kHKeyLocalMachine, kSysInfoFolderKey, kSysInfoFolderValue, keyValue);
     if (!byFolder || !byFolder.value()) return std::nullopt;
     const std::string program = keyValue + kSysInfoProgram;
     if (!launcher.fileExists(program)) return std::nullopt;
@@ -26,7 +26,7 @@ std::optional<std::string> sysInfoPath(Registry& registry, ProgramLauncher& laun
 
 } // namespace
 
-bool StartSysInfo(Registry& registry, ProgramLauncher& launcher,
+bool startSysInfo(Registry& registry, ProgramLauncher& launcher,
                   const std::function<void(const std::string&)>& showMessage) {
     const auto path = sysInfoPath(registry, launcher);
     if (path && launcher.start(*path)) return true;
@@ -34,4 +34,4 @@ bool StartSysInfo(Registry& registry, ProgramLauncher& launcher,
     return false;
 }
 
-} // namespace workbench
+} // namespace platform

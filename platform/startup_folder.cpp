@@ -1,11 +1,11 @@
-#include "workbench/platform/startup_folder.h"
+#include "platform/startup_folder.h"
 
 #include <system_error>
 #include <vector>
 
-#include "workbench/platform/wine_prefix.h"
+#include "platform/wine_prefix.h"
 
-namespace workbench {
+namespace platform {
 namespace {
 
 bool enter(const std::filesystem::path& folder) {
@@ -30,4 +30,4 @@ std::filesystem::path enterStartupFolder() {
     return {};
 }
 
-} // namespace workbench
+} // namespace platform

@@ -1,4 +1,4 @@
-#include "workbench/platform/wine_prefix.h"
+#include "platform/wine_prefix.h"
 
 #include <cstdlib>
 #include <pwd.h>
@@ -7,9 +7,9 @@
 #include <unistd.h>
 #include <vector>
 
-#include "workbench/platform/registry_codepage.h"
+#include "platform/registry_codepage.h"
 
-namespace workbench {
+namespace platform {
 namespace {
 
 // A folder with more entries than this is not searched for a differently cased name.
@@ -101,4 +101,10 @@ std::optional<std::filesystem::path> unixPathInPrefix(const std::filesystem::pat
     return path;
 }
 
-} // namespace workbench
+bool isFileInPrefix(const std::filesystem::path& prefix, std::string_view windowsPath) {
+    const auto unixPath = unixPathInPrefix(prefix, windowsPath);
+    std::error_code error;
+    return unixPath && std::filesystem::is_regular_file(*unixPath, error);
+}
+
+} // namespace platform

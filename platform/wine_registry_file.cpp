@@ -1,9 +1,9 @@
-#include "workbench/platform/wine_registry_file.h"
+#include "platform/wine_registry_file.h"
 
 #include <fstream>
 #include <system_error>
 
-namespace workbench {
+namespace platform {
 namespace {
 
 constexpr std::string_view kHeader = "WINE REGISTRY Version 2";
@@ -312,4 +312,4 @@ std::optional<WineRegistryValue> WineRegistryFile::value(std::u16string_view key
     return found;
 }
 
-} // namespace workbench
+} // namespace platform

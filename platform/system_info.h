@@ -1,14 +1,14 @@
 #pragma once
-// StartSysInfo: finds the platform's system-information tool through the registry and starts
-// it, or tells the user that it is unavailable.
+// The About box's "System Info" button: finds the platform's system-information tool through
+// the registry and starts it, or tells the user that it is unavailable.
 
 #include <functional>
 #include <string>
 
-#include "workbench/platform/program_launcher.h"
-#include "workbench/platform/registry.h"
+#include "platform/program_launcher.h"
+#include "platform/registry.h"
 
-namespace workbench {
+namespace platform {
 
 // What the user is told whenever the tool cannot be found or started.
 inline constexpr const char* kSysInfoUnavailable = "System Information Is Unavailable At This Time";
@@ -21,9 +21,9 @@ inline constexpr const char* kSysInfoFolderKey = "SOFTWARE\\Microsoft\\Shared To
 inline constexpr const char* kSysInfoFolderValue = "MSINFO";
 inline constexpr const char* kSysInfoProgram = "\\MSINFO32.EXE";
 
-// Starts the tool without waiting for it, or hands kSysInfoUnavailable to showMessage, which
-// returns when the user has read it. Returns whether the tool was started.
-bool StartSysInfo(Registry& registry, ProgramLauncher& launcher,
+// `StartSysInfo`: starts the tool without waiting for it, or hands kSysInfoUnavailable to
+// showMessage, which returns when the user has read it. Returns whether the tool was started.
+bool startSysInfo(Registry& registry, ProgramLauncher& launcher,
                   const std::function<void(const std::string&)>& showMessage);
 
-} // namespace workbench
+} // namespace platform

@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-namespace workbench {
+namespace platform {
 
 // The platform's own names (HKEY_LOCAL_MACHINE, REG_SZ, ERROR_MORE_DATA...) are macros in its
 // headers, so the constants below carry a k prefix with the same numbers.
@@ -60,4 +60,4 @@ class Registry {
     virtual RegStatus closeKey(RegKey key) = 0;
 };
 
-} // namespace workbench
+} // namespace platform

@@ -1,8 +1,8 @@
-#include "workbench/platform/registry_codepage.h"
+#include "platform/registry_codepage.h"
 
 #include <array>
 
-namespace workbench {
+namespace platform {
 namespace {
 
 // What the bytes 0x80 to 0x9F stand for; the five the code page leaves undefined keep their own
@@ -74,4 +74,4 @@ std::string utf8FromAnsi(std::string_view text) {
     return out;
 }
 
-} // namespace workbench
+} // namespace platform

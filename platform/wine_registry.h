@@ -7,10 +7,10 @@
 #include <optional>
 #include <string>
 
-#include "workbench/platform/registry.h"
-#include "workbench/platform/wine_registry_file.h"
+#include "platform/registry.h"
+#include "platform/wine_registry_file.h"
 
-namespace workbench {
+namespace platform {
 
 class WineRegistry final : public Registry {
   public:
@@ -36,4 +36,4 @@ class WineRegistry final : public Registry {
     RegKey m_nextKey = 1;
 };
 
-} // namespace workbench
+} // namespace platform

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace workbench {
+namespace platform {
 
 class ProgramLauncher {
   public:
@@ -18,4 +18,4 @@ class ProgramLauncher {
     virtual bool start(const std::string& path) = 0;
 };
 
-} // namespace workbench
+} // namespace platform

@@ -1,10 +1,10 @@
-#include "workbench/platform/wine_registry.h"
+#include "platform/wine_registry.h"
 
 #include <algorithm>
 
-#include "workbench/platform/registry_codepage.h"
+#include "platform/registry_codepage.h"
 
-namespace workbench {
+namespace platform {
 namespace {
 
 bool isText(RegType type) {
@@ -71,4 +71,4 @@ RegStatus WineRegistry::closeKey(RegKey key) {
     return m_open.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
 }
 
-} // namespace workbench
+} // namespace platform
