@@ -68,16 +68,16 @@ core::Status printInfo(const std::string& path, std::ostream& out) {
 }
 
 core::Status open(core::Canvas& canvas, const std::string& path) {
-    auto picture = core::LoadPicture(path);
+    auto picture = core::loadPicture(path);
     if (!picture) return picture.status();
     canvas.setPicture(std::move(picture).value());
     return core::Status::ok();
 }
 
 core::Status convert(const std::string& in, const std::string& out) {
-    auto picture = core::LoadPicture(in);
+    auto picture = core::loadPicture(in);
     if (!picture) return picture.status();
-    return core::SavePicture(picture.value(), out);
+    return core::savePicture(picture.value(), out);
 }
 
 void printList(std::ostream& out) {
@@ -103,9 +103,9 @@ core::Status run(const CliAction& action, stamps::Workspace& workspace, std::ost
         return status;
     }
     case ActionKind::Save:
-        return core::SavePicture(workspace.picTarget.image(), action.first);
+        return core::savePicture(workspace.picTarget.image(), action.first);
     case ActionKind::SaveSource:
-        return core::SavePicture(workspace.picSource.image(), action.first);
+        return core::savePicture(workspace.picSource.image(), action.first);
     case ActionKind::List:
         printList(out);
         return core::Status::ok();

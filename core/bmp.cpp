@@ -141,7 +141,7 @@ std::vector<std::uint8_t> encodeBmp24(const Picture& picture) {
     return encoder ? encoder.value().bytes() : std::vector<std::uint8_t>{};
 }
 
-Result<Picture> LoadPicture(const std::string& path) {
+Result<Picture> loadPicture(const std::string& path) {
     return decodeFile(path, decodeBmp);
 }
 
@@ -149,7 +149,7 @@ Result<BmpInfo> readBmpInfoFile(const std::string& path) {
     return decodeFile(path, readBmpInfo);
 }
 
-Status SavePicture(const Picture& picture, const std::string& path) {
+Status savePicture(const Picture& picture, const std::string& path) {
     const std::string prefix = "Cannot save " + path + ": ";
     if (picture.isEmpty()) return Status::error(prefix + "there is no picture to save.");
     if (path.empty()) return Status::error("Cannot save: no file name was given.");

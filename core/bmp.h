@@ -29,21 +29,21 @@ struct BmpInfo {
 // the palette's first colour; palette indices beyond the palette are black; colour profiles
 // are ignored. Sizes above 32768 pixels a side or 64 M pixels are refused before allocating.
 // A failure's message is the reason alone ("it is not a BMP file."), written to follow
-// "Cannot open skin.bmp: ", as LoadPicture does.
+// "Cannot open skin.bmp: ", as loadPicture does.
 Result<Picture> decodeBmp(std::span<const std::uint8_t> bytes);
 Result<BmpInfo> readBmpInfo(std::span<const std::uint8_t> bytes);
 // A 24-bit BMP: 14-byte file header, 40-byte information header, bottom-up rows padded to 4 bytes.
 // Empty for an empty picture.
 std::vector<std::uint8_t> encodeBmp24(const Picture& picture);
 
-// Reads a BMP file. Errors name the file and the reason: "Cannot open <path>: <reason>".
-Result<Picture> LoadPicture(const std::string& path);
-// What a BMP file's header says, read with the same checks and messages as LoadPicture.
+// `LoadPicture`: reads a BMP file. Errors name the file and the reason: "Cannot open <path>: <reason>".
+Result<Picture> loadPicture(const std::string& path);
+// What a BMP file's header says, read with the same checks and messages as loadPicture.
 Result<BmpInfo> readBmpInfoFile(const std::string& path);
-// Writes a 24-bit BMP, replacing an existing file atomically: a temporary file in the same
+// `SavePicture`: writes a 24-bit BMP, replacing an existing file atomically: a temporary file in the same
 // folder, flushed, then renamed over it. A failed save leaves the old file as it was and no
 // temporary file behind; its error reads "Cannot save <path>: <the system's reason>.". A link
 // is followed. An empty picture is not saved.
-Status SavePicture(const Picture& picture, const std::string& path);
+Status savePicture(const Picture& picture, const std::string& path);
 
 } // namespace core

@@ -71,7 +71,7 @@ QString Panes::fullPath(Pane pane, const QString& name) const {
 bool Panes::open(Pane pane, const QString& name) {
     const QString path = fullPath(pane, name);
     // A file that cannot be read stops the opening silently: canvas, title and labels stay.
-    auto picture = core::LoadPicture(nativePath(path));
+    auto picture = core::loadPicture(nativePath(path));
     if (!picture) return false;
     const stamps::CanvasId canvas =
         pane == Pane::Source ? stamps::CanvasId::picSource : stamps::CanvasId::picTarget;

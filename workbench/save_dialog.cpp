@@ -74,7 +74,7 @@ void SaveDialog::showDialog() {
 
 void SaveDialog::save() {
     const QString file = saveFileName(m_name->text());
-    const core::Status status = core::SavePicture(m_image(), QFile::encodeName(file).toStdString());
+    const core::Status status = core::savePicture(m_image(), QFile::encodeName(file).toStdString());
     if (!status) {
         // The dialog stays as it is so that the user can correct the name.
         showMessage(this, QString::fromStdString(status.message()));

@@ -59,8 +59,8 @@ class Cli : public ::testing::Test {
         dir = pattern;
         source = path("source.bmp");
         dest = path("dest.bmp");
-        ASSERT_TRUE(core::SavePicture(coordinatePicture(kSourceTag), source));
-        ASSERT_TRUE(core::SavePicture(coordinatePicture(kTargetTag), dest));
+        ASSERT_TRUE(core::savePicture(coordinatePicture(kSourceTag), source));
+        ASSERT_TRUE(core::savePicture(coordinatePicture(kTargetTag), dest));
     }
     void TearDown() override { fs::remove_all(dir); }
 
@@ -126,7 +126,7 @@ TEST_F(Cli, AWorkedSequenceOfRegionAndBandCopies) {
                                 "--save", out, "--save-source", shownSource});
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.err, "");
-    auto saved = core::LoadPicture(out);
+    auto saved = core::loadPicture(out);
     ASSERT_TRUE(saved) << saved.message();
     EXPECT_TRUE(pictureIs(saved.value(), [](int x, int y) {
         const bool skirt = x >= 90 && y >= 126;
@@ -135,7 +135,7 @@ TEST_F(Cli, AWorkedSequenceOfRegionAndBandCopies) {
         return Rgb{std::uint8_t(x), std::uint8_t(y), skirt || band || sleeve ? kSourceTag : kTargetTag};
     }));
     // PATH exactly as given: no ".bmp" added.
-    auto source = core::LoadPicture(shownSource);
+    auto source = core::loadPicture(shownSource);
     ASSERT_TRUE(source) << source.message();
     EXPECT_EQ(source.value(), coordinatePicture(kSourceTag));
 }
@@ -147,7 +147,7 @@ TEST_F(Cli, TheHelpExampleMaskBodyFillShoesAndSave) {
     const Run run = executable({"--dest", dest, "--press", "Bikini 402", "--press", "Med Fem", "--press",
                                 "Black Sneakers", "--save", out});
     ASSERT_EQ(run.code, 0) << run.err;
-    auto saved = core::LoadPicture(out);
+    auto saved = core::loadPicture(out);
     ASSERT_TRUE(saved) << saved.message();
     auto& library = core::ImageLibrary::shared();
     const core::Picture& mask = library.picture(core::ImageId::imgBikini);
@@ -258,7 +258,7 @@ TEST_F(Cli, InfoAndConvertOnAPaletteFile) {
     run = executable({"--convert", palette, converted, "--info", converted});
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.out, "width: 3\nheight: 2\nbits per pixel: 24\ncompression: none\n");
-    auto original = core::LoadPicture(palette), copy = core::LoadPicture(converted);
+    auto original = core::loadPicture(palette), copy = core::loadPicture(converted);
     ASSERT_TRUE(original && copy);
     EXPECT_EQ(copy.value(), original.value());
     EXPECT_EQ(copy.value().pixel(0, 0), (Rgb{0, 0, 255}));

@@ -105,8 +105,8 @@ TEST_F(BmpFiles, SavedFileLoadsBackAndReplacesTheOldOneKeepingItsPermissions) {
     writeAll(path, Bytes(10, 'x'));
     ::chmod(path.c_str(), 0640);
     const Picture picture = coordinatePicture(256, 256);
-    ASSERT_TRUE(core::SavePicture(picture, path.string()));
-    const auto loaded = core::LoadPicture(path.string());
+    ASSERT_TRUE(core::savePicture(picture, path.string()));
+    const auto loaded = core::loadPicture(path.string());
     ASSERT_TRUE(loaded) << loaded.message();
     EXPECT_EQ(loaded.value(), picture);
     EXPECT_EQ(namesIn(m_dir), std::vector<std::string>{"skin2.bmp"});
@@ -117,7 +117,7 @@ TEST_F(BmpFiles, SavedFileLoadsBackAndReplacesTheOldOneKeepingItsPermissions) {
     // A new file in the current folder, given without any folder part.
     const fs::path before = fs::current_path();
     fs::current_path(m_dir);
-    EXPECT_TRUE(core::SavePicture(picture, "plain.bmp"));
+    EXPECT_TRUE(core::savePicture(picture, "plain.bmp"));
     fs::current_path(before);
     EXPECT_TRUE(fs::exists(m_dir / "plain.bmp"));
 }
@@ -127,7 +127,7 @@ TEST_F(BmpFiles, SavingThroughALinkReplacesTheLinkedFile) {
     writeAll(m_dir / "skins" / "real.bmp", Bytes{'o', 'l', 'd'});
     fs::create_symlink(m_dir / "skins" / "real.bmp", m_dir / "link.bmp");
     const Picture picture = coordinatePicture(5, 5);
-    ASSERT_TRUE(core::SavePicture(picture, (m_dir / "link.bmp").string()));
+    ASSERT_TRUE(core::savePicture(picture, (m_dir / "link.bmp").string()));
     EXPECT_TRUE(fs::is_symlink(m_dir / "link.bmp"));
     EXPECT_EQ(readAll(m_dir / "skins" / "real.bmp"), core::encodeBmp24(picture));
     EXPECT_EQ(namesIn(m_dir / "skins"), std::vector<std::string>{"real.bmp"});
@@ -171,7 +171,7 @@ TEST_F(BmpFiles, FailedSaveLeavesEverythingAsItWas) {
         const fs::path target = c.target(m_dir);
         const std::vector<std::string> before = namesIn(m_dir);
 
-        const core::Status saved = core::SavePicture(coordinatePicture(4, 4), target.string());
+        const core::Status saved = core::savePicture(coordinatePicture(4, 4), target.string());
         ASSERT_FALSE(saved);
         EXPECT_NE(saved.message().find("Cannot save " + target.string() + ": "), std::string::npos)
             << saved.message();
@@ -187,7 +187,7 @@ TEST_F(BmpFiles, FailedSaveLeavesEverythingAsItWas) {
 TEST_F(BmpFiles, EmptyPictureIsNotSaved) {
     const fs::path path = m_dir / "skin.bmp";
     writeAll(path, Bytes{'o', 'l', 'd'});
-    const core::Status saved = core::SavePicture(Picture(), path.string());
+    const core::Status saved = core::savePicture(Picture(), path.string());
     ASSERT_FALSE(saved);
     EXPECT_EQ(saved.message(), "Cannot save " + path.string() + ": there is no picture to save.");
     EXPECT_EQ(readAll(path), (Bytes{'o', 'l', 'd'}));
@@ -207,7 +207,7 @@ TEST_F(BmpFiles, LoadErrorsNameTheFileAndTheReason) {
     };
     for (const auto& [name, reason] : cases) {
         const std::string path = (m_dir / name).string();
-        const auto loaded = core::LoadPicture(path);
+        const auto loaded = core::loadPicture(path);
         ASSERT_FALSE(loaded) << name;
         EXPECT_EQ(loaded.message(), "Cannot open " + path + ": " + reason);
     }

@@ -56,7 +56,7 @@ TEST_P(BmpSuite, EveryFileDecodesOrIsRefusedWithAReason) {
     for (const fs::path& file : files) {
         const std::string name = std::string(GetParam()) + "/" + file.filename().string();
         SCOPED_TRACE(name);
-        const auto picture = core::LoadPicture(file.string());
+        const auto picture = core::loadPicture(file.string());
         const auto refused = kRefused.find(name);
         if (refused == kRefused.end()) {
             ASSERT_TRUE(picture) << picture.message();

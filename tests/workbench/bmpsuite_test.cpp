@@ -103,7 +103,7 @@ class BmpSuiteTest : public QObject {
     void goodFilesMatchTheirReferenceExactly() {
         QFETCH(QString, path);
         QFETCH(QStringList, references);
-        const auto picture = core::LoadPicture(path.toStdString());
+        const auto picture = core::loadPicture(path.toStdString());
         QVERIFY2(picture, picture.message().c_str());
         const QString report = mismatch(picture.value(), references, true, 0);
         QVERIFY2(report.isEmpty(), qPrintable(report));
@@ -113,7 +113,7 @@ class BmpSuiteTest : public QObject {
     void decodedQuestionableFilesMatchWhereOpaque() {
         QFETCH(QString, path);
         QFETCH(QStringList, references);
-        const auto picture = core::LoadPicture(path.toStdString());
+        const auto picture = core::loadPicture(path.toStdString());
         if (!picture) QSKIP(picture.message().c_str()); // refusals are checked by the core sweep
         // Their references come from more precise colours than some files hold (11-bit
         // channels, for one), so a channel may be off by one.

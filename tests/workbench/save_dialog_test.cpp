@@ -22,7 +22,7 @@ constexpr core::Rgb kRed{200, 10, 20};
 constexpr core::Rgb kGreen{10, 200, 20};
 
 core::Picture load(const QString& path) {
-    auto picture = core::LoadPicture(QFile::encodeName(path).toStdString());
+    auto picture = core::loadPicture(QFile::encodeName(path).toStdString());
     return picture ? picture.value() : core::Picture();
 }
 

@@ -47,8 +47,8 @@ class TypicalUseTest : public QObject {
         fixture::TempEnvironment env;
         const QString folder = QDir(env.textures()).canonicalPath();
         const core::Picture source = patternSkin(11), destination = patternSkin(101);
-        QVERIFY(core::SavePicture(source, QFile::encodeName(folder + "/source.bmp").toStdString()));
-        QVERIFY(core::SavePicture(destination, QFile::encodeName(folder + "/skin.bmp").toStdString()));
+        QVERIFY(core::savePicture(source, QFile::encodeName(folder + "/source.bmp").toStdString()));
+        QVERIFY(core::savePicture(destination, QFile::encodeName(folder + "/skin.bmp").toStdString()));
 
         fixture::MessageCatcher messages;
         workbench::MainWindow window;
@@ -69,7 +69,7 @@ class TypicalUseTest : public QObject {
         QTest::mouseClick(child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
 
-        auto saved = core::LoadPicture(QFile::encodeName(folder + "/skin2.bmp").toStdString());
+        auto saved = core::loadPicture(QFile::encodeName(folder + "/skin2.bmp").toStdString());
         QVERIFY2(saved, saved.message().c_str());
 
         // What the four stamps make of the two skins, pixel by pixel.

@@ -60,7 +60,7 @@ inline core::Picture filled(core::Rgb colour, int size = 256) {
 // Writes a BMP of one colour; fails the test when it cannot.
 inline void writeBmp(const QString& path, core::Rgb colour, int size = 256) {
     const core::Status status =
-        core::SavePicture(filled(colour, size), QFile::encodeName(path).toStdString());
+        core::savePicture(filled(colour, size), QFile::encodeName(path).toStdString());
     QVERIFY2(status.isOk(), status.message().c_str());
 }
 
