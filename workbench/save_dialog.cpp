@@ -7,6 +7,7 @@
 
 #include "core/bmp.h"
 #include "workbench/classic_fonts.h"
+#include "workbench/control_builder.h"
 #include "workbench/message_box.h"
 
 namespace workbench {
@@ -24,31 +25,27 @@ QString saveFileName(const QString& text) {
 SaveDialog::SaveDialog(std::function<core::Picture()> image, QWidget* owner)
     : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_image(std::move(image)) {
-    setObjectName(QStringLiteral("frmSave"));
-    setWindowTitle(QStringLiteral("Form2"));
+    const FormSpec& layout = saveDialogLayout();
+    setObjectName(qString(layout.name));
+    setWindowTitle(qString(layout.title));
     setFont(defaultFont());
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(312, 213);
+    resize(pixelRect(layout.client).size());
 
-    // Positions in pixels (twips / 15) inside the client area.
-    auto* label = new QLabel(QStringLiteral("Filename"), this);
-    label->setObjectName(QStringLiteral("Label1"));
-    label->setFont(classicFont({"MS Sans Serif", 8.25, true}));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(80, 56, 89, 25);
+    makeLabel(this, layout.control("Label1"));
 
-    m_name = new QLineEdit(QStringLiteral("Text1"), this);
-    m_name->setObjectName(QStringLiteral("txtName"));
-    m_name->setGeometry(80, 80, 193, 19);
+    const ControlSpec& txtName = layout.control("txtName");
+    m_name = new QLineEdit(qString(txtName.text), this);
+    placeControl(m_name, txtName);
 
-    auto* saveButton = new QPushButton(QStringLiteral("Save"), this);
-    saveButton->setObjectName(QStringLiteral("Command1"));
-    saveButton->setGeometry(72, 152, 137, 41);
+    auto* saveButton = makeButton(this, layout.control("Command1"));
     // Enter in the name box does not press it.
     saveButton->setAutoDefault(false);
     connect(saveButton, &QPushButton::clicked, this, &SaveDialog::save);
 
-    setTabOrder(m_name, saveButton);
+    FocusOrder focusOrder;
+    focusOrder.addForm(this, layout);
+    focusOrder.apply();
     m_name->setFocus();
 }
 
