@@ -1,6 +1,5 @@
 #include "workbench/control_builder.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -8,6 +7,7 @@
 
 #include "workbench/caption_button.h"
 #include "workbench/classic_fonts.h"
+#include "workbench/classic_frame.h"
 
 namespace workbench {
 namespace {
@@ -76,14 +76,15 @@ void FocusOrder::apply() const {
 
 void buildButtons(QWidget* window, const std::function<void(const stamps::ButtonSpec&)>& clicked,
                   FocusOrder& focusOrder) {
-    // Buttons of a frame are placed relative to it; the others to the window's client area.
+    // Buttons of a frame are placed relative to it; the others to the window's
+    // client area.
     std::map<stamps::Group, QWidget*> containers;
     for (const stamps::GroupSpec& group : stamps::allGroups()) {
         if (!group.isFrame) {
             makeLabel(window, rowOf(group));
             continue;
         }
-        auto* frame = new QGroupBox(qString(group.caption), window);
+        auto* frame = new ClassicFrame(qString(group.caption), window);
         placeControl(frame, rowOf(group));
         containers[group.group] = frame;
     }
