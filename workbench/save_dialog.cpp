@@ -1,5 +1,6 @@
 #include "workbench/save_dialog.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +20,8 @@ QString saveFileName(const QString& text) {
         ++first;
     while (last > first && text[last - 1] == QLatin1Char(' '))
         --last;
-    return text.mid(first, last - first) + QStringLiteral(".bmp");
+    // Absolute, so that a failure names the folder that refused the file.
+    return QDir::current().absoluteFilePath(text.mid(first, last - first) + QStringLiteral(".bmp"));
 }
 
 SaveDialog::SaveDialog(std::function<core::Picture()> image, QWidget* owner)
@@ -46,7 +48,6 @@ SaveDialog::SaveDialog(std::function<core::Picture()> image, QWidget* owner)
     FocusOrder focusOrder;
     focusOrder.addForm(this, layout);
     focusOrder.apply();
-    m_name->setFocus();
 }
 
 QString SaveDialog::name() const {
@@ -67,6 +68,9 @@ void SaveDialog::showDialog() {
     show();
     raise();
     activateWindow();
+    // Typing replaces the proposed name, however the dialog was left the last time.
+    m_name->setFocus(Qt::OtherFocusReason);
+    m_name->selectAll();
 }
 
 void SaveDialog::save() {
