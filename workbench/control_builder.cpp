@@ -1,40 +1,66 @@
 #include "workbench/control_builder.h"
 
-#include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <algorithm>
 #include <map>
 
 #include "workbench/caption_button.h"
 #include "workbench/classic_fonts.h"
+#include "workbench/classic_frame.h"
 
 namespace workbench {
+namespace {
 
-QRect pixelRect(const stamps::Twips& place) {
-    constexpr int k = stamps::kTwipsPerPixel;
-    return QRect(place.left / k, place.top / k, place.width / k, place.height / k);
+// A heading or frame of the button table as a row of a layout.
+ControlSpec rowOf(const stamps::GroupSpec& group) {
+    return {group.name, group.caption, group.place, group.font, group.tooltip, group.tabIndex};
 }
+
+} // namespace
 
 QString qString(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-QLabel* makeLabel(QWidget* parent, std::string_view name, std::string_view caption,
-                  const stamps::Twips& place, const std::optional<stamps::FontSpec>& font,
-                  std::string_view tooltip) {
-    auto* label = new QLabel(qString(caption), parent);
-    label->setObjectName(qString(name));
-    label->setGeometry(pixelRect(place));
-    label->setFont(fontOf(font));
+void placeControl(QWidget* widget, const ControlSpec& row) {
+    widget->setObjectName(qString(row.name));
+    widget->setGeometry(pixelRect(row.place));
+    widget->setFont(fontOf(row.font));
+    if (!row.tooltip.empty()) widget->setToolTip(qString(row.tooltip));
+    if (row.textColour) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText,
+                         QColor(row.textColour->r, row.textColour->g, row.textColour->b));
+        widget->setPalette(palette);
+    }
+}
+
+QLabel* makeLabel(QWidget* parent, const ControlSpec& row) {
+    auto* label = new QLabel(qString(row.text), parent);
+    placeControl(label, row);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
-    if (!tooltip.empty()) label->setToolTip(qString(tooltip));
     return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const ControlSpec& row) {
+    auto* button = new QPushButton(qString(row.text), parent);
+    placeControl(button, row);
+    return button;
 }
 
 void FocusOrder::add(int tabIndex, QWidget* widget) {
     m_controls.emplace_back(tabIndex, widget);
+}
+
+void FocusOrder::addForm(QWidget* form, const FormSpec& layout) {
+    for (const ControlSpec& row : layout.controls) {
+        auto* widget = form->findChild<QWidget*>(qString(row.name), Qt::FindDirectChildrenOnly);
+        if (widget && widget->focusPolicy() != Qt::NoFocus && row.tabIndex != kNoTabIndex)
+            add(row.tabIndex, widget);
+    }
 }
 
 void FocusOrder::apply() const {
@@ -50,18 +76,16 @@ void FocusOrder::apply() const {
 
 void buildButtons(QWidget* window, const std::function<void(const stamps::ButtonSpec&)>& clicked,
                   FocusOrder& focusOrder) {
-    // Buttons of a frame are placed relative to it; the others to the window's client area.
+    // Buttons of a frame are placed relative to it; the others to the window's
+    // client area.
     std::map<stamps::Group, QWidget*> containers;
     for (const stamps::GroupSpec& group : stamps::allGroups()) {
         if (!group.isFrame) {
-            makeLabel(window, group.name, group.caption, group.place, group.font, group.tooltip);
+            makeLabel(window, rowOf(group));
             continue;
         }
-        auto* frame = new QGroupBox(qString(group.caption), window);
-        frame->setObjectName(qString(group.name));
-        frame->setGeometry(pixelRect(group.place));
-        frame->setFont(fontOf(group.font));
-        if (!group.tooltip.empty()) frame->setToolTip(qString(group.tooltip));
+        auto* frame = new ClassicFrame(qString(group.caption), window);
+        placeControl(frame, rowOf(group));
         containers[group.group] = frame;
     }
 
@@ -69,10 +93,7 @@ void buildButtons(QWidget* window, const std::function<void(const stamps::Button
         const auto container = containers.find(row.group);
         QWidget* parent = container == containers.end() ? window : container->second;
         auto* button = new CaptionButton(qString(row.caption), parent);
-        button->setObjectName(qString(row.name));
-        button->setGeometry(pixelRect(row.place));
-        button->setFont(fontOf(row.font));
-        if (!row.tooltip.empty()) button->setToolTip(qString(row.tooltip));
+        placeControl(button, {row.name, row.caption, row.place, row.font, row.tooltip, row.tabIndex});
         focusOrder.add(row.tabIndex, button);
         // Every row goes to the one slot; "+" (Command18) and "All Top" have no steps to run.
         QObject::connect(button, &QPushButton::clicked, window, [&row, clicked] { clicked(row); });

@@ -11,48 +11,32 @@
 #include "workbench/classic_fonts.h"
 #include "workbench/control_builder.h"
 #include "workbench/file_lists.h"
+#include "workbench/form_layouts.h"
 #include "workbench/message_box.h"
 #include "workbench/panes.h"
 #include "workbench/save_dialog.h"
 
 namespace workbench {
-namespace {
-
-// The client area: 10515 x 8595 twips.
-constexpr QSize kClientSize(701, 573);
-
-// Tab indexes of the canvases; the lists take the free places between them.
-constexpr int kPicSourceTab = 0;
-constexpr int kDir1Tab = 1;
-constexpr int kFilMainTab = 2;
-constexpr int kPicTargetTab = 3;
-constexpr int kDirTwoTab = 4;
-constexpr int kFilTwoTab = 5;
-
-} // namespace
 
 MainWindow::MainWindow() {
     platform::enterStartupFolder(); // `Form_Initialize`
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Quiltane "));
+    const FormSpec& layout = mainWindowLayout();
+    setObjectName(qString(layout.name));
+    setWindowTitle(qString(layout.title));
     setFont(defaultFont());
-    resize(kClientSize);
+    resize(pixelRect(layout.client).size());
 
-    FocusOrder focusOrder;
-    makeLabel(this, "Label1", "Source", {5400, 0, 2655, 375}, stamps::FontSpec{"MS Sans Serif", 13.5, true});
-    makeLabel(this, "Label2", "Destination", {5400, 4320, 2655, 255},
-              stamps::FontSpec{"MS Sans Serif", 9.75, true});
-    m_lblY1 = makeLabel(this, "lblY1", m_workspace.marker.lastCaption(), {8040, 4320, 375, 255});
-    m_lblY2 = makeLabel(this, "lblY2", m_workspace.marker.previousCaption(), {8640, 4320, 495, 255});
+    makeLabel(this, layout.control("Label1"));
+    makeLabel(this, layout.control("Label2"));
+    // The row marker's labels show its captions, "Label8" and "Label9" at start.
+    m_lblY1 = makeLabel(this, layout.control("lblY1"));
+    m_lblY2 = makeLabel(this, layout.control("lblY2"));
+    showMarkedRows();
 
     m_picSource = new CanvasWidget(m_workspace.picSource, this);
-    m_picSource->setObjectName(QStringLiteral("picSource"));
-    m_picSource->setGeometry(pixelRect({5400, 360, 3900, 3900}));
-    m_picSource->setToolTip(QStringLiteral("This is the picture you are copying from..."));
+    placeControl(m_picSource, layout.control("picSource"));
     m_picTarget = new CanvasWidget(m_workspace.picTarget, this);
-    m_picTarget->setObjectName(QStringLiteral("picTarget"));
-    m_picTarget->setGeometry(pixelRect({5400, 4680, 3900, 3900}));
-    m_picTarget->setToolTip(QStringLiteral("This is the picture you are working on..."));
+    placeControl(m_picTarget, layout.control("picTarget"));
     connect(m_picTarget, &CanvasWidget::mouseDown, this,
             [this](Qt::MouseButton, double, double y) { markRow(y); });
     connect(m_picTarget, &CanvasWidget::doubleClicked, this, &MainWindow::openSaveDialog);
@@ -62,14 +46,10 @@ MainWindow::MainWindow() {
     hooks.proposeSaveName = [this](const QString& name) { ensureSaveDialog().setName(name); };
     m_panes = new Panes(this, m_workspace, std::move(hooks));
 
+    FocusOrder focusOrder;
     buildButtons(
         this, [this](const stamps::ButtonSpec& button) { runRow(button); }, focusOrder);
-    focusOrder.add(kPicSourceTab, m_picSource);
-    focusOrder.add(kDir1Tab, m_panes->folderList(Pane::Source));
-    focusOrder.add(kFilMainTab, m_panes->fileList(Pane::Source));
-    focusOrder.add(kPicTargetTab, m_picTarget);
-    focusOrder.add(kDirTwoTab, m_panes->folderList(Pane::Destination));
-    focusOrder.add(kFilTwoTab, m_panes->fileList(Pane::Destination));
+    focusOrder.addForm(this, layout);
     focusOrder.apply();
 
     platform::enterStartupFolder(); // `Form_Load`
@@ -102,6 +82,10 @@ void MainWindow::runRow(const stamps::ButtonSpec& button) {
 
 void MainWindow::markRow(double y) {
     m_workspace.marker.mark(y);
+    showMarkedRows();
+}
+
+void MainWindow::showMarkedRows() {
     m_lblY1->setText(QString::fromStdString(m_workspace.marker.lastCaption()));
     m_lblY2->setText(QString::fromStdString(m_workspace.marker.previousCaption()));
 }

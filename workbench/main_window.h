@@ -36,6 +36,7 @@ class MainWindow : public QWidget {
   private:
     void runRow(const stamps::ButtonSpec& button);
     void markRow(double y);         // `picTarget_MouseDown`
+    void showMarkedRows();          // the row marker's captions in `lblY1` and `lblY2`
     void openSaveDialog();          // `picTarget_DblClick`
     SaveDialog& ensureSaveDialog(); // created hidden on first need
     void showCanvases();

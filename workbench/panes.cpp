@@ -10,6 +10,7 @@
 #include "core/bmp.h"
 #include "workbench/control_builder.h"
 #include "workbench/file_lists.h"
+#include "workbench/form_layouts.h"
 #include "workbench/message_box.h"
 
 namespace workbench {
@@ -29,23 +30,16 @@ QString defaultSaveName(const QString& name) {
 Panes::Panes(QWidget* window, stamps::Workspace& workspace, Hooks hooks)
     : QObject(window), m_window(window), m_workspace(workspace), m_hooks(std::move(hooks)) {
     const QString start = QDir::currentPath();
-    const auto place = [](QWidget* widget, const char* name, const stamps::Twips& twips) {
-        widget->setObjectName(QLatin1String(name));
-        widget->setGeometry(pixelRect(twips));
-    };
+    const FormSpec& layout = mainWindowLayout();
     m_dir1 = new FolderList(start, window);
-    place(m_dir1, "Dir1", {240, 480, 3015, 1440});
+    placeControl(m_dir1, layout.control("Dir1"));
     m_filMain = new FileList(start, window);
-    place(m_filMain, "FilMain", {240, 1920, 3015, 1455});
-    m_filMain->setToolTip(
-        QStringLiteral("This lets you select the file in the source picture box (to the right)"));
-    m_lblSource = makeLabel(window, "lblSource", "", {840, 3480, 495, 255});
+    placeControl(m_filMain, layout.control("FilMain"));
+    m_lblSource = makeLabel(window, layout.control("lblSource"));
     m_dirTwo = new FolderList(start, window);
-    place(m_dirTwo, "DirTwo", {360, 3960, 3015, 990});
+    placeControl(m_dirTwo, layout.control("DirTwo"));
     m_filTwo = new FileList(start, window);
-    place(m_filTwo, "FilTwo", {360, 4920, 3015, 1455});
-    m_filTwo->setToolTip(QStringLiteral(
-        "This lets you chose the picture in the destination picture box directly to the right...."));
+    placeControl(m_filTwo, layout.control("FilTwo"));
 
     // The file list follows its folder list; browsing never changes the current directory.
     connect(m_dir1, &FolderList::folderChanged, m_filMain, &FileList::setFolder);

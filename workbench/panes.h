@@ -29,8 +29,8 @@ class Panes : public QObject {
         std::function<void(const QString&)> proposeSaveName;
     };
 
-    // Creates `Dir1`, `FilMain`, `lblSource`, `DirTwo` and `FilTwo` on window, all on the
-    // process's current directory.
+    // Creates `Dir1`, `FilMain`, `lblSource`, `DirTwo` and `FilTwo` on window at their places
+    // in the main window's layout, all on the process's current directory.
     Panes(QWidget* window, stamps::Workspace& workspace, Hooks hooks);
 
     FolderList* folderList(Pane pane) const;

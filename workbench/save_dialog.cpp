@@ -1,5 +1,6 @@
 #include "workbench/save_dialog.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,6 +8,7 @@
 
 #include "core/bmp.h"
 #include "workbench/classic_fonts.h"
+#include "workbench/control_builder.h"
 #include "workbench/message_box.h"
 
 namespace workbench {
@@ -18,38 +20,34 @@ QString saveFileName(const QString& text) {
         ++first;
     while (last > first && text[last - 1] == QLatin1Char(' '))
         --last;
-    return text.mid(first, last - first) + QStringLiteral(".bmp");
+    // Absolute, so that a failure names the folder that refused the file.
+    return QDir::current().absoluteFilePath(text.mid(first, last - first) + QStringLiteral(".bmp"));
 }
 
 SaveDialog::SaveDialog(std::function<core::Picture()> image, QWidget* owner)
     : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_image(std::move(image)) {
-    setObjectName(QStringLiteral("frmSave"));
-    setWindowTitle(QStringLiteral("Form2"));
+    const FormSpec& layout = saveDialogLayout();
+    setObjectName(qString(layout.name));
+    setWindowTitle(qString(layout.title));
     setFont(defaultFont());
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(312, 213);
+    resize(pixelRect(layout.client).size());
 
-    // Positions in pixels (twips / 15) inside the client area.
-    auto* label = new QLabel(QStringLiteral("Filename"), this);
-    label->setObjectName(QStringLiteral("Label1"));
-    label->setFont(classicFont({"MS Sans Serif", 8.25, true}));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(80, 56, 89, 25);
+    makeLabel(this, layout.control("Label1"));
 
-    m_name = new QLineEdit(QStringLiteral("Text1"), this);
-    m_name->setObjectName(QStringLiteral("txtName"));
-    m_name->setGeometry(80, 80, 193, 19);
+    const ControlSpec& txtName = layout.control("txtName");
+    m_name = new QLineEdit(qString(txtName.text), this);
+    placeControl(m_name, txtName);
 
-    auto* saveButton = new QPushButton(QStringLiteral("Save"), this);
-    saveButton->setObjectName(QStringLiteral("Command1"));
-    saveButton->setGeometry(72, 152, 137, 41);
+    auto* saveButton = makeButton(this, layout.control("Command1"));
     // Enter in the name box does not press it.
     saveButton->setAutoDefault(false);
     connect(saveButton, &QPushButton::clicked, this, &SaveDialog::save);
 
-    setTabOrder(m_name, saveButton);
-    m_name->setFocus();
+    FocusOrder focusOrder;
+    focusOrder.addForm(this, layout);
+    focusOrder.apply();
 }
 
 QString SaveDialog::name() const {
@@ -70,6 +68,9 @@ void SaveDialog::showDialog() {
     show();
     raise();
     activateWindow();
+    // Typing replaces the proposed name, however the dialog was left the last time.
+    m_name->setFocus(Qt::OtherFocusReason);
+    m_name->selectAll();
 }
 
 void SaveDialog::save() {

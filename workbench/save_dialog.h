@@ -20,7 +20,8 @@ class SaveDialog : public QWidget {
     QString name() const;
     void setName(const QString& name);
 
-    // Shows the dialog, centred over its owner the first time, and brings it to the front.
+    // Shows the dialog, centred over its owner the first time, and brings it to the front with
+    // the focus in the name box and its text selected.
     void showDialog();
 
   signals:
@@ -35,8 +36,8 @@ class SaveDialog : public QWidget {
     bool m_placed = false;
 };
 
-// The file a name box text saves to: blanks (spaces only) trimmed at both ends, ".bmp"
-// appended. A name without a folder lands in the process's current directory.
+// The absolute path a name box text saves to: blanks (spaces only) trimmed at both ends,
+// ".bmp" appended, a name without a folder in the process's current directory.
 QString saveFileName(const QString& text);
 
 } // namespace workbench

@@ -76,6 +76,71 @@ class MainWindowTest : public QObject {
         QCOMPARE(control->geometry(), expected);
     }
 
+    // Read from the pixels drawn: the border's top line runs through the caption, which stands
+    // at the frame's top, and every button of the frame lies inside the border.
+    void theUserCopyFrameEnclosesItsButtons() {
+        auto* frame = child<QGroupBox>(m_window.get(), "Frame1");
+        QVERIFY(frame);
+        const QImage image = frame->grab().toImage();
+        const int w = image.width(), h = image.height();
+        const auto lightness = [&](int x, int y) { return image.pixelColor(x, y).lightness(); };
+        // Inside the frame, right of the buttons (x 8 to 64), away from any line.
+        const int ground = lightness(w - 6, h / 2);
+        // The border's dark lines, however faint a style draws them, and the caption's glyphs;
+        // not the light half of an etched line.
+        const auto dark = [&](int x, int y) { return lightness(x, y) < ground - 15; };
+
+        int top = 0, bottom = h - 1, left = 0, right = w - 1;
+        while (top < h && !dark(w - 6, top))
+            ++top;
+        while (bottom > 0 && !dark(w - 6, bottom))
+            --bottom;
+        while (left < w && !dark(left, h - 8))
+            ++left;
+        while (right > 0 && !dark(right, h - 8))
+            --right;
+        QVERIFY2(top < h && left < right, "no border drawn");
+
+        const auto buttons = frame->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
+        QCOMPARE(buttons.size(), 9);
+        for (const QPushButton* button : buttons) {
+            const QRect place = button->geometry();
+            QVERIFY2(place.top() > top && place.bottom() < bottom && place.left() > left &&
+                         place.right() < right,
+                     qPrintable(QString("%1 at %2,%3 %4x%5; border %6,%7 to %8,%9")
+                                    .arg(button->objectName())
+                                    .arg(place.x())
+                                    .arg(place.y())
+                                    .arg(place.width())
+                                    .arg(place.height())
+                                    .arg(left)
+                                    .arg(top)
+                                    .arg(right)
+                                    .arg(bottom)));
+        }
+
+        // Between the side lines and above the first button: the caption's glyphs, and the top
+        // line broken where they stand.
+        const QColor line = image.pixelColor(w - 6, top);
+        const int firstButton = child<QWidget>(m_window.get(), "Command94")->y();
+        int glyphTop = h, glyphBottom = -1, breaks = 0;
+        for (int x = left + 2; x < right - 1; ++x) {
+            if (lightness(x, top) >= ground - 10) ++breaks;
+            for (int y = 0; y < firstButton; ++y)
+                if (dark(x, y) && image.pixelColor(x, y) != line) {
+                    glyphTop = std::min(glyphTop, y);
+                    glyphBottom = std::max(glyphBottom, y);
+                }
+        }
+        QVERIFY2(breaks > 0, "the top line runs through the caption");
+        QVERIFY2(glyphTop <= 3, qPrintable(QString("the caption starts at row %1").arg(glyphTop)));
+        QVERIFY2(glyphTop < top && top < glyphBottom,
+                 qPrintable(QString("top line at row %1, caption rows %2 to %3")
+                                .arg(top)
+                                .arg(glyphTop)
+                                .arg(glyphBottom)));
+    }
+
     void windowAtStart() {
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Quiltane "));
         QCOMPARE(m_window->size(), QSize(701, 573));

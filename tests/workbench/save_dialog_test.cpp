@@ -113,24 +113,55 @@ class SaveDialogTest : public QObject {
 
     void aFailedSaveKeepsTheDialogAndWhatIsOnDisk_data() {
         QTest::addColumn<QString>("typed");
-        QTest::newRow("no such folder") << "missing/skin";
-        QTest::newRow("a folder takes the name") << "taken";
+        QTest::addColumn<QString>("message"); // the start-up folder stands for <folder>
+        QTest::newRow("no such folder")
+            << "missing/skin"
+            << "Cannot save <folder>/missing/skin.bmp: No such file or directory.";
+        QTest::newRow("a folder takes the name") << "taken"
+                                                 << "Cannot save <folder>/taken.bmp: Is a directory.";
     }
     void aFailedSaveKeepsTheDialogAndWhatIsOnDisk() {
         QFETCH(QString, typed);
+        QFETCH(QString, message);
         fixture::MessageCatcher messages;
         QDir(m_folder).mkpath("taken.bmp/inside");
         SaveDialog* dialog = openDialog();
         dialog->setName(typed);
         QTest::mouseClick(child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
-        QCOMPARE(messages.messages().size(), 1);
-        QVERIFY2(messages.messages().first().contains(typed + ".bmp"),
-                 qPrintable(messages.messages().first()));
+        // The message names the whole path, so the user sees which folder refused the file.
+        QCOMPARE(messages.messages(), QStringList{message.replace("<folder>", m_folder)});
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->name(), typed);
         QVERIFY(QFileInfo(m_folder + "/taken.bmp/inside").isDir());
         // No stray temporary file is left behind.
         QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // Whatever happened since the last time, typing replaces the proposed name.
+    void eachShowingPutsTheFocusOnTheWholeName() {
+        SaveDialog* dialog = openDialog();
+        auto* name = child<QLineEdit>(dialog, "txtName");
+        QCOMPARE(QApplication::focusWidget(), name);
+        QCOMPARE(name->selectedText(), QStringLiteral("Text1"));
+
+        // Typed over, saved with the button (which takes the focus), hidden.
+        QTest::keyClicks(name, "skin3");
+        QCOMPARE(name->text(), QStringLiteral("skin3"));
+        QTest::mouseClick(child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(QFileInfo::exists(m_folder + "/skin3.bmp"));
+
+        // Shown again: the kept name, focused and selected.
+        QCOMPARE(openDialog(), dialog);
+        QCOMPARE(QApplication::focusWidget(), name);
+        QCOMPARE(name->selectedText(), QStringLiteral("skin3"));
+
+        // Still open, the cursor moved and the focus on "Save": a double-click brings it back.
+        name->deselect();
+        child<QPushButton>(dialog, "Command1")->setFocus();
+        QCOMPARE(openDialog(), dialog);
+        QCOMPARE(QApplication::focusWidget(), name);
+        QCOMPARE(name->selectedText(), QStringLiteral("skin3"));
     }
 
     void enterInTheNameBoxDoesNotSave() {
@@ -184,6 +215,10 @@ class SaveDialogTest : public QObject {
 
   private:
     SaveDialog* openDialog() {
+        // The double-click goes to the main window, which is active then (hiding the dialog
+        // leaves no window active on the offscreen platform).
+        m_window->activateWindow();
+        [[maybe_unused]] const bool windowActive = QTest::qWaitForWindowActive(m_window.get());
         QTest::mouseDClick(child<QWidget>(m_window.get(), "picTarget"), Qt::LeftButton, {}, QPoint(50, 50));
         SaveDialog* dialog = m_window->saveDialog();
         if (dialog) {

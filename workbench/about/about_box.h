@@ -32,9 +32,9 @@ class AboutBox : public QDialog {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void Form_Load();
-    void cmdOK_Click();
-    void cmdSysInfo_Click();
+    void fillTexts();      // `Form_Load`: the caption, title and version, on every load
+    void unload();         // `cmdOK_Click`
+    void showSystemInfo(); // `cmdSysInfo_Click`
 
     SystemInfoServices m_services;
 };
