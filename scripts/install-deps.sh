@@ -8,6 +8,7 @@ packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libpng-dev # the tests read the BMP suite's PNG reference images
   fonts-liberation fonts-dejavu-core
   xvfb xauth # xvfb-run: the window on a machine without a display
 )

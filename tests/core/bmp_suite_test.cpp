@@ -1,7 +1,7 @@
 // The public BMP conformance suite, swept file by file: good files decode, questionable and
 // bad ones decode to a picture of their stated size or are refused with a reason, and none
 // of them crashes or reads outside its bytes (this runs under the sanitizers too). Pixel
-// comparison with the suite's reference images is in the window tests, where a PNG reader is.
+// comparison with the suite's reference images is in bmp_suite_pixels_test.cpp.
 
 #include <gtest/gtest.h>
 
@@ -11,13 +11,14 @@
 #include <map>
 #include <set>
 
+#include "bmp_suite.h"
 #include "core/bmp.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kSuite = QUILTANE_BMPSUITE_DIR;
+const fs::path kSuite = bmpsuite::folder();
 
 // Files the reader refuses, with a part of the reason; every other file must decode.
 const std::map<std::string, std::string> kRefused = {
@@ -41,10 +42,7 @@ std::vector<std::uint8_t> readAll(const fs::path& path) {
 
 class BmpSuite : public ::testing::TestWithParam<const char*> {
   protected:
-    void SetUp() override {
-        if (!fs::is_directory(kSuite / GetParam()))
-            GTEST_SKIP() << "The BMP suite is not at " << kSuite.string() << "; skipping its sweep.";
-    }
+    void SetUp() override { BMPSUITE_REQUIRE(); }
 };
 
 TEST_P(BmpSuite, EveryFileDecodesOrIsRefusedWithAReason) {
