@@ -104,6 +104,10 @@ class IndexRowExpander {
     // wide: use the 64-pixel path where the processor has it (tests turn it off to check the other).
     explicit IndexRowExpander(const PaletteLut& lut, bool wide = true);
     void operator()(const std::uint8_t* indices, std::uint8_t* rgb, int width) const;
+    // Whether rows go 64 pixels at a time: asked for, and the processor has it.
+    bool isWide() const { return m_wide; }
+    // Whether this processor has the 64-pixel path (AVX-512 with byte permutes).
+    static bool wideAvailable();
 
   private:
     PaletteLut m_lut;

@@ -108,13 +108,19 @@ bool hasWideExpand() {
 
 } // namespace
 
-IndexRowExpander::IndexRowExpander(const PaletteLut& lut, [[maybe_unused]] bool wide) : m_lut(lut) {
+bool IndexRowExpander::wideAvailable() {
+#ifdef QUILTANE_WIDE_EXPAND
+    return hasWideExpand();
+#else
+    return false;
+#endif
+}
+
+IndexRowExpander::IndexRowExpander(const PaletteLut& lut, bool wide) : m_lut(lut) {
     for (int i = 0; i < 256; ++i)
         for (int c = 0; c < 3; ++c)
             m_planes[c][i] = std::uint8_t(lut[std::size_t(i)] >> (8 * c));
-#ifdef QUILTANE_WIDE_EXPAND
-    m_wide = wide && hasWideExpand();
-#endif
+    m_wide = wide && wideAvailable();
 }
 
 void IndexRowExpander::operator()(const std::uint8_t* indices, std::uint8_t* rgb, int width) const {

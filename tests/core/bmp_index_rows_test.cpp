@@ -12,6 +12,24 @@ namespace {
 using core::bmp::IndexRowExpander;
 using core::bmp::PaletteLut;
 
+// Widths that give every tail length after whole 64-pixel blocks, and rows of several blocks.
+std::vector<int> widths() {
+    std::vector<int> all;
+    for (int width = 1; width <= 192; ++width)
+        all.push_back(width);
+    for (int width : {255, 256, 1000})
+        all.push_back(width);
+    return all;
+}
+
+TEST(IndexRowExpander, TheWidePathIsUsedWhereTheProcessorHasIt) {
+    if (!IndexRowExpander::wideAvailable())
+        GTEST_SKIP() << "This processor has no AVX-512 byte permutes (VBMI): the 64-pixel path cannot be "
+                        "tested here; only the portable one is.";
+    EXPECT_TRUE(IndexRowExpander(PaletteLut{}, true).isWide());
+    EXPECT_FALSE(IndexRowExpander(PaletteLut{}, false).isWide());
+}
+
 TEST(IndexRowExpander, BothPathsGiveThePaletteColourOfEveryIndex) {
     std::mt19937 random(7);
     PaletteLut lut{};
@@ -19,12 +37,12 @@ TEST(IndexRowExpander, BothPathsGiveThePaletteColourOfEveryIndex) {
         entry = random() & 0xFFFFFF;
     const IndexRowExpander wide(lut, true), portable(lut, false);
 
-    for (int width : {1, 7, 8, 9, 63, 64, 65, 127, 128, 129, 200, 256, 1000}) {
+    for (int width : widths()) {
         std::vector<std::uint8_t> indices(static_cast<std::size_t>(width));
         for (std::uint8_t& index : indices)
             index = std::uint8_t(random());
-        indices[0] = 0; // both ends of the palette, in both halves of the 64-pixel tables
-        indices[std::size_t(width) - 1] = 255;
+        indices[std::size_t(width) - 1] = 255; // both ends of the palette, in both halves of the tables
+        indices[0] = 0;
         // One guard byte past the row: neither path may write beyond its width.
         std::vector<std::uint8_t> fromWide(std::size_t(width) * 3 + 1, 0xA5), fromPortable = fromWide;
         wide(indices.data(), fromWide.data(), width);
