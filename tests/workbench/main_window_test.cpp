@@ -14,6 +14,7 @@
 #include "workbench/canvas_widget.h"
 #include "workbench/caption_button.h"
 #include "workbench/classic_fonts.h"
+#include "workbench/form_layouts.h"
 #include "workbench/main_window.h"
 #include "workbench/save_dialog.h"
 
@@ -74,6 +75,30 @@ class MainWindowTest : public QObject {
         QCOMPARE(control->geometry(), expected);
         m_window->showMaximized();
         QCOMPARE(control->geometry(), expected);
+    }
+
+    // Every control of the window where its table row puts it: the buttons, their headings and
+    // the frame from the button table, the rest from the window's layout table. Tab indexes are
+    // unique across both tables.
+    void everyControlSitsWhereItsTableRowSays() {
+        QMap<int, QString> tabIndexes;
+        const auto check = [&](std::string_view name, const stamps::Twips& place, int tabIndex) {
+            const QString objectName = QString::fromUtf8(name.data(), qsizetype(name.size()));
+            QWidget* control = child<QWidget>(m_window.get(), objectName.toLatin1());
+            QVERIFY2(control, qPrintable(objectName));
+            QCOMPARE(control->geometry(), workbench::pixelRect(place));
+            if (tabIndex < 0) return;
+            QVERIFY2(!tabIndexes.contains(tabIndex),
+                     qPrintable(objectName + " shares its tab index with " + tabIndexes.value(tabIndex)));
+            tabIndexes.insert(tabIndex, objectName);
+        };
+        for (const stamps::ButtonSpec& row : stamps::allButtons())
+            check(row.name, row.place, row.tabIndex);
+        for (const stamps::GroupSpec& row : stamps::allGroups())
+            check(row.name, row.place, row.tabIndex);
+        for (const workbench::ControlSpec& row : workbench::mainWindowLayout().controls)
+            check(row.name, row.place, row.tabIndex);
+        QCOMPARE(m_window->size(), workbench::pixelRect(workbench::mainWindowLayout().client).size());
     }
 
     // Read from the pixels drawn: the border's top line runs through the caption, which stands
