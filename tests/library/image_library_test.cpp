@@ -111,6 +111,13 @@ TEST(ImageLibrary, RepeatedRequestsGiveTheSamePicture) {
     library.picture(ImageId::imgPJs4);
     EXPECT_EQ(&library.picture(ImageId::imgCorset), first);
     EXPECT_EQ(&ImageLibrary::shared(), &ImageLibrary::shared());
+    // The program's one library keeps what it has decoded: a later request through it decodes
+    // nothing more and gives the same picture.
+    const core::Picture* shared = &ImageLibrary::shared().picture(ImageId::imgGoldRing);
+    const int decoded = ImageLibrary::shared().decodeCount();
+    EXPECT_EQ(&ImageLibrary::shared().picture(ImageId::imgGoldRing), shared);
+    EXPECT_EQ(ImageLibrary::shared().decodeCount(), decoded);
+    EXPECT_NE(shared, &library.picture(ImageId::imgGoldRing)); // another library decodes its own
 }
 
 // Painting with a library picture as the source, with every raster operation and twice over,

@@ -28,7 +28,9 @@ Bytes readFile(const std::string& path) {
 }
 
 // Redraws every picture and compares it with its file, so that drawing code and data never
-// drift apart. After changing a drawing, regenerate with `draw_library assets`.
+// drift apart. A difference is either a fault in the drawing code or an intended change of a
+// picture: the library tests that check each picture against its stated facts (mask shapes and
+// shares, body colours, accessory sizes) tell which, and only then are the files regenerated.
 TEST(LibraryFiles, AssetsAreWhatTheDrawingCodeDraws) {
     const std::vector<draw::DrawEntry> entries = draw::libraryPictures();
     ASSERT_EQ(entries.size(), std::size_t(core::kImageCount));
@@ -37,7 +39,10 @@ TEST(LibraryFiles, AssetsAreWhatTheDrawingCodeDraws) {
         EXPECT_EQ(entry.name, core::imageName(ImageId(i)));
         const Bytes drawn = draw::encodeDrawnBmp(entry.draw());
         EXPECT_TRUE(drawn == readFile(assetPath(entry.name)))
-            << "assets/" << entry.name << ".bmp differs from its drawing; run draw_library assets";
+            << "assets/" << entry.name
+            << ".bmp differs from its drawing. First check the drawing against the picture's stated "
+               "facts (the library tests: mask shapes and shares, body colours, accessory sizes); only "
+               "when those pass and the change is intended, regenerate with build/bin/draw_library assets.";
     }
 }
 

@@ -75,4 +75,21 @@ TEST_F(BandCopy, TopCopiesTheLoadedSourceAndMaskTheShownOne) {
     }));
 }
 
+// "Mask" on two small loaded pictures, its output written out by hand: each channel of the
+// destination ANDed with what the source canvas shows, the empty canvas's grey (240) included.
+TEST(MaskStamp, ANDsTheShownSourceIntoTheDestination) {
+    stamps::Workspace ws;
+    // 2 x 1 pictures: r, g, b of the left pixel, then of the right one.
+    ws.picSource.setPicture(
+        core::Picture(2, 1, std::vector<std::uint8_t>{0x0F, 0xF0, 0xAA, 0xFF, 0x00, 0x81}));
+    ws.picTarget.setPicture(
+        core::Picture(2, 1, std::vector<std::uint8_t>{0x3C, 0x3C, 0xFF, 0x7E, 0xFF, 0x18}));
+    ASSERT_TRUE(press(ws, "Command94"));
+    EXPECT_EQ(ws.picTarget.pixel(0, 0), (Rgb{0x0C, 0x30, 0xAA}));
+    EXPECT_EQ(ws.picTarget.pixel(1, 0), (Rgb{0x7E, 0x00, 0x00}));
+    EXPECT_EQ(ws.picTarget.pixel(0, 1), (Rgb{240, 240, 240})); // 240 AND 240
+    EXPECT_EQ(ws.picTarget.pixel(255, 255), (Rgb{240, 240, 240}));
+    EXPECT_EQ(ws.picSource.pixel(1, 0), (Rgb{0xFF, 0x00, 0x81})); // the source is only read
+}
+
 } // namespace

@@ -86,7 +86,11 @@ TEST_F(RegionCopy, B475ShrinksSourceRows222To255OntoRows227To255) {
         if (x < 90 || y < 227) return {std::uint8_t(x), std::uint8_t(y), kTargetTag};
         return {std::uint8_t(x), std::uint8_t(222 + (y - 227) * 34 / 29), kSourceTag};
     }));
-    EXPECT_EQ(ws.picTarget.pixel(100, 227).g, 222);
+    // The same rows written out: destination row -> the source row it shows.
+    const std::pair<int, int> rows[] = {{227, 222}, {228, 223}, {229, 224},
+                                        {241, 238}, {254, 253}, {255, 254}};
+    for (const auto& [row, sourceRow] : rows)
+        EXPECT_EQ(ws.picTarget.pixel(100, row), (Rgb{100, std::uint8_t(sourceRow), kSourceTag})) << row;
 }
 
 TEST_F(RegionCopy, LegCopiesTakeTheWholePictureRightAndBelowTheirCorner) {
@@ -178,10 +182,7 @@ TEST(Runner, StampsNeedingAnEmptyCanvasPictureFailAndPaintNothing) {
 TEST(Runner, AFailingStepEndsTheStampAndKeepsEarlierPaints) {
     // A region copy, then a copy from the destination's loaded picture, which is empty.
     const stamps::PaintStep steps[] = {
-        {stamps::PictureSource::SourcePicture,
-         {},
-         stamps::CanvasId::picTarget,
-         {0, 0, 10, 10, 0, 0, 10, 10}},
+        {stamps::PictureSource::SourcePicture, {}, stamps::CanvasId::picTarget, {0, 0, 10, 10, 0, 0, 10, 10}},
         {stamps::PictureSource::TargetPicture,
          {},
          stamps::CanvasId::picTarget,
