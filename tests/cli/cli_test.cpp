@@ -228,6 +228,63 @@ TEST_F(Cli, FailuresExitWithOneAndNameTheFileOrStamp) {
     EXPECT_EQ(newFiles(), std::vector<std::string>{});
 }
 
+// One line per kind of failure, read whole: the file or button, the reason and the hint.
+// "{dir}" stands for the test's folder.
+TEST_F(Cli, EachKindOfFailureSaysItInOneWholeLine) {
+    std::ofstream(path("plain")) << "not a picture";
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        std::string line;
+    };
+    const std::vector<Case> cases = {
+        {{}, 2, "Nothing to do; see quiltane-cli --help."},
+        {{"--frobnicate"}, 2, "Unknown option \"--frobnicate\"; see quiltane-cli --help."},
+        {{"--source"}, 2, "--source needs FILE."},
+        {{"--mark", "256"},
+         2,
+         "--mark needs a row of the destination canvas, a whole number from 0 to 255, not \"256\"."},
+        {{"--press", "Shirt"},
+         2,
+         "The button \"Shirt\" is ambiguous: press one of these by control name: Command8 \"Shirt\", "
+         "Command10 "
+         "\"Shirt\"."},
+        {{"--press", "Bikni"},
+         2,
+         "There is no button \"Bikni\". Closest: Command72 \"Bikini\", Command34 \"Tiny\", Command66 "
+         "\"Bimbo\", "
+         "Command96 \"b475\", Command92 \"B328\"."},
+        {{"--press", "Delete"},
+         2,
+         "Command28 \"Delete\", Command37 \"Delete\" cannot be pressed here: the \"Delete\" and \"About\" "
+         "buttons "
+         "work on the window's file panes and dialogs, which quiltane-cli does not have."},
+        {{"--dest", "{dir}/missing.bmp"}, 1, "Cannot open {dir}/missing.bmp: the file does not exist."},
+        {{"--source", "{dir}/plain"}, 1, "Cannot open {dir}/plain: it is not a BMP file."},
+        {{"--dest", "{dir}/dest.bmp", "--press", "Command1"},
+         1,
+         "Command1 \"Miniskirt 200/69/24\" failed: No source skin is loaded: open one in the source pane "
+         "first."},
+        {{"--dest", "{dir}/dest.bmp", "--save", "{dir}/plain/out.bmp"},
+         1,
+         "Cannot save {dir}/plain/out.bmp: Not a directory."},
+    };
+    const auto inDir = [&](std::string text) {
+        for (std::size_t at; (at = text.find("{dir}")) != std::string::npos;)
+            text.replace(at, 5, dir.string());
+        return text;
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args;
+        for (const std::string& arg : c.args)
+            args.push_back(inDir(arg));
+        SCOPED_TRACE(args.empty() ? "(no arguments)" : args.front() + " " + args.back());
+        const Run run = inProcess(args);
+        EXPECT_EQ(run.code, c.code);
+        EXPECT_EQ(run.err, "quiltane-cli: " + inDir(c.line) + "\n");
+    }
+}
+
 TEST_F(Cli, AFailedRunLeavesNoFileBehind) {
     const std::string out = path("out.bmp");
     // The stamp fails before the save is reached; the whole line is checked before anything runs.
