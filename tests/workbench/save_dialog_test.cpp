@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "window_fixture.h"
 #include "workbench/file_lists.h"
@@ -63,6 +64,8 @@ class SaveDialogTest : public QObject {
                                          << "sub/y.bmp";
         QTest::newRow("full path") << "<elsewhere>/full"
                                    << "<elsewhere>/full.bmp";
+        // 255 bytes with the ending, as long as a name on the file system can be.
+        QTest::newRow("longest name") << QString(251, 'n') << QString(251, 'n') + ".bmp";
     }
     void theNameSaysWhereTheFileGoes() {
         QFETCH(QString, typed);
@@ -115,20 +118,29 @@ class SaveDialogTest : public QObject {
         QTest::addColumn<QString>("typed");
         QTest::newRow("no such folder") << "missing/skin";
         QTest::newRow("a folder takes the name") << "taken";
+        QTest::newRow("a named pipe takes the name") << "pipe";
+        QTest::newRow("a link that leads round in a loop") << "loop";
     }
     void aFailedSaveKeepsTheDialogAndWhatIsOnDisk() {
         QFETCH(QString, typed);
         fixture::MessageCatcher messages;
         QDir(m_folder).mkpath("taken.bmp/inside");
+        QVERIFY(::mkfifo(QFile::encodeName(m_folder + "/pipe.bmp").constData(), 0666) == 0);
+        QVERIFY(QFile::link("loop.bmp", m_folder + "/loop.bmp"));
         SaveDialog* dialog = openDialog();
         dialog->setName(typed);
         QTest::mouseClick(child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
         QCOMPARE(messages.messages().size(), 1);
         QVERIFY2(messages.messages().first().contains(typed + ".bmp"),
                  qPrintable(messages.messages().first()));
+        QVERIFY(!messages.messages().first().contains('\n'));
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->name(), typed);
         QVERIFY(QFileInfo(m_folder + "/taken.bmp/inside").isDir());
+        struct stat pipe {};
+        QVERIFY(::lstat(QFile::encodeName(m_folder + "/pipe.bmp").constData(), &pipe) == 0 &&
+                S_ISFIFO(pipe.st_mode));
+        QVERIFY(QFileInfo(m_folder + "/loop.bmp").isSymLink());
         // No stray temporary file is left behind.
         QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
