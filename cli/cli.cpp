@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include <new>
 #include <ostream>
 
 #include "cli/button_lookup.h"
@@ -39,8 +40,10 @@ Actions:
   --help              print this help
 
 The whole command line is checked before anything runs. Files are replaced atomically, so
-no half-written file is ever left behind; the actions before a failing one have taken
-effect, as clicks in the window would have.
+no half-written file is ever left behind, not even when the program is interrupted; the
+actions before a failing one have taken effect, as clicks in the window would have. A save
+replaces only a regular file (a link to one is followed) and refuses devices, pipes,
+sockets and folders.
 
 Exit status: 0 on success; 1 when a file cannot be read or written or a stamp fails (the
 message names the file or the stamp and says why); 2 on a usage error, such as an unknown
@@ -133,7 +136,15 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     stamps::Workspace workspace;
     for (const CliAction& action : actions.value()) {
-        if (auto status = run(action, workspace, out); !status) {
+        core::Status status = core::Status::ok();
+        // Running out of memory ends the action that needed it, with a message, like any failure.
+        try {
+            status = run(action, workspace, out);
+        } catch (const std::bad_alloc&) {
+            status =
+                core::Status::outOfMemory("There is not enough memory for " + describeAction(action) + ".");
+        }
+        if (!status) {
             err << "quiltane-cli: " << status.message() << "\n";
             return kExitFailed;
         }

@@ -73,4 +73,16 @@ core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::str
     return actions;
 }
 
+std::string describeAction(const CliAction& action) {
+    std::string text;
+    for (const OptionSpec& known : kOptions)
+        if (known.kind == action.kind) {
+            text = known.option;
+            if (known.argumentCount >= 1) text += " " + action.first;
+            if (known.argumentCount >= 2) text += " " + action.second;
+            break;
+        }
+    return text;
+}
+
 } // namespace cli

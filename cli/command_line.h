@@ -23,4 +23,7 @@ struct CliAction {
 // The actions in command-line order, or a usage error that says what is wrong.
 core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::string>& args);
 
+// An action as it was given, for messages: "--convert big.bmp out.bmp".
+std::string describeAction(const CliAction& action);
+
 } // namespace cli

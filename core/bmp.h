@@ -36,14 +36,21 @@ Result<BmpInfo> readBmpInfo(std::span<const std::uint8_t> bytes);
 // Empty for an empty picture.
 std::vector<std::uint8_t> encodeBmp24(const Picture& picture);
 
+class BmpEncoder;
+
 // `LoadPicture`: reads a BMP file. Errors name the file and the reason: "Cannot open <path>: <reason>".
+// The header is checked on the file's first bytes, before the rest is read; reading then needs
+// the file's size plus 3 bytes a pixel. When memory runs out the load fails with a message
+// that gives the size ("... not enough memory to open it (32768 × 2048).").
 Result<Picture> loadPicture(const std::string& path);
 // What a BMP file's header says, read with the same checks and messages as loadPicture.
 Result<BmpInfo> readBmpInfoFile(const std::string& path);
-// `SavePicture`: writes a 24-bit BMP, replacing an existing file atomically: a temporary file in the same
-// folder, flushed, then renamed over it. A failed save leaves the old file as it was and no
-// temporary file behind; its error reads "Cannot save <path>: <the system's reason>.". A link
-// is followed. An empty picture is not saved.
+// Writes what an encoder makes to a file, row by row without the whole file in memory,
+// replacing the file atomically (see core/atomic_file.h): a failed save leaves the old file as
+// it was and no temporary file behind. Only a regular file is replaced or a new one created;
+// a link to a regular file is followed and kept. Errors read "Cannot save <path>: <reason>".
+Status saveBmp(const BmpEncoder& encoder, const std::string& path);
+// `SavePicture`: writes a 24-bit BMP through saveBmp. An empty picture is not saved.
 Status savePicture(const Picture& picture, const std::string& path);
 
 } // namespace core

@@ -38,6 +38,7 @@ class BmpEncoder {
 
     // File header, information header and palette.
     std::span<const std::uint8_t> headers() const { return m_headers; }
+    int width() const { return m_width; }
     int rowCount() const { return m_height; }
     std::size_t rowStride() const { return m_stride; }
     std::size_t fileSize() const { return m_headers.size() + m_stride * std::size_t(m_height); }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/bmp.h"
 #include "core/picture.h"
 #include "core/status.h"
 
@@ -19,6 +20,10 @@ inline constexpr std::size_t kFileHeaderSize = 14;
 // The Windows information header the writer uses (and the smallest with a compression field
 // that most files carry).
 inline constexpr std::size_t kInfoHeaderSize = 40;
+// The most that the headers can take before the palette: the file header, the largest
+// information header (124 bytes) and the three or four colour masks that may follow a 40-byte
+// one. A file is checked on this much before the rest is read.
+inline constexpr std::size_t kMaxHeadersSize = kFileHeaderSize + 124 + 16;
 
 // Every row is padded to a whole number of 4-byte words.
 constexpr std::size_t rowStride(std::size_t width, int bitsPerPixel) {
@@ -88,9 +93,18 @@ inline Status fail(std::string reason) {
     return Status::error(std::move(reason));
 }
 
-// Reads and checks the file and information headers. A failure's message is the reason alone,
-// written to follow "Cannot open skin.bmp: ".
-Result<Header> readHeader(std::span<const std::uint8_t> bytes);
+// Reads and checks the file and information headers. `bytes` is the start of a file of
+// fileSize bytes: at least its first kMaxHeadersSize bytes, or all of a shorter file. A
+// failure's message is the reason alone, written to follow "Cannot open skin.bmp: ".
+Result<Header> readHeader(std::span<const std::uint8_t> bytes, std::size_t fileSize);
+inline Result<Header> readHeader(std::span<const std::uint8_t> bytes) {
+    return readHeader(bytes, bytes.size());
+}
+// What the header says, for --info.
+BmpInfo describe(const Header& header);
+// Whether a file of fileSize bytes can hold the pixels a checked header describes, in a
+// compression this reader knows: checked before the rest of a file is read.
+Status checkPixelData(const Header& header, std::size_t fileSize);
 // Decodes the pixels a checked header describes into a picture, palette images expanded.
 Result<Picture> decodePixels(const Header& header, std::span<const std::uint8_t> bytes);
 
@@ -114,9 +128,9 @@ class IndexRowExpander {
     alignas(64) std::uint8_t m_planes[3][256]; // the palette's red, green and blue, each by index
     bool m_wide = false;                       // 64 pixels at a time with AVX-512 byte permutes
 };
-// Decodes RLE8 or RLE4 data into one index per pixel, in stored row order (width bytes a
-// row). Pixels the data leaves unset (delta skips, early end of line or of bitmap) keep
-// index 0, so they take the palette's first colour.
-std::vector<std::uint8_t> decodeRle(const Header& header, std::span<const std::uint8_t> bytes);
+// Decodes RLE8 or RLE4 data straight into the picture's rows, so that decoding needs no
+// memory beyond the picture. Pixels the data leaves unset (delta skips, early end of line or
+// of bitmap) take the palette's first colour.
+Picture decodeRle(const Header& header, std::span<const std::uint8_t> bytes);
 
 } // namespace core::bmp

@@ -75,9 +75,9 @@ bool validDepth(Compression compression, int bits) {
 
 } // namespace
 
-Result<Header> readHeader(std::span<const std::uint8_t> bytes) {
+Result<Header> readHeader(std::span<const std::uint8_t> bytes, std::size_t fileSize) {
     const std::uint8_t* d = bytes.data();
-    const std::size_t size = bytes.size();
+    const std::size_t size = bytes.size(); // the headers' bytes; fileSize for where the pixels lie
     if (size < 2 || d[0] != 'B' || d[1] != 'M') return fail("it is not a BMP file.");
     if (size < kFileHeaderSize + 4) return fail("the file is truncated: it ends inside its header.");
 
@@ -146,7 +146,7 @@ Result<Header> readHeader(std::span<const std::uint8_t> bytes) {
                 if (mask > 0xFFFF) return fail("its colour masks do not fit its 16-bit pixels.");
     }
 
-    if (offset < afterHeader || offset >= size)
+    if (offset < afterHeader || offset >= fileSize)
         return fail("its pixel data offset of " + std::to_string(offset) + " bytes points outside the file.");
     h.pixelOffset = offset;
 

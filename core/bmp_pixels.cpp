@@ -89,20 +89,6 @@ void bitFieldRow(const std::uint8_t* src, std::uint8_t* dst, int width, int bits
     }
 }
 
-Result<Picture> decodeRlePixels(const Header& h, std::span<const std::uint8_t> bytes) {
-    const std::int64_t dataBytes = std::int64_t(bytes.size() - h.pixelOffset);
-    if (std::int64_t(h.width) * h.height > dataBytes * kMaxRlePixelsPerByte)
-        return fail("the file is truncated: its compressed data is far too short for its size of " +
-                    std::to_string(h.width) + " x " + std::to_string(h.height) + " pixels.");
-    const std::vector<std::uint8_t> indices = decodeRle(h, bytes);
-    const IndexRowExpander expand(paletteLut(h, bytes));
-    PictureBuffer rgb(h.width, h.height);
-    for (int y = 0; y < h.height; ++y)
-        expand(indices.data() + storedRow(y, h.height, h.topDown) * std::size_t(h.width), rgb.row(y),
-               h.width);
-    return std::move(rgb).finish();
-}
-
 } // namespace
 
 PaletteLut paletteLut(const Header& h, std::span<const std::uint8_t> bytes) {
@@ -114,7 +100,7 @@ PaletteLut paletteLut(const Header& h, std::span<const std::uint8_t> bytes) {
     return lut;
 }
 
-Result<Picture> decodePixels(const Header& h, std::span<const std::uint8_t> bytes) {
+Status checkPixelData(const Header& h, std::size_t fileSize) {
     switch (h.compression) {
     case Compression::Jpeg:
         return fail("it holds an embedded JPEG image, which this program cannot read.");
@@ -128,21 +114,31 @@ Result<Picture> decodePixels(const Header& h, std::span<const std::uint8_t> byte
         return fail("it uses an unknown kind of compression (code " + std::to_string(h.compressionCode) +
                     ").");
     case Compression::Rle8:
-    case Compression::Rle4:
-        return decodeRlePixels(h, bytes);
+    case Compression::Rle4: {
+        const std::int64_t dataBytes = std::int64_t(fileSize - h.pixelOffset);
+        if (std::int64_t(h.width) * h.height > dataBytes * kMaxRlePixelsPerByte)
+            return fail("the file is truncated: its compressed data is far too short for its size of " +
+                        std::to_string(h.width) + " x " + std::to_string(h.height) + " pixels.");
+        return Status::ok();
+    }
     case Compression::None:
     case Compression::BitFields:
     case Compression::AlphaBitFields:
         break;
     }
+    const std::size_t needed = rowStride(std::size_t(h.width), h.bitsPerPixel) * std::size_t(h.height - 1) +
+                               rowBytes(std::size_t(h.width), h.bitsPerPixel);
+    if (fileSize - h.pixelOffset < needed)
+        return fail("the file is truncated: it holds " + std::to_string(fileSize - h.pixelOffset) +
+                    " of the " + std::to_string(needed) + " bytes of pixel data its size needs.");
+    return Status::ok();
+}
+
+Result<Picture> decodePixels(const Header& h, std::span<const std::uint8_t> bytes) {
+    if (Status fits = checkPixelData(h, bytes.size()); !fits) return fits;
+    if (h.compression == Compression::Rle8 || h.compression == Compression::Rle4) return decodeRle(h, bytes);
 
     const std::size_t stride = rowStride(std::size_t(h.width), h.bitsPerPixel);
-    const std::size_t needed =
-        stride * std::size_t(h.height - 1) + rowBytes(std::size_t(h.width), h.bitsPerPixel);
-    if (bytes.size() - h.pixelOffset < needed)
-        return fail("the file is truncated: it holds " + std::to_string(bytes.size() - h.pixelOffset) +
-                    " of the " + std::to_string(needed) + " bytes of pixel data its size needs.");
-
     const std::uint8_t* base = bytes.data() + h.pixelOffset;
     PictureBuffer rgb(h.width, h.height);
     auto eachRow = [&](auto&& decodeRow) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <new>
 
 namespace core {
 namespace {
@@ -95,7 +96,11 @@ Status Canvas::paintPicture(const Picture& picture, const PaintArgs& args) {
 
     const bool sameWidth = w1 == w2;
     std::vector<std::uint8_t> stretched; // one source row resampled to the destination columns
-    if (!sameWidth) stretched.resize(std::size_t(runLast - runFirst) * kBpp);
+    try {
+        if (!sameWidth) stretched.resize(std::size_t(runLast - runFirst) * kBpp);
+    } catch (const std::bad_alloc&) {
+        return Status::outOfMemory("There is not enough memory to paint.");
+    }
 
     for (long j = rowFirst; j < rowLast; ++j) {
         const long sy = sourceIndex(j, y2, h1, h2);

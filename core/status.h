@@ -12,8 +12,16 @@ class Status {
   public:
     static Status ok() { return Status(); }
     static Status error(std::string message) { return Status(std::move(message)); }
+    // A failure for want of memory: it ends one action, which the program survives. The
+    // window reports it even where it passes over other failures silently.
+    static Status outOfMemory(std::string message) {
+        Status status(std::move(message));
+        status.m_outOfMemory = true;
+        return status;
+    }
 
     bool isOk() const { return m_ok; }
+    bool isOutOfMemory() const { return m_outOfMemory; }
     explicit operator bool() const { return m_ok; }
     const std::string& message() const { return m_message; }
 
@@ -22,6 +30,7 @@ class Status {
     explicit Status(std::string message) : m_ok(false), m_message(std::move(message)) {}
 
     bool m_ok = true;
+    bool m_outOfMemory = false;
     std::string m_message;
 };
 

@@ -1,5 +1,6 @@
 #include "stamps/runner.h"
 
+#include <new>
 #include <string>
 
 namespace stamps {
@@ -58,9 +59,14 @@ core::Status runButton(const ButtonSpec& button, Workspace& workspace) {
             std::string("\"")
                 .append(button.caption)
                 .append("\" is not a stamp: it works on the window's file panes and dialogs."));
-    // A failing step ends the stamp; what the earlier steps painted stays.
-    for (const PaintStep& step : button.steps)
-        if (auto status = runStep(step, workspace); !status) return status;
+    // A failing step ends the stamp; what the earlier steps painted stays. So does running
+    // out of memory (a step copies a canvas's image), which ends the stamp, not the program.
+    try {
+        for (const PaintStep& step : button.steps)
+            if (auto status = runStep(step, workspace); !status) return status;
+    } catch (const std::bad_alloc&) {
+        return core::Status::outOfMemory("There is not enough memory to finish the stamp.");
+    }
     return core::Status::ok();
 }
 

@@ -65,8 +65,13 @@ QString Panes::fullPath(Pane pane, const QString& name) const {
 bool Panes::open(Pane pane, const QString& name) {
     const QString path = fullPath(pane, name);
     // A file that cannot be read stops the opening silently: canvas, title and labels stay.
+    // Only running out of memory is reported, as it says nothing about the file.
     auto picture = core::loadPicture(nativePath(path));
-    if (!picture) return false;
+    if (!picture) {
+        if (picture.status().isOutOfMemory())
+            showMessage(m_window, QString::fromStdString(picture.message()));
+        return false;
+    }
     const stamps::CanvasId canvas =
         pane == Pane::Source ? stamps::CanvasId::picSource : stamps::CanvasId::picTarget;
     m_workspace.canvas(canvas).setPicture(std::move(picture).value());

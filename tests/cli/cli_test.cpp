@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -16,6 +18,7 @@
 #include "cli/cli.h"
 #include "core/bmp.h"
 #include "core/image_library.h"
+#include "tests/child_process.h"
 
 namespace {
 
@@ -195,8 +198,9 @@ TEST_F(Cli, UsageErrorsExitWithTwoAndSayWhatIsWrong) {
 }
 
 TEST_F(Cli, FailuresExitWithOneAndNameTheFileOrStamp) {
-    const std::string notAFolder = path("plain");
+    const std::string notAFolder = path("plain"), pipe = path("pipe.bmp");
     std::ofstream(notAFolder) << "not a picture";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0666), 0);
     struct Case {
         std::string label;
         std::vector<std::string> args;
@@ -212,6 +216,9 @@ TEST_F(Cli, FailuresExitWithOneAndNameTheFileOrStamp) {
         {"save into a file as if it were a folder",
          {"--dest", dest, "--save", notAFolder + "/out.bmp"},
          {"out.bmp"}},
+        {"save over a named pipe",
+         {"--dest", dest, "--save", pipe},
+         {"quiltane-cli: Cannot save " + pipe + ": it is a named pipe, not a file.\n"}},
         {"info on a file that is not a BMP", {"--info", notAFolder}, {"plain"}},
         {"convert a missing file",
          {"--convert", path("nothing.bmp"), path("converted.bmp")},
@@ -224,7 +231,9 @@ TEST_F(Cli, FailuresExitWithOneAndNameTheFileOrStamp) {
         for (const std::string& part : c.messageParts)
             EXPECT_NE(run.err.find(part), std::string::npos) << run.err;
     }
+    EXPECT_TRUE(fs::is_fifo(pipe));
     fs::remove(notAFolder);
+    fs::remove(pipe);
     EXPECT_EQ(newFiles(), std::vector<std::string>{});
 }
 
@@ -351,6 +360,96 @@ TEST(ButtonLookup, NamesCaptionsAndForgivingSpelling) {
         ASSERT_TRUE(found) << query << ": " << found.message();
         EXPECT_EQ(found.value()->name, name) << query;
     }
+}
+
+// A BMP of end-of-line codes: 8192 x 2048 pixels (48 MiB as a picture) from a 64 KiB file.
+std::vector<std::uint8_t> bigRleBmp() {
+    constexpr std::uint32_t width = 8192, height = 2048, data = width * height / 256;
+    std::vector<std::uint8_t> b = {'B', 'M'};
+    const auto put32 = [&](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            b.push_back(std::uint8_t(v >> (8 * i)));
+    };
+    const auto put16 = [&](std::uint16_t v) { b.insert(b.end(), {std::uint8_t(v), std::uint8_t(v >> 8)}); };
+    const std::uint32_t pixelOffset = 14 + 40 + 4;
+    put32(pixelOffset + data), put32(0), put32(pixelOffset);
+    put32(40), put32(width), put32(height), put16(1), put16(8), put32(1), put32(data), put32(2835),
+        put32(2835), put32(1), put32(0);
+    b.insert(b.end(), {30, 20, 10, 0}); // one palette entry
+    b.resize(b.size() + data);          // pairs of 0, 0: end of line
+    return b;
+}
+
+TEST_F(Cli, RunningOutOfMemoryEndsTheRunWithAMessage) {
+    if (childtest::kAddressSanitizer) GTEST_SKIP() << childtest::kNoLimitUnderAsan;
+    const std::string big = path("big.bmp"), out = path("out.bmp"), errors = path("stderr.txt");
+    const auto bytes = bigRleBmp();
+    std::ofstream(big, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    const childtest::Outcome outcome = childtest::runInChild([&](std::string&) {
+        const int fd = ::open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(fd, 2);
+        const rlimit limit{40 * 1024 * 1024, 40 * 1024 * 1024}; // the program needs less than 20 MiB
+        ::setrlimit(RLIMIT_AS, &limit);
+        const char* cli = QUILTANE_BIN_DIR "/quiltane-cli";
+        ::execl(cli, cli, "--convert", big.c_str(), out.c_str(), static_cast<char*>(nullptr));
+        return 127;
+    });
+    EXPECT_TRUE(outcome.exited(1)) << "exit " << outcome.exitCode << ", signal " << outcome.signal;
+    std::ifstream in(errors);
+    const std::string message(std::istreambuf_iterator<char>(in), {});
+    EXPECT_EQ(message,
+              "quiltane-cli: Cannot open " + big + ": not enough memory to open it (8192 × 2048).\n");
+    fs::remove(big);
+    EXPECT_EQ(newFiles(), std::vector<std::string>{});
+}
+
+// Whether a process has a file open in a folder (its temporary file, named or not).
+bool hasFileOpenIn(pid_t pid, const fs::path& folder) {
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator("/proc/" + std::to_string(pid) + "/fd", error)) {
+        const fs::path target = fs::read_symlink(entry.path(), error);
+        if (!error && target.string().rfind(folder.string() + "/", 0) == 0) return true;
+    }
+    return false;
+}
+
+TEST_F(Cli, AnInterruptedConvertLeavesNoTemporaryFile) {
+    const fs::path in = dir / "in", out = dir / "out";
+    fs::create_directories(in);
+    fs::create_directories(out);
+    const core::Picture picture = core::Picture::filled(4096, 2048, {1, 2, 3}); // 24 MiB to write
+    ASSERT_TRUE(core::savePicture(picture, (in / "big.bmp").string()));
+    const std::string old = "old";
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        std::ofstream(out / "skin.bmp") << old;
+        std::fflush(nullptr);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            const char* cli = QUILTANE_BIN_DIR "/quiltane-cli";
+            ::execl(cli, cli, "--convert", (in / "big.bmp").c_str(), (out / "skin.bmp").c_str(),
+                    static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        // The signal comes once the save has begun: the program has a file open in `out`.
+        for (int i = 0; i < 20000 && !hasFileOpenIn(pid, out); ++i)
+            ::usleep(100);
+        ::kill(pid, signal);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(out))
+            names.push_back(entry.path().filename().string());
+        EXPECT_EQ(names, std::vector<std::string>{"skin.bmp"});
+        if (WIFEXITED(status) && WEXITSTATUS(status) == 0) { // finished before the signal came
+            EXPECT_EQ(core::loadPicture((out / "skin.bmp").string()).value(), picture);
+        } else {
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << "status " << status;
+            EXPECT_EQ(fs::file_size(out / "skin.bmp"), old.size());
+        }
+    }
+    fs::remove_all(in);
+    fs::remove_all(out);
 }
 
 TEST_F(Cli, HelpDocumentsEveryActionAndAnExample) {

@@ -155,13 +155,13 @@ TEST_F(BmpFiles, FailedSaveLeavesEverythingAsItWas) {
              writeAll(dir / "skin.bmp" / "inside.bmp", Bytes{'k', 'e', 'e', 'p'});
              return dir / "skin.bmp";
          },
-         "Is a directory"},
+         "it is a folder, not a file."},
         {"target is an empty folder",
          [](const fs::path& dir) {
              fs::create_directory(dir / "empty.bmp");
              return dir / "empty.bmp";
          },
-         "Is a directory"},
+         "it is a folder, not a file."},
     };
     for (const FailedSave& c : cases) {
         SCOPED_TRACE(c.name);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "window_fixture.h"
 #include "workbench/file_lists.h"
@@ -63,6 +64,8 @@ class SaveDialogTest : public QObject {
                                          << "sub/y.bmp";
         QTest::newRow("full path") << "<elsewhere>/full"
                                    << "<elsewhere>/full.bmp";
+        // 255 bytes with the ending, as long as a name on the file system can be.
+        QTest::newRow("longest name") << QString(251, 'n') << QString(251, 'n') + ".bmp";
     }
     void theNameSaysWhereTheFileGoes() {
         QFETCH(QString, typed);
@@ -117,22 +120,32 @@ class SaveDialogTest : public QObject {
         QTest::newRow("no such folder")
             << "missing/skin"
             << "Cannot save <folder>/missing/skin.bmp: No such file or directory.";
-        QTest::newRow("a folder takes the name") << "taken"
-                                                 << "Cannot save <folder>/taken.bmp: Is a directory.";
+        QTest::newRow("a folder takes the name")
+            << "taken" << "Cannot save <folder>/taken.bmp: it is a folder, not a file.";
+        QTest::newRow("a named pipe takes the name")
+            << "pipe" << "Cannot save <folder>/pipe.bmp: it is a named pipe, not a file.";
+        QTest::newRow("a link that leads round in a loop")
+            << "loop" << "Cannot save <folder>/loop.bmp: it is a link that leads round in a loop.";
     }
     void aFailedSaveKeepsTheDialogAndWhatIsOnDisk() {
         QFETCH(QString, typed);
         QFETCH(QString, message);
         fixture::MessageCatcher messages;
         QDir(m_folder).mkpath("taken.bmp/inside");
+        QVERIFY(::mkfifo(QFile::encodeName(m_folder + "/pipe.bmp").constData(), 0666) == 0);
+        QVERIFY(QFile::link("loop.bmp", m_folder + "/loop.bmp"));
         SaveDialog* dialog = openDialog();
         dialog->setName(typed);
         QTest::mouseClick(child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
-        // The message names the whole path, so the user sees which folder refused the file.
+        // One line that names the whole path, so the user sees which folder refused the file.
         QCOMPARE(messages.messages(), QStringList{message.replace("<folder>", m_folder)});
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->name(), typed);
         QVERIFY(QFileInfo(m_folder + "/taken.bmp/inside").isDir());
+        struct stat pipe {};
+        QVERIFY(::lstat(QFile::encodeName(m_folder + "/pipe.bmp").constData(), &pipe) == 0 &&
+                S_ISFIFO(pipe.st_mode));
+        QVERIFY(QFileInfo(m_folder + "/loop.bmp").isSymLink());
         // No stray temporary file is left behind.
         QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), QStringList());
     }

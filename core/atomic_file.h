@@ -1,0 +1,76 @@
+#pragma once
+// Replacing a file atomically: the data goes into a temporary file in the target's folder,
+// is flushed, and only then takes the target's name, so a reader sees the old file or the
+// new one and a failed save leaves the old file as it was. Only a regular file is replaced
+// (or a new one created); devices, pipes, sockets, folders and link loops are refused.
+//
+// The temporary file is anonymous (O_TMPFILE) while its data is written and flushed and gets
+// a short private name (".quiltane-XXXXXX") only for the final rename, so a name of any length
+// the file system takes can be saved and a killed process leaves no half-written file. Where
+// the file system has no anonymous files, the short name is used from the start, and the
+// signal handlers of cleanUpSavesOnSignals() remove it when the program is interrupted.
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <sys/types.h>
+
+#include "core/status.h"
+
+namespace core {
+
+class AtomicFile {
+  public:
+    // Finds what `path` names and opens a temporary file beside it. A link to a regular file is
+    // followed and kept; a link that leads nowhere creates its target, when the target's folder
+    // exists. Failures are the reason alone ("it is a device, not a file."), to follow
+    // "Cannot save <path>: ".
+    static Result<AtomicFile> create(const std::string& path);
+
+    AtomicFile(AtomicFile&& other) noexcept;
+    AtomicFile& operator=(AtomicFile&&) = delete;
+    // Discards the temporary file unless commit() succeeded.
+    ~AtomicFile();
+
+    Status write(std::span<const std::uint8_t> bytes);
+    // Gives the file the permissions of the file it replaces (the ordinary ones: never
+    // set-user-ID, set-group-ID or sticky) or, for a new file, 0666 less the umask; flushes it;
+    // renames it over the target and flushes the folder.
+    Status commit();
+
+  private:
+    AtomicFile() = default;
+    Status openTemporary();
+    Status nameTemporary();
+    void discard() noexcept;
+
+    int m_folder = -1;      // the target's folder, as a handle for the *at calls
+    int m_fd = -1;          // the temporary file
+    std::string m_leaf;     // the target's name inside m_folder
+    std::string m_tempName; // empty while the temporary file is anonymous
+    mode_t m_mode = 0;
+    bool m_written = false; // some bytes have been written
+    bool m_committed = false;
+};
+
+// Removes the temporary name of every save in progress. Safe to call from a signal handler.
+void discardSavesInProgress() noexcept;
+
+// Handlers for SIGINT, SIGTERM and SIGHUP that discard saves in progress and then end the
+// program as the signal would have (its usual exit status). A signal that is ignored stays
+// ignored. The front ends call this once at start-up.
+void cleanUpSavesOnSignals();
+
+namespace testing {
+// Seams for the tests: the fallback for file systems without anonymous temporary files, and
+// hooks at the two moments a save can be interrupted.
+struct SaveSeams {
+    bool anonymousTemporaryFiles = true;
+    std::function<void()> whileWriting; // after the first bytes are written
+    std::function<void()> onceNamed;    // the data complete, flushed and named, before the rename
+};
+SaveSeams& saveSeams();
+} // namespace testing
+
+} // namespace core
