@@ -2,6 +2,8 @@
 // that replace a file atomically or leave it untouched.
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +14,7 @@
 #include <iterator>
 
 #include "core/bmp.h"
+#include "tests/child_process.h"
 #include "tests/core/bmp_test_fixtures.h"
 
 namespace {
@@ -137,7 +140,27 @@ struct FailedSave {
     const char* name;
     std::function<fs::path(const fs::path& dir)> target; // prepares the folder, gives the path
     const char* reason;                                  // the system's reason, in the message
+    // When not 0, the save runs in a child process that may write files of at most this many
+    // bytes: the disk "fills up" in the middle of writing the picture.
+    rlim_t fileSizeLimit = 0;
 };
+
+// Saves in this process, or in a child under a file size limit; the child's failure message
+// comes back as its report.
+core::Status saveAs(const Picture& picture, const fs::path& target, rlim_t fileSizeLimit) {
+    if (fileSizeLimit == 0) return core::savePicture(picture, target.string());
+    const childtest::Outcome outcome = childtest::runInChild([&](std::string& report) {
+        ::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails with EFBIG instead
+        const rlimit limit{fileSizeLimit, fileSizeLimit};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 3;
+        const core::Status saved = core::savePicture(picture, target.string());
+        report = saved.message();
+        return saved ? 0 : 1;
+    });
+    if (outcome.exited(0)) return core::Status::ok();
+    return core::Status::error(outcome.exited(1) ? outcome.report
+                                                 : "the child process failed: " + outcome.report);
+}
 
 TEST_F(BmpFiles, FailedSaveLeavesEverythingAsItWas) {
     const std::vector<FailedSave> cases = {
@@ -162,6 +185,10 @@ TEST_F(BmpFiles, FailedSaveLeavesEverythingAsItWas) {
              return dir / "empty.bmp";
          },
          "it is a folder, not a file."},
+        // Over an existing small file, the disk full after 4 KB of the 196 KB picture: a save
+        // that wrote over the file in place would leave it cut short.
+        {"no room for the whole picture", [](const fs::path& dir) { return dir / "old.bmp"; },
+         "File too large", 4096},
     };
     for (const FailedSave& c : cases) {
         SCOPED_TRACE(c.name);
@@ -171,7 +198,7 @@ TEST_F(BmpFiles, FailedSaveLeavesEverythingAsItWas) {
         const fs::path target = c.target(m_dir);
         const std::vector<std::string> before = namesIn(m_dir);
 
-        const core::Status saved = core::savePicture(coordinatePicture(4, 4), target.string());
+        const core::Status saved = saveAs(coordinatePicture(256, 256), target, c.fileSizeLimit);
         ASSERT_FALSE(saved);
         EXPECT_NE(saved.message().find("Cannot save " + target.string() + ": "), std::string::npos)
             << saved.message();
