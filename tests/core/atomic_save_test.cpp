@@ -21,24 +21,18 @@
 #include "core/bmp.h"
 #include "tests/child_process.h"
 #include "tests/core/bmp_test_fixtures.h"
+#include "tests/core/file_test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using bmptest::Bytes;
 using core::Picture;
+using filetest::namesIn;
+using filetest::readAll;
+using filetest::writeAll;
 
 const Bytes kOld{'o', 'l', 'd'};
-
-Bytes readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeAll(const fs::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
 
 Picture tagged(std::uint8_t tag) {
     return Picture::filled(7, 5, {tag, 20, 30});
@@ -51,27 +45,12 @@ mode_t typeAt(const fs::path& path) {
 }
 
 // A fresh folder per test; the seams set back to what the program uses.
-class Saving : public ::testing::Test {
+class Saving : public filetest::TempFolderTest {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "quiltane-save-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
-    }
     void TearDown() override {
         core::testing::saveSeams() = {};
-        fs::remove_all(m_dir);
+        TempFolderTest::TearDown();
     }
-
-    std::vector<std::string> namesIn(const fs::path& dir) const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    fs::path m_dir;
 };
 
 // What a save is pointed at, and what must come of it.

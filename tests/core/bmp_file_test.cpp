@@ -16,6 +16,7 @@
 #include "core/bmp.h"
 #include "tests/child_process.h"
 #include "tests/core/bmp_test_fixtures.h"
+#include "tests/core/file_test_support.h"
 
 namespace {
 
@@ -23,16 +24,9 @@ namespace fs = std::filesystem;
 using bmptest::Bytes;
 using core::Picture;
 using core::Rgb;
-
-Bytes readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeAll(const fs::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
+using filetest::namesIn;
+using filetest::readAll;
+using filetest::writeAll;
 
 std::uint32_t le32(const Bytes& b, std::size_t at) {
     return std::uint32_t(b[at]) | std::uint32_t(b[at + 1]) << 8 | std::uint32_t(b[at + 2]) << 16 |
@@ -48,28 +42,7 @@ Picture coordinatePicture(int width, int height) {
     return Picture(width, height, std::move(rgb));
 }
 
-// A fresh folder per test, removed afterwards.
-class BmpFiles : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir =
-            fs::temp_directory_path() / ("quiltane-bmp-" + std::to_string(::getpid()) + "-" + test->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    std::vector<std::string> namesIn(const fs::path& dir) const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    fs::path m_dir;
-};
+using BmpFiles = filetest::TempFolderTest;
 
 TEST(BmpEncode, WritesA24BitBottomUpFileWithPaddedRows) {
     const Picture picture = coordinatePicture(3, 2); // 9 bytes a row, padded to 12

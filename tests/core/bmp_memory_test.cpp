@@ -14,6 +14,7 @@
 #include "core/bmp.h"
 #include "tests/child_process.h"
 #include "tests/core/bmp_test_fixtures.h"
+#include "tests/core/file_test_support.h"
 
 namespace {
 
@@ -22,16 +23,12 @@ using bmptest::BmpSpec;
 using bmptest::Bytes;
 using core::Picture;
 using core::Rgb;
+using filetest::writeAll;
 
 constexpr std::size_t kMiB = 1024 * 1024;
 // What a load or a save may use beyond the picture and the file: buffers, names, messages.
 constexpr std::size_t kSlack = 8 * kMiB;
 const Rgb kFirstColour{10, 20, 30};
-
-void writeAll(const fs::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
 
 BmpSpec headerOf(int width, int height, int bitsPerPixel, int headerSize = 40) {
     BmpSpec spec;
@@ -69,18 +66,12 @@ Bytes plainFile(int width, int height, int bitsPerPixel) {
     return bmptest::makeBmp(spec);
 }
 
-class BmpMemory : public ::testing::Test {
+class BmpMemory : public filetest::TempFolderTest {
   protected:
     void SetUp() override {
         if (childtest::kAddressSanitizer) GTEST_SKIP() << childtest::kNoLimitUnderAsan;
-        std::string pattern = (fs::temp_directory_path() / "quiltane-memory-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
+        TempFolderTest::SetUp();
     }
-    void TearDown() override {
-        if (!m_dir.empty()) fs::remove_all(m_dir);
-    }
-    fs::path m_dir;
 };
 
 struct BigFile {
