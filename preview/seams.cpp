@@ -1,0 +1,64 @@
+#include "preview/seams.h"
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+#include "preview/colour_difference.h"
+
+namespace preview {
+namespace {
+
+// How far a mark reaches: pixels to each side of the seam, rows above and below the named row.
+constexpr int kMarkColumns = 3;
+constexpr int kMarkRows = 1;
+
+} // namespace
+
+SeamScore checkSeam(const core::Picture& skin, const SeamSpec& seam) {
+    SeamScore score;
+    score.seam = &seam;
+    std::vector<double> differences;
+    for (int row = seam.topRow; row < seam.bottomRow; ++row)
+        differences.push_back(deltaE2000(labFromRgb(skin.pixel(seam.first.column, row)),
+                                         labFromRgb(skin.pixel(seam.second.column, row))));
+    if (differences.empty()) return score;
+    score.meanDifference =
+        std::accumulate(differences.begin(), differences.end(), 0.0) / double(differences.size());
+
+    std::vector<int> rows(differences.size());
+    std::iota(rows.begin(), rows.end(), 0);
+    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) { return differences[a] > differences[b]; });
+    for (int i : rows) {
+        if (int(score.worstRows.size()) == kWorstRowCount || differences[i] == 0) break;
+        score.worstRows.push_back(seam.topRow + i);
+    }
+    return score;
+}
+
+std::vector<SeamScore> checkSeams(const core::Picture& skin) {
+    std::vector<SeamScore> scores;
+    for (const SeamSpec& seam : allSeams())
+        scores.push_back(checkSeam(skin, seam));
+    return scores;
+}
+
+core::Picture markRows(const core::Picture& skin, const SeamSpec& seam, std::span<const int> rows) {
+    std::vector<std::uint8_t> rgb(skin.bytes().begin(), skin.bytes().end());
+    const auto mark = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= skin.width() || y >= skin.height()) return;
+        std::uint8_t* p = &rgb[(std::size_t(y) * skin.width() + x) * core::Picture::kChannels];
+        p[0] = kMarkColour.r;
+        p[1] = kMarkColour.g;
+        p[2] = kMarkColour.b;
+    };
+    for (int row : rows)
+        for (int y = row - kMarkRows; y <= row + kMarkRows; ++y)
+            for (int i = 0; i < kMarkColumns; ++i) {
+                mark(seam.first.column + i * seam.first.inward, y);
+                mark(seam.second.column + i * seam.second.inward, y);
+            }
+    return core::Picture(skin.width(), skin.height(), rgb);
+}
+
+} // namespace preview
