@@ -48,8 +48,8 @@ Camera::Camera(const View& requested, int width, int height) {
 Projected Camera::project(Vec3 world) const {
     const Vec3 offset = world - m_eye;
     const float depth = -dot(offset, m_back);
-    return {m_centreX + m_focal * dot(offset, m_right) / depth, m_centreY - m_focal * dot(offset, m_up) / depth,
-            depth};
+    return {m_centreX + m_focal * dot(offset, m_right) / depth,
+            m_centreY - m_focal * dot(offset, m_up) / depth, depth};
 }
 
 Vec3 Camera::worldDirection(Vec3 eyeDirection) const {

@@ -1,6 +1,5 @@
 #include "preview/colour_difference.h"
 
-#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -76,8 +75,10 @@ double deltaE2000(const Lab& first, const Lab& second) {
     const double meanCp = (cp1 + cp2) / 2;
     double meanH = hp1 + hp2;
     if (cp1 * cp2 != 0) {
-        if (std::abs(hp1 - hp2) <= 180) meanH /= 2;
-        else meanH = meanH < 360 ? (meanH + 360) / 2 : (meanH - 360) / 2;
+        if (std::abs(hp1 - hp2) <= 180)
+            meanH /= 2;
+        else
+            meanH = meanH < 360 ? (meanH + 360) / 2 : (meanH - 360) / 2;
     }
     const double t = 1 - 0.17 * std::cos(radians(meanH - 30)) + 0.24 * std::cos(radians(2 * meanH)) +
                      0.32 * std::cos(radians(3 * meanH + 6)) - 0.20 * std::cos(radians(4 * meanH - 63));

@@ -33,7 +33,8 @@ template <std::size_t N> Knot along(const std::array<Knot, N>& knots, float row)
     for (std::size_t i = 1; i < N; ++i)
         if (row < knots[i].row) {
             const float t = smoothstep(knots[i - 1].row, knots[i].row, row);
-            return {row, std::lerp(knots[i - 1].rx, knots[i].rx, t), std::lerp(knots[i - 1].rz, knots[i].rz, t)};
+            return {row, std::lerp(knots[i - 1].rx, knots[i].rx, t),
+                    std::lerp(knots[i - 1].rz, knots[i].rz, t)};
         }
     return knots.back();
 }
@@ -105,13 +106,15 @@ constexpr ArcPiece kArmAround[] = {{0, kArmMiddle, -120, 60}, {kArmMiddle, kArmR
 constexpr ArcPiece kAllAround[] = {{0, 1, 0, 360}};
 
 Mesh torso() {
-    return tube({kTorsoAround, 0, kLegsTop, 43, 6, [](float row) {
+    return tube({kTorsoAround, 0, kLegsTop, 43, 6,
+                 [](float row) {
                      const Knot k = along(kTorso, row);
                      const float y = kNeckBase - row * (kNeckBase - kCrotch) / kLegsTop;
                      // Towards the crotch the hips square off to hold both legs' tops.
                      const float squareness = 2 + 0.6f * smoothstep(88, kLegsTop, row);
                      return Ring{{0, y, 0}, k.rx, k.rz, 1, squareness};
-                 }, true, true});
+                 },
+                 true, true});
 }
 
 // side: -1 for the right leg, +1 for the left.
@@ -130,22 +133,24 @@ Mesh leg(float side, std::span<const ArcPiece> around) {
 
 // Hangs from the shoulder down to the middle of the thigh, a little away from the body.
 Mesh leftArm() {
-    return tube({kArmAround, 0, kSkinSize, 49, 15, [](float row) {
+    return tube({kArmAround, 0, kSkinSize, 49, 15,
+                 [](float row) {
                      const Knot k = along(kArm, row);
                      const float t = row / kSkinSize;
                      const Vec3 shoulder{19.5f, 140, -0.5f}, fingertips{30, 69, 1.5f};
                      return Ring{shoulder + (fingertips - shoulder) * t, k.rx, k.rz};
-                 }, true, true});
+                 },
+                 true, true});
 }
 
 // The head, an ellipsoid, parameter 0 at its top to 1 at its bottom (inside the neck); the
 // neck, parameter 0 at its top to 1 at its base (inside the torso).
 Mesh neckAndHead() {
-    Mesh mesh = tube({kAllAround, 0, 1, 16, 15, [](float t) {
-                          const float angle = std::clamp(t, 0.01f, 0.99f) * std::numbers::pi_v<float>;
-                          return Ring{{0, 162 + 11 * std::cos(angle), 0.8f}, 8 * std::sin(angle),
-                                      9.5f * std::sin(angle)};
-                      }});
+    Mesh mesh = tube(
+        {kAllAround, 0, 1, 16, 15, [](float t) {
+             const float angle = std::clamp(t, 0.01f, 0.99f) * std::numbers::pi_v<float>;
+             return Ring{{0, 162 + 11 * std::cos(angle), 0.8f}, 8 * std::sin(angle), 9.5f * std::sin(angle)};
+         }});
     mesh.append(tube({kAllAround, 0, 1, 4, 15, [](float t) {
                           return Ring{{0, 155 - 14 * t, 0}, 4.8f + 0.6f * t, 5 + 0.6f * t};
                       }}));

@@ -29,8 +29,10 @@ struct Mesh {
     void addFacing(std::uint32_t a, std::uint32_t b, std::uint32_t c, Vec3 outward) {
         const Vec3 pa = vertices[a].position;
         const Vec3 normal = cross(vertices[b].position - pa, vertices[c].position - pa);
-        if (dot(normal, outward) >= 0) triangles.push_back({a, b, c});
-        else triangles.push_back({a, c, b});
+        if (dot(normal, outward) >= 0)
+            triangles.push_back({a, b, c});
+        else
+            triangles.push_back({a, c, b});
     }
     // Appends other's vertices and triangles.
     void append(const Mesh& other);

@@ -20,10 +20,10 @@ struct Texture {
 // A vertex after projection: picture position, and what is interpolated across the triangle,
 // each divided by the depth so the interpolation is correct in perspective.
 struct ScreenVertex {
-    float x, y;          // picture pixels, y downwards
-    float inverseDepth;  // 1 / depth
-    float u, v;          // skin place / depth
-    float light;         // brightness / depth
+    float x, y;         // picture pixels, y downwards
+    float inverseDepth; // 1 / depth
+    float u, v;         // skin place / depth
+    float light;        // brightness / depth
 };
 
 // What the triangles are drawn into: colour rows top to bottom and the nearest inverse depth

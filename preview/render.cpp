@@ -19,8 +19,8 @@ void drawMesh(FrameBuffer& frame, const Mesh& mesh, const Texture& texture, cons
     for (const Vertex& vertex : mesh.vertices) {
         const Projected p = camera.project(vertex.position);
         const float inverse = p.depth > kNearest ? 1 / p.depth : 0;
-        projected.push_back(
-            {p.x, p.y, inverse, vertex.u * inverse, vertex.v * inverse, lighting.brightness(vertex.normal) * inverse});
+        projected.push_back({p.x, p.y, inverse, vertex.u * inverse, vertex.v * inverse,
+                             lighting.brightness(vertex.normal) * inverse});
     }
     for (const auto& [a, b, c] : mesh.triangles) {
         const ScreenVertex &pa = projected[a], &pb = projected[b], &pc = projected[c];
@@ -40,7 +40,8 @@ core::Picture renderSkin(const core::Picture& skin, const View& view, int width,
     std::vector<ScreenVertex> projected;
     projected.reserve(body.skin.vertices.size());
     if (!skin.isEmpty())
-        drawMesh(frame, body.skin, {skin.bytes().data(), skin.width(), skin.height()}, camera, lighting, projected);
+        drawMesh(frame, body.skin, {skin.bytes().data(), skin.width(), skin.height()}, camera, lighting,
+                 projected);
     const std::uint8_t plain[] = {kPlainColour.r, kPlainColour.g, kPlainColour.b};
     drawMesh(frame, body.plain, {plain, 1, 1}, camera, lighting, projected);
     return std::move(pixels).finish();

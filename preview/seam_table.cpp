@@ -9,23 +9,29 @@
 namespace preview {
 namespace {
 
-constexpr int kBackLast = kBackRight - 1;   // the back half's last column, on the body's right
-constexpr int kBodyLast = kSkinSize - 1;    // the front half's last column, on the body's left
+constexpr int kBackLast = kBackRight - 1; // the back half's last column, on the body's right
+constexpr int kBodyLast = kSkinSize - 1;  // the front half's last column, on the body's left
 constexpr int kArmLast = kArmRight - 1;
 
+// Both sides of each seam: the column next to it and the way the skin runs on from there.
 constexpr SeamSide kBackRightEdge{kBackLast, -1}, kFrontRightEdge{kBackRight, +1};
 constexpr SeamSide kFrontLeftEdge{kBodyLast, -1}, kBackLeftEdge{kArmRight, +1};
+constexpr SeamSide kRightLegBackInside{kBackLegSplit, +1}, kRightLegFrontInside{kFrontLegSplit - 1, -1};
+constexpr SeamSide kLeftLegFrontInside{kFrontLegSplit, +1}, kLeftLegBackInside{kBackLegSplit - 1, -1};
+constexpr SeamSide kArmStripRight{kArmLast, -1}, kArmStripLeft{0, +1};
 
 // The views face each seam; the inside of a leg is seen from the front, past the other leg.
+// clang-format off
 constexpr SeamSpec kSeams[] = {
     {"torsoRight", "torso, right side", kBackRightEdge, kFrontRightEdge, 0, kLegsTop, 270},
     {"torsoLeft", "torso, left side", kFrontLeftEdge, kBackLeftEdge, 0, kLegsTop, 90},
     {"rightLegOuter", "right leg, outside", kBackRightEdge, kFrontRightEdge, kLegsTop, kSkinSize, 270},
-    {"rightLegInner", "right leg, inside", {kBackLegSplit, +1}, {kFrontLegSplit - 1, -1}, kLegsTop, kSkinSize, 30},
+    {"rightLegInner", "right leg, inside", kRightLegBackInside, kRightLegFrontInside, kLegsTop, kSkinSize, 30},
     {"leftLegOuter", "left leg, outside", kFrontLeftEdge, kBackLeftEdge, kLegsTop, kSkinSize, 90},
-    {"leftLegInner", "left leg, inside", {kFrontLegSplit, +1}, {kBackLegSplit - 1, -1}, kLegsTop, kSkinSize, 330},
-    {"arms", "arms", {kArmLast, -1}, {0, +1}, 0, kSkinSize, 180},
+    {"leftLegInner", "left leg, inside", kLeftLegFrontInside, kLeftLegBackInside, kLegsTop, kSkinSize, 330},
+    {"arms", "arms", kArmStripRight, kArmStripLeft, 0, kSkinSize, 180},
 };
+// clang-format on
 static_assert(std::size(kSeams) == 7, "two torso sides, two seams per leg, one for both arms");
 
 } // namespace

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "core/picture.h"
-#include "preview/camera.h"
 
 namespace preview {
 

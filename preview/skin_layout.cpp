@@ -4,13 +4,13 @@ namespace preview {
 namespace {
 
 constexpr LayoutLine kLines[] = {
-    {true, kArmRight, 0, kSkinSize},            // arm strip | body area
-    {true, kBackRight, 0, kSkinSize},           // back half | front half
-    {true, kBackLegSplit, kLegsTop, kSkinSize}, // the back's two legs
+    {true, kArmRight, 0, kSkinSize},             // arm strip | body area
+    {true, kBackRight, 0, kSkinSize},            // back half | front half
+    {true, kBackLegSplit, kLegsTop, kSkinSize},  // the back's two legs
     {true, kFrontLegSplit, kLegsTop, kSkinSize}, // the front's two legs
-    {false, kHipsTop, kArmRight, kSkinSize},    // torso | hips
-    {false, kLegsTop, kArmRight, kSkinSize},    // hips | legs
-    {false, kFeetTop, kArmRight, kSkinSize},    // legs | feet
+    {false, kHipsTop, kArmRight, kSkinSize},     // torso | hips
+    {false, kLegsTop, kArmRight, kSkinSize},     // hips | legs
+    {false, kFeetTop, kArmRight, kSkinSize},     // legs | feet
 };
 
 } // namespace

@@ -25,7 +25,8 @@ float rounded(float c, float squareness) {
 Vec3 surface(const TubeSpec& spec, float angle, float row) {
     const Ring ring = spec.ring(std::clamp(row, spec.topRow, spec.bottomRow));
     const float a = angle * std::numbers::pi_v<float> / 180;
-    const float across = rounded(std::sin(a), ring.squareness), forward = rounded(std::cos(a), ring.squareness);
+    const float across = rounded(std::sin(a), ring.squareness),
+                forward = rounded(std::cos(a), ring.squareness);
     const float reach = forward > 0 ? ring.rz * ring.frontStretch : ring.rz;
     return ring.centre + Vec3{ring.rx * across, 0, reach * forward};
 }

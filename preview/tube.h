@@ -33,9 +33,9 @@ struct Ring {
 
 struct TubeSpec {
     std::span<const ArcPiece> around;
-    float topRow, bottomRow;  // skin rows (pixel edges) of the tube's top and bottom ends
-    int rings;                // cross-sections from the top to the bottom end, at least 2
-    float degreesPerSegment;  // the largest angle one facet spans around the axis
+    float topRow, bottomRow; // skin rows (pixel edges) of the tube's top and bottom ends
+    int rings;               // cross-sections from the top to the bottom end, at least 2
+    float degreesPerSegment; // the largest angle one facet spans around the axis
     std::function<Ring(float row)> ring;
     bool capTop = false, capBottom = false; // close an end with a flat disc
 };

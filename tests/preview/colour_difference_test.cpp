@@ -64,7 +64,8 @@ const RgbCase kRgbCases[] = {
 
 TEST(LabFromRgb, ConvertsSrgbUnderD65) {
     for (const RgbCase& c : kRgbCases) {
-        SCOPED_TRACE(std::to_string(c.rgb.r) + ", " + std::to_string(c.rgb.g) + ", " + std::to_string(c.rgb.b));
+        SCOPED_TRACE(std::to_string(c.rgb.r) + ", " + std::to_string(c.rgb.g) + ", " +
+                     std::to_string(c.rgb.b));
         const Lab lab = preview::labFromRgb(c.rgb);
         EXPECT_NEAR(lab.l, c.lab.l, 0.01);
         EXPECT_NEAR(lab.a, c.lab.a, 0.01);

@@ -65,10 +65,14 @@ TEST(RenderSkin, ShowsEachHalfOfTheBodyAreaOnItsSide) {
         const Census census(preview::renderSkin(skin, View{side.yaw, 0, 1}, kSize, kSize));
         // A visible half covers a good part of the picture; a hidden one not a single pixel.
         constexpr int kVisible = 5000;
-        if (side.backShows) EXPECT_GT(census.count(Area::Back), kVisible);
-        else EXPECT_EQ(census.count(Area::Back), 0);
-        if (side.frontShows) EXPECT_GT(census.count(Area::Front), kVisible);
-        else EXPECT_EQ(census.count(Area::Front), 0);
+        if (side.backShows)
+            EXPECT_GT(census.count(Area::Back), kVisible);
+        else
+            EXPECT_EQ(census.count(Area::Back), 0);
+        if (side.frontShows)
+            EXPECT_GT(census.count(Area::Front), kVisible);
+        else
+            EXPECT_EQ(census.count(Area::Front), 0);
         EXPECT_GT(census.count(Area::Arm), 1000);
     }
 }

@@ -22,8 +22,8 @@ const core::Picture& body(ImageId id) {
 }
 
 // The skin's pixel from `inside` where (x, y) lies in the rectangle, from `outside` elsewhere.
-core::Picture stitched(const core::Picture& outside, const core::Picture& inside, int left, int top, int right,
-                       int bottom) {
+core::Picture stitched(const core::Picture& outside, const core::Picture& inside, int left, int top,
+                       int right, int bottom) {
     return preview_test::skinOf([&](int x, int y) {
         const bool in = x >= left && x < right && y >= top && y < bottom;
         return (in ? inside : outside).pixel(x, y);
@@ -66,8 +66,8 @@ TEST(SeamCheck, ScoresZeroWithNoWorstRowsOnAFlatSkin) {
 TEST(SeamCheck, ScoresLowOnEveryBareBodyOfTheLibrary) {
     // Side by side, a difference below about 2.5 is barely visible.
     constexpr double kBarelyVisible = 2.5;
-    for (ImageId id : {ImageId::imgLightBody, ImageId::imgMedBody, ImageId::imgDarkBody, ImageId::imgMaleLight,
-                       ImageId::imgMaleMed, ImageId::imgMaleDark}) {
+    for (ImageId id : {ImageId::imgLightBody, ImageId::imgMedBody, ImageId::imgDarkBody,
+                       ImageId::imgMaleLight, ImageId::imgMaleMed, ImageId::imgMaleDark}) {
         for (const SeamScore& score : preview::checkSeams(body(id))) {
             SCOPED_TRACE(std::string(core::imageName(id)) + ", " + std::string(score.seam->key));
             EXPECT_LT(score.meanDifference, kBarelyVisible);
@@ -84,8 +84,12 @@ struct StitchCase {
 // The medium body with one area copied from the dark body, as a band copy or a leg copy does.
 const StitchCase kStitches[] = {
     {"the left leg's front", 218, 126, 256, 256, {"leftLegOuter", "leftLegInner"}},
-    {"the whole front", 173, 0, 256, 256, {"torsoRight", "torsoLeft", "rightLegOuter", "rightLegInner",
-                                           "leftLegOuter", "leftLegInner"}},
+    {"the whole front",
+     173,
+     0,
+     256,
+     256,
+     {"torsoRight", "torsoLeft", "rightLegOuter", "rightLegInner", "leftLegOuter", "leftLegInner"}},
     {"the legs", 90, 126, 256, 256, {}},
     {"the arm strip's left half", 0, 0, 45, 256, {"arms"}},
     {"the torso's back", 90, 0, 173, 126, {"torsoRight", "torsoLeft"}},
@@ -96,12 +100,14 @@ TEST(SeamCheck, ScoresHighExactlyWhereTwoTonesMeet) {
     constexpr double kBreak = 10; // the medium and the dark body differ by far more than this
     constexpr double kJoin = 2.5;
     for (const StitchCase& stitch : kStitches) {
-        const core::Picture skin = stitched(body(ImageId::imgMedBody), body(ImageId::imgDarkBody), stitch.left,
-                                            stitch.top, stitch.right, stitch.bottom);
+        const core::Picture skin = stitched(body(ImageId::imgMedBody), body(ImageId::imgDarkBody),
+                                            stitch.left, stitch.top, stitch.right, stitch.bottom);
         for (const SeamScore& score : preview::checkSeams(skin)) {
             SCOPED_TRACE(std::string(stitch.name) + ": " + std::string(score.seam->key));
-            if (stitch.breaking.count(score.seam->key)) EXPECT_GT(score.meanDifference, kBreak);
-            else EXPECT_LT(score.meanDifference, kJoin);
+            if (stitch.breaking.count(score.seam->key))
+                EXPECT_GT(score.meanDifference, kBreak);
+            else
+                EXPECT_LT(score.meanDifference, kJoin);
         }
     }
 }
@@ -114,9 +120,7 @@ const preview::SeamSpec& seamNamed(std::string_view key) {
 TEST(SeamCheck, NamesTheWorstRowsWorstFirst) {
     // Grey everywhere; on the torso's right side the front's first column turns a little warmer at
     // row 30, more at row 70 and most at row 100, and at row 10 as much as at row 100.
-    const auto warmth = [](int y) {
-        return y == 100 || y == 10 ? 60 : y == 70 ? 40 : y == 30 ? 20 : 0;
-    };
+    const auto warmth = [](int y) { return y == 100 || y == 10 ? 60 : y == 70 ? 40 : y == 30 ? 20 : 0; };
     const core::Picture skin = preview_test::skinOf([&](int x, int y) {
         const int w = x == preview::kBackRight ? warmth(y) : 0;
         return core::Rgb{std::uint8_t(120 + w), 120, 120};
