@@ -127,13 +127,13 @@ Ring legRing(float side, float row) {
 }
 
 Mesh leg(float side, std::span<const ArcPiece> around) {
-    return tube({around, kLegsTop, kSkinSize, 53, 11.25f, [side](float row) { return legRing(side, row); },
+    return tube({around, kLegsTop, kSkinSize, 41, 11.25f, [side](float row) { return legRing(side, row); },
                  false, true});
 }
 
 // Hangs from the shoulder down to the middle of the thigh, a little away from the body.
 Mesh leftArm() {
-    return tube({kArmAround, 0, kSkinSize, 49, 15,
+    return tube({kArmAround, 0, kSkinSize, 37, 15,
                  [](float row) {
                      const Knot k = along(kArm, row);
                      const float t = row / kSkinSize;

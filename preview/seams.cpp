@@ -13,6 +13,11 @@ namespace {
 constexpr int kMarkColumns = 3;
 constexpr int kMarkRows = 1;
 
+MarkArea markArea(const SeamSide& side, int row) {
+    const int left = side.inward > 0 ? side.column : side.column - (kMarkColumns - 1);
+    return {left, row - kMarkRows, left + kMarkColumns, row + kMarkRows + 1};
+}
+
 } // namespace
 
 SeamScore checkSeam(const core::Picture& skin, const SeamSpec& seam) {
@@ -43,21 +48,21 @@ std::vector<SeamScore> checkSeams(const core::Picture& skin) {
     return scores;
 }
 
+std::array<MarkArea, 2> markAreas(const SeamSpec& seam, int row) {
+    return {markArea(seam.first, row), markArea(seam.second, row)};
+}
+
 core::Picture markRows(const core::Picture& skin, const SeamSpec& seam, std::span<const int> rows) {
     std::vector<std::uint8_t> rgb(skin.bytes().begin(), skin.bytes().end());
-    const auto mark = [&](int x, int y) {
-        if (x < 0 || y < 0 || x >= skin.width() || y >= skin.height()) return;
-        std::uint8_t* p = &rgb[(std::size_t(y) * skin.width() + x) * core::Picture::kChannels];
-        p[0] = kMarkColour.r;
-        p[1] = kMarkColour.g;
-        p[2] = kMarkColour.b;
-    };
     for (int row : rows)
-        for (int y = row - kMarkRows; y <= row + kMarkRows; ++y)
-            for (int i = 0; i < kMarkColumns; ++i) {
-                mark(seam.first.column + i * seam.first.inward, y);
-                mark(seam.second.column + i * seam.second.inward, y);
-            }
+        for (const MarkArea& area : markAreas(seam, row))
+            for (int y = std::max(area.top, 0); y < std::min(area.bottom, skin.height()); ++y)
+                for (int x = std::max(area.left, 0); x < std::min(area.right, skin.width()); ++x) {
+                    std::uint8_t* p = &rgb[(std::size_t(y) * skin.width() + x) * core::Picture::kChannels];
+                    p[0] = kMarkColour.r;
+                    p[1] = kMarkColour.g;
+                    p[2] = kMarkColour.b;
+                }
     return core::Picture(skin.width(), skin.height(), rgb);
 }
 

@@ -4,6 +4,7 @@
 // break there. Each seam is compared row by row in CIEDE2000, and scored by the mean difference
 // and the rows where it is worst.
 
+#include <array>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -45,8 +46,15 @@ struct SeamScore {
 SeamScore checkSeam(const core::Picture& skin, const SeamSpec& seam);
 std::vector<SeamScore> checkSeams(const core::Picture& skin);
 
-// Marks drawn over the skin where they show on the mannequin: kMarkColour across each of the
-// rows, a few pixels to each side of the seam.
+// What a mark on a row covers on each side of the seam: the seam's column and two beyond it,
+// the row and one above and below; columns left to right - 1, rows top to bottom - 1. Parts
+// outside the skin are left out when marking.
+struct MarkArea {
+    int left, top, right, bottom;
+};
+std::array<MarkArea, 2> markAreas(const SeamSpec& seam, int row);
+
+// The skin with the rows marked in kMarkColour, to show where they lie on the mannequin.
 constexpr core::Rgb kMarkColour{255, 0, 255};
 core::Picture markRows(const core::Picture& skin, const SeamSpec& seam, std::span<const int> rows);
 
