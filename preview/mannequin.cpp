@@ -122,7 +122,7 @@ Ring legRing(float side, float row) {
     const Knot k = along(kLeg, row);
     const float t = (row - kLegsTop) / (kSkinSize - kLegsTop);
     const float y = (kCrotch + kLegsInTorso) * (1 - t);
-    const float x = side * std::lerp(8.2f, 5.8f, smoothstep(0, 1, t));
+    const float x = side * std::lerp(8.2f, 7.6f, smoothstep(0, 1, t));
     return {{x, y, 0}, k.rx, k.rz, 1 + 3.6f * smoothstep(234, kSkinSize, row)};
 }
 
@@ -186,6 +186,16 @@ Mannequin build() {
 const Mannequin& mannequin() {
     static const Mannequin built = build();
     return built;
+}
+
+Vec3 surfaceNormal(float u, float v) {
+    const Vertex* nearest = nullptr;
+    float best = 0;
+    for (const Vertex& vertex : mannequin().skin.vertices) {
+        const float d = (vertex.u - u) * (vertex.u - u) + (vertex.v - v) * (vertex.v - v);
+        if (!nearest || d < best) nearest = &vertex, best = d;
+    }
+    return nearest ? nearest->normal : Vec3{0, 0, 1};
 }
 
 } // namespace preview

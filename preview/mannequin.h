@@ -27,4 +27,8 @@ constexpr core::Rgb kPlainColour{196, 194, 190};
 // Built once, on first use.
 const Mannequin& mannequin();
 
+// Which way the mannequin's surface faces where skin place (u, v) lies on it (pixel edge
+// coordinates; a pixel's centre is x + 0.5, y + 0.5): the normal of the nearest vertex.
+Vec3 surfaceNormal(float u, float v);
+
 } // namespace preview

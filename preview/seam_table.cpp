@@ -20,14 +20,15 @@ constexpr SeamSide kRightLegBackInside{kBackLegSplit, +1}, kRightLegFrontInside{
 constexpr SeamSide kLeftLegFrontInside{kFrontLegSplit, +1}, kLeftLegBackInside{kBackLegSplit - 1, -1};
 constexpr SeamSide kArmStripRight{kArmLast, -1}, kArmStripLeft{0, +1};
 
-// The views face each seam; the inside of a leg is seen from the front, past the other leg.
+// The views: the sides from 40 degrees behind, past the arm that hangs over them; the inside of a
+// leg from 30 degrees off the front, past the other leg; the arms' seams from behind.
 // clang-format off
 constexpr SeamSpec kSeams[] = {
-    {"torsoRight", "torso, right side", kBackRightEdge, kFrontRightEdge, 0, kLegsTop, 270},
-    {"torsoLeft", "torso, left side", kFrontLeftEdge, kBackLeftEdge, 0, kLegsTop, 90},
-    {"rightLegOuter", "right leg, outside", kBackRightEdge, kFrontRightEdge, kLegsTop, kSkinSize, 270},
+    {"torsoRight", "torso, right side", kBackRightEdge, kFrontRightEdge, 0, kLegsTop, 240},
+    {"torsoLeft", "torso, left side", kFrontLeftEdge, kBackLeftEdge, 0, kLegsTop, 120},
+    {"rightLegOuter", "right leg, outside", kBackRightEdge, kFrontRightEdge, kLegsTop, kSkinSize, 250},
     {"rightLegInner", "right leg, inside", kRightLegBackInside, kRightLegFrontInside, kLegsTop, kSkinSize, 30},
-    {"leftLegOuter", "left leg, outside", kFrontLeftEdge, kBackLeftEdge, kLegsTop, kSkinSize, 90},
+    {"leftLegOuter", "left leg, outside", kFrontLeftEdge, kBackLeftEdge, kLegsTop, kSkinSize, 110},
     {"leftLegInner", "left leg, inside", kLeftLegFrontInside, kLeftLegBackInside, kLegsTop, kSkinSize, 330},
     {"arms", "arms", kArmStripRight, kArmStripLeft, 0, kSkinSize, 180},
 };

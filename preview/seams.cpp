@@ -1,10 +1,13 @@
 #include "preview/seams.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <numeric>
 #include <vector>
 
 #include "preview/colour_difference.h"
+#include "preview/mannequin.h"
 
 namespace preview {
 namespace {
@@ -46,6 +49,13 @@ std::vector<SeamScore> checkSeams(const core::Picture& skin) {
     for (const SeamSpec& seam : allSeams())
         scores.push_back(checkSeam(skin, seam));
     return scores;
+}
+
+View viewOfSeam(const SeamSpec& seam, std::span<const int> rows, float zoom) {
+    const int row = rows.empty() ? (seam.topRow + seam.bottomRow) / 2 : rows.front();
+    const Vec3 facing = surfaceNormal(float(seam.first.column) + 0.5f, float(row) + 0.5f);
+    const float pitch = std::asin(std::clamp(facing.y, -1.0f, 1.0f)) * 180 / std::numbers::pi_v<float>;
+    return clampedView({seam.yaw, pitch, zoom});
 }
 
 std::array<MarkArea, 2> markAreas(const SeamSpec& seam, int row) {

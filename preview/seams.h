@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/picture.h"
+#include "preview/camera.h"
 
 namespace preview {
 
@@ -45,6 +46,11 @@ struct SeamScore {
 // skin: an RGB picture of 256 x 256 pixels, such as a canvas's persistent image.
 SeamScore checkSeam(const core::Picture& skin, const SeamSpec& seam);
 std::vector<SeamScore> checkSeams(const core::Picture& skin);
+
+// The view that turns the mannequin to the seam, at the given zoom: from the seam's side, the
+// eye raised or lowered towards where the first of the rows faces (the top of the shoulders
+// faces up, the soles down); the seam's middle row where no rows are given.
+View viewOfSeam(const SeamSpec& seam, std::span<const int> rows, float zoom);
 
 // What a mark on a row covers on each side of the seam: the seam's column and two beyond it,
 // the row and one above and below; columns left to right - 1, rows top to bottom - 1. Parts

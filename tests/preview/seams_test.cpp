@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 #include <string>
 
@@ -145,6 +146,24 @@ TEST(SeamMarks, PaintAFewPixelsEachSideOfTheSeamOnTheNamedRows) {
     EXPECT_EQ(marked.pixel(218, 198), (core::Rgb{1, 2, 3}));
     EXPECT_EQ(marked.pixel(218, 202), (core::Rgb{1, 2, 3}));
     EXPECT_EQ(skin.pixel(218, 200), (core::Rgb{1, 2, 3})); // the skin itself is left as it was
+}
+
+} // namespace
+
+namespace {
+
+TEST(SeamView, FacesTheSeamAndTiltsTowardsTheFirstRow) {
+    const preview::SeamSpec& side = seamNamed("torsoRight");
+    // The top rows lie on the shoulder, which faces up: the eye rises to see them.
+    const preview::View shoulder = preview::viewOfSeam(side, std::vector<int>{1}, 2);
+    EXPECT_FLOAT_EQ(shoulder.yaw, side.yaw);
+    EXPECT_FLOAT_EQ(shoulder.zoom, 2);
+    EXPECT_GT(shoulder.pitch, 10);
+    // The waist faces straight out.
+    EXPECT_LT(std::abs(preview::viewOfSeam(side, std::vector<int>{70}, 1).pitch), 5);
+    // No rows: the seam's middle row, row 63 of rows 0-125.
+    EXPECT_FLOAT_EQ(preview::viewOfSeam(side, {}, 1).pitch,
+                    preview::viewOfSeam(side, std::vector<int>{63}, 1).pitch);
 }
 
 } // namespace
