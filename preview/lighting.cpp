@@ -6,7 +6,7 @@ namespace preview {
 namespace {
 
 // Shares of the surface colour: what every surface gets, and what each light adds at most.
-constexpr float kAmbient = 0.36f;
+constexpr float kAmbient = 0.4f;
 constexpr float kKey = 0.62f;
 constexpr float kFill = 0.16f;
 

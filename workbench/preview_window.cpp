@@ -149,6 +149,7 @@ QWidget* PreviewWindow::makeSkinColumn() {
     layout->addWidget(seamsLabel);
     m_seams = new SeamList(column);
     m_seams->setObjectName(QStringLiteral("lstSeams"));
+    m_seams->setMaximumHeight(m_seams->heightForAllRows());
     layout->addWidget(m_seams);
     connect(m_seams, &SeamList::seamChosen, this, &PreviewWindow::chooseSeam);
     return column;
@@ -168,6 +169,7 @@ void PreviewWindow::showBeside(const QWidget* mainWindow) {
             at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - height())));
         }
         move(at);
+        m_mannequin->setFocus(); // its keys turn the body at once
     }
     show();
     raise();

@@ -62,6 +62,10 @@ void SeamList::showScores(const std::vector<preview::SeamScore>& scores) {
     }
 }
 
+int SeamList::heightForAllRows() const {
+    return header()->sizeHint().height() + topLevelItemCount() * sizeHintForRow(0) + 2 * frameWidth();
+}
+
 QTreeWidgetItem* SeamList::row(std::string_view key) const {
     for (int i = 0; i < topLevelItemCount(); ++i)
         if (const preview::SeamSpec* seam = seamOf(topLevelItem(i)); seam && seam->key == key)

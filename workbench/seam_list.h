@@ -19,6 +19,8 @@ class SeamList : public QTreeWidget {
     void showScores(const std::vector<preview::SeamScore>& scores);
     // The row of the seam with this key.
     QTreeWidgetItem* row(std::string_view key) const;
+    // Pixels that show the header and every row without scrolling.
+    int heightForAllRows() const;
 
   signals:
     void seamChosen(const preview::SeamSpec& seam);
