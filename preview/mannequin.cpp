@@ -15,8 +15,7 @@ namespace {
 // the neck where the torso's row 0 lies.
 constexpr float kCrotch = 80;
 constexpr float kNeckBase = 145;
-// The legs' top ends lie this far up inside the hips, so that where a leg leaves the hips it
-// makes a crease like a groin rather than a step.
+// The legs' top ends lie this far up inside the hips, so that no gap opens between them.
 constexpr float kLegsInTorso = 0.5f;
 
 // A shape that changes smoothly from knot to knot down the skin's rows: half-widths across (x)
@@ -117,7 +116,9 @@ Mesh torso() {
                  true, true});
 }
 
-// side: -1 for the right leg, +1 for the left.
+// side: -1 for the right leg, +1 for the left. The legs stand a little apart, their thighs
+// meeting under the hips; below the ankle the front of the leg reaches forwards into a foot
+// about 20 units long.
 Ring legRing(float side, float row) {
     const Knot k = along(kLeg, row);
     const float t = (row - kLegsTop) / (kSkinSize - kLegsTop);
@@ -188,7 +189,7 @@ const Mannequin& mannequin() {
     return built;
 }
 
-Vec3 surfaceNormal(float u, float v) {
+Vec3 facingAt(float u, float v) {
     const Vertex* nearest = nullptr;
     float best = 0;
     for (const Vertex& vertex : mannequin().skin.vertices) {

@@ -29,6 +29,6 @@ const Mannequin& mannequin();
 
 // Which way the mannequin's surface faces where skin place (u, v) lies on it (pixel edge
 // coordinates; a pixel's centre is x + 0.5, y + 0.5): the normal of the nearest vertex.
-Vec3 surfaceNormal(float u, float v);
+Vec3 facingAt(float u, float v);
 
 } // namespace preview

@@ -53,7 +53,7 @@ std::vector<SeamScore> checkSeams(const core::Picture& skin) {
 
 View viewOfSeam(const SeamSpec& seam, std::span<const int> rows, float zoom) {
     const int row = rows.empty() ? (seam.topRow + seam.bottomRow) / 2 : rows.front();
-    const Vec3 facing = surfaceNormal(float(seam.first.column) + 0.5f, float(row) + 0.5f);
+    const Vec3 facing = facingAt(float(seam.first.column) + 0.5f, float(row) + 0.5f);
     const float pitch = std::asin(std::clamp(facing.y, -1.0f, 1.0f)) * 180 / std::numbers::pi_v<float>;
     return clampedView({seam.yaw, pitch, zoom});
 }
