@@ -5,6 +5,7 @@
 
 #include "cli/button_lookup.h"
 #include "cli/command_line.h"
+#include "cli/preview_actions.h"
 #include "core/bmp.h"
 #include "stamps/runner.h"
 
@@ -37,6 +38,12 @@ Actions:
   --convert IN OUT    load any BMP the codec reads and write it as a plain 24-bit BMP at
                       its own size
   --info FILE         print width, height, bits per pixel and compression of a BMP file
+  --preview PATH YAW  render the destination canvas on a mannequin seen from YAW degrees
+                      (0 front, 90 its left side, 180 back) and write it to PATH as a
+                      512 x 512 24-bit BMP
+  --seams             print the seam check of the destination canvas, one seam a line: its
+                      name, the mean colour difference across it (CIEDE2000, one decimal;
+                      below about 2 the seam hardly shows) and its worst rows, tab-separated
   --help              print this help
 
 The whole command line is checked before anything runs. Files are replaced atomically, so
@@ -116,6 +123,11 @@ core::Status run(const CliAction& action, stamps::Workspace& workspace, std::ost
         return convert(action.first, action.second);
     case ActionKind::Info:
         return printInfo(action.first, out);
+    case ActionKind::Preview:
+        return writePreview(workspace.picTarget.image(), action.yaw, action.first);
+    case ActionKind::Seams:
+        printSeams(workspace.picTarget.image(), out);
+        return core::Status::ok();
     }
     return core::Status::ok();
 }

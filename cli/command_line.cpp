@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include <charconv>
+#include <cmath>
 #include <string_view>
 
 #include "cli/button_lookup.h"
@@ -21,7 +22,8 @@ constexpr OptionSpec kOptions[] = {
     {"--mark", ActionKind::Mark, 1, "ROW"},      {"--press", ActionKind::Press, 1, "BUTTON"},
     {"--save", ActionKind::Save, 1, "PATH"},     {"--save-source", ActionKind::SaveSource, 1, "PATH"},
     {"--list", ActionKind::List, 0, ""},         {"--convert", ActionKind::Convert, 2, "IN OUT"},
-    {"--info", ActionKind::Info, 1, "FILE"},
+    {"--info", ActionKind::Info, 1, "FILE"},     {"--preview", ActionKind::Preview, 2, "PATH YAW"},
+    {"--seams", ActionKind::Seams, 0, ""},
 };
 
 const OptionSpec* findOption(std::string_view text) {
@@ -40,6 +42,19 @@ core::Result<int> parseRow(const std::string& text) {
             "--mark needs a row of the destination canvas, a whole number from 0 to 255, not \"" + text +
             "\".");
     return row;
+}
+
+// An angle in degrees, any finite number ("-90", "37.5").
+core::Result<double> parseYaw(const std::string& text) {
+    double yaw = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, yaw);
+    if (ec != std::errc() || ptr != end || !std::isfinite(yaw))
+        return core::Status::error(
+            "--preview needs YAW, an angle in degrees (0 front, 90 the body's left side, "
+            "180 back), not \"" +
+            text + "\".");
+    return yaw;
 }
 
 } // namespace
@@ -66,6 +81,10 @@ core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::str
             auto button = lookupStamp(action.first);
             if (!button) return button.status();
             action.button = button.value();
+        } else if (action.kind == ActionKind::Preview) {
+            auto yaw = parseYaw(action.second);
+            if (!yaw) return yaw.status();
+            action.yaw = yaw.value();
         }
         actions.push_back(std::move(action));
     }

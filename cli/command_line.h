@@ -10,14 +10,28 @@
 
 namespace cli {
 
-enum class ActionKind { Help, Source, Dest, Mark, Press, Save, SaveSource, List, Convert, Info };
+enum class ActionKind {
+    Help,
+    Source,
+    Dest,
+    Mark,
+    Press,
+    Save,
+    SaveSource,
+    List,
+    Convert,
+    Info,
+    Preview,
+    Seams
+};
 
 struct CliAction {
     ActionKind kind;
     std::string first;  // the file or path argument, or what the user typed for --press
-    std::string second; // OUT of --convert
+    std::string second; // OUT of --convert, YAW of --preview as typed
     int row = 0;        // --mark
     const stamps::ButtonSpec* button = nullptr; // --press
+    double yaw = 0;                             // --preview, in degrees
 };
 
 // The actions in command-line order, or a usage error that says what is wrong.

@@ -9,4 +9,11 @@ QImage canvasImage(const core::Canvas& canvas) {
                   QImage::Format_RGB888);
 }
 
+QImage pictureImage(const core::Picture& picture) {
+    if (picture.isEmpty()) return QImage();
+    const QImage borrowed(picture.bytes().data(), picture.width(), picture.height(),
+                          picture.width() * core::Picture::kChannels, QImage::Format_RGB888);
+    return borrowed.copy();
+}
+
 } // namespace workbench

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QShortcut>
 
 #include "platform/startup_folder.h"
 #include "workbench/about/about_box.h"
@@ -14,6 +15,7 @@
 #include "workbench/form_layouts.h"
 #include "workbench/message_box.h"
 #include "workbench/panes.h"
+#include "workbench/preview_window.h"
 #include "workbench/save_dialog.h"
 
 namespace workbench {
@@ -51,6 +53,7 @@ MainWindow::MainWindow() {
         this, [this](const stamps::ButtonSpec& button) { runRow(button); }, focusOrder);
     focusOrder.addForm(this, layout);
     focusOrder.apply();
+    connect(new QShortcut(Qt::Key_F3, this), &QShortcut::activated, this, &MainWindow::showPreview);
 
     platform::enterStartupFolder(); // `Form_Load`
 }
@@ -105,6 +108,19 @@ void MainWindow::openSaveDialog() {
 void MainWindow::showCanvases() {
     m_picSource->update();
     m_picTarget->update();
+    emit destinationChanged();
+}
+
+PreviewWindow* MainWindow::previewWindow() const {
+    return m_preview;
+}
+
+void MainWindow::showPreview() {
+    if (!m_preview) {
+        m_preview = new PreviewWindow(m_workspace.picTarget, this);
+        connect(this, &MainWindow::destinationChanged, m_preview, &PreviewWindow::showDestination);
+    }
+    m_preview->showBeside(this);
 }
 
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -14,6 +14,7 @@ namespace workbench {
 
 class CanvasWidget;
 class Panes;
+class PreviewWindow;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -28,6 +29,16 @@ class MainWindow : public QWidget {
     SaveDialog* saveDialog() const { return m_saveDialog; }
     // Shows the window centred on the screen.
     void showCentred();
+    // The preview window if it has been opened.
+    PreviewWindow* previewWindow() const;
+
+  public slots:
+    // Opens the preview window beside this one, or raises it (F3).
+    void showPreview();
+
+  signals:
+    // The canvases were drawn anew after a stamp, a band copy or a load.
+    void destinationChanged();
 
   protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override; // `Form_DblClick`
@@ -48,6 +59,7 @@ class MainWindow : public QWidget {
     QLabel* m_lblY2 = nullptr;
     Panes* m_panes = nullptr;
     QPointer<SaveDialog> m_saveDialog;
+    QPointer<PreviewWindow> m_preview;
 };
 
 } // namespace workbench

@@ -1,0 +1,202 @@
+#include "preview/mannequin.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+#include "preview/skin_layout.h"
+#include "preview/tube.h"
+
+namespace preview {
+namespace {
+
+// Heights in world units: the soles at 0, the crotch where the legs meet the hips, the base of
+// the neck where the torso's row 0 lies.
+constexpr float kCrotch = 80;
+constexpr float kNeckBase = 145;
+// The legs' top ends lie this far up inside the hips, so that no gap opens between them.
+constexpr float kLegsInTorso = 0.5f;
+
+// A shape that changes smoothly from knot to knot down the skin's rows: half-widths across (x)
+// and from back to front (z).
+struct Knot {
+    float row, rx, rz;
+};
+float smoothstep(float from, float to, float v) {
+    const float t = std::clamp((v - from) / (to - from), 0.0f, 1.0f);
+    return t * t * (3 - 2 * t);
+}
+template <std::size_t N> Knot along(const std::array<Knot, N>& knots, float row) {
+    if (row <= knots.front().row) return knots.front();
+    for (std::size_t i = 1; i < N; ++i)
+        if (row < knots[i].row) {
+            const float t = smoothstep(knots[i - 1].row, knots[i].row, row);
+            return {row, std::lerp(knots[i - 1].rx, knots[i].rx, t),
+                    std::lerp(knots[i - 1].rz, knots[i].rz, t)};
+        }
+    return knots.back();
+}
+
+// Torso and hips, rows 0-125: neck base, shoulders, chest, waist, hips, crotch.
+constexpr std::array<Knot, 8> kTorso{{{0, 6.5f, 6},
+                                      {5, 12.5f, 8},
+                                      {12, 16.5f, 9.5f},
+                                      {26, 16.5f, 10.5f},
+                                      {46, 15, 10.5f},
+                                      {70, 12.5f, 8.8f},
+                                      {104, 16.6f, 10.4f},
+                                      {126, 16.5f, 9.9f}}};
+
+// A leg, rows 126-255: thigh, knee, calf, ankle, foot.
+constexpr std::array<Knot, 7> kLeg{{{126, 8.2f, 9.4f},
+                                    {150, 7.8f, 8.4f},
+                                    {186, 5, 5.4f},
+                                    {205, 5.3f, 6},
+                                    {232, 3.2f, 3.6f},
+                                    {246, 3.7f, 4},
+                                    {256, 3.5f, 3.8f}}};
+
+// An arm, rows 0-255 of the arm strip: shoulder, upper arm, elbow, forearm, wrist, the flat
+// hand (wide across, thin from back to front) and the fingertips.
+constexpr std::array<Knot, 10> kArm{{{0, 2.5f, 2.5f},
+                                     {6, 5, 5},
+                                     {16, 5.8f, 5.8f},
+                                     {80, 4.7f, 4.9f},
+                                     {128, 3.6f, 3.8f},
+                                     {165, 4, 4.2f},
+                                     {218, 2.7f, 2.5f},
+                                     {236, 3.8f, 1.9f},
+                                     {250, 3.6f, 1.6f},
+                                     {256, 2.2f, 1}}};
+
+// The torso's circumference: the back half from the body's left side round the spine (column
+// 134, straight behind) to its right side, the front half from there round the navel's column
+// (straight ahead) back to the left side.
+constexpr float kFrontMiddle = kFrontLegSplit + 0.5f;
+constexpr ArcPiece kTorsoAround[] = {{kArmRight, kBackLegSplit, 90, 180},
+                                     {kBackLegSplit, kBackRight, 180, 270},
+                                     {kBackRight, kFrontMiddle, 270, 360},
+                                     {kFrontMiddle, kSkinSize, 360, 450}};
+
+// Each leg takes the columns of its own back and front, its back and front middles facing
+// straight behind and ahead, its inner seam facing the other leg and its outer seam continuing
+// the torso's side seam. The right leg (at -x) runs from its inner side round the back to the
+// outside and round the front back in; the left leg likewise from the front.
+constexpr float kRightBackMiddle = (kBackLegSplit + kBackRight) / 2.0f;
+constexpr float kRightFrontMiddle = (kBackRight + kFrontMiddle) / 2;
+constexpr ArcPiece kRightLegAround[] = {{kBackLegSplit, kRightBackMiddle, 90, 180},
+                                        {kRightBackMiddle, kBackRight, 180, 270},
+                                        {kBackRight, kRightFrontMiddle, 270, 360},
+                                        {kRightFrontMiddle, kFrontLegSplit, 360, 450}};
+constexpr float kLeftFrontMiddle = (kFrontMiddle + kSkinSize) / 2;
+constexpr float kLeftBackMiddle = (kArmRight + kBackLegSplit) / 2.0f;
+constexpr ArcPiece kLeftLegAround[] = {{kFrontLegSplit, kLeftFrontMiddle, 270, 360},
+                                       {kLeftFrontMiddle, kSkinSize, 360, 450},
+                                       {kArmRight, kLeftBackMiddle, 450, 540},
+                                       {kLeftBackMiddle, kBackLegSplit, 540, 630}};
+
+// The left arm: the strip's middle column, where the back of the hand is drawn, faces outwards
+// and a little forwards, so the thumb (columns 0-18) comes forward and the seam between
+// columns 89 and 0 runs down the inside of the arm, towards the back.
+constexpr float kArmMiddle = kArmRight / 2.0f;
+constexpr ArcPiece kArmAround[] = {{0, kArmMiddle, -120, 60}, {kArmMiddle, kArmRight, 60, 240}};
+
+constexpr ArcPiece kAllAround[] = {{0, 1, 0, 360}};
+
+Mesh torso() {
+    return tube({kTorsoAround, 0, kLegsTop, 43, 6,
+                 [](float row) {
+                     const Knot k = along(kTorso, row);
+                     const float y = kNeckBase - row * (kNeckBase - kCrotch) / kLegsTop;
+                     // Towards the crotch the hips square off to hold both legs' tops.
+                     const float squareness = 2 + 0.6f * smoothstep(88, kLegsTop, row);
+                     return Ring{{0, y, 0}, k.rx, k.rz, 1, squareness};
+                 },
+                 true, true});
+}
+
+// side: -1 for the right leg, +1 for the left. The legs stand a little apart, their thighs
+// meeting under the hips; below the ankle the front of the leg reaches forwards into a foot
+// about 20 units long.
+Ring legRing(float side, float row) {
+    const Knot k = along(kLeg, row);
+    const float t = (row - kLegsTop) / (kSkinSize - kLegsTop);
+    const float y = (kCrotch + kLegsInTorso) * (1 - t);
+    const float x = side * std::lerp(8.2f, 7.6f, smoothstep(0, 1, t));
+    return {{x, y, 0}, k.rx, k.rz, 1 + 3.6f * smoothstep(234, kSkinSize, row)};
+}
+
+Mesh leg(float side, std::span<const ArcPiece> around) {
+    return tube({around, kLegsTop, kSkinSize, 41, 11.25f, [side](float row) { return legRing(side, row); },
+                 false, true});
+}
+
+// Hangs from the shoulder down to the middle of the thigh, a little away from the body.
+Mesh leftArm() {
+    return tube({kArmAround, 0, kSkinSize, 37, 15,
+                 [](float row) {
+                     const Knot k = along(kArm, row);
+                     const float t = row / kSkinSize;
+                     const Vec3 shoulder{19.5f, 140, -0.5f}, fingertips{30, 69, 1.5f};
+                     return Ring{shoulder + (fingertips - shoulder) * t, k.rx, k.rz};
+                 },
+                 true, true});
+}
+
+// The head, an ellipsoid, parameter 0 at its top to 1 at its bottom (inside the neck); the
+// neck, parameter 0 at its top to 1 at its base (inside the torso).
+Mesh neckAndHead() {
+    Mesh mesh = tube(
+        {kAllAround, 0, 1, 16, 15, [](float t) {
+             const float angle = std::clamp(t, 0.01f, 0.99f) * std::numbers::pi_v<float>;
+             return Ring{{0, 162 + 11 * std::cos(angle), 0.8f}, 8 * std::sin(angle), 9.5f * std::sin(angle)};
+         }});
+    mesh.append(tube({kAllAround, 0, 1, 4, 15, [](float t) {
+                          return Ring{{0, 155 - 14 * t, 0}, 4.8f + 0.6f * t, 5 + 0.6f * t};
+                      }}));
+    return mesh;
+}
+
+Mannequin build() {
+    Mannequin m;
+    m.skin = torso();
+    m.skin.append(leg(-1, kRightLegAround));
+    m.skin.append(leg(1, kLeftLegAround));
+    const Mesh arm = leftArm();
+    m.skin.append(arm);
+    m.skin.append(mirroredX(arm));
+    m.plain = neckAndHead();
+
+    float top = 0, bottom = 0;
+    for (const Mesh* mesh : {&m.skin, &m.plain})
+        for (const Vertex& vertex : mesh->vertices) {
+            top = std::max(top, vertex.position.y);
+            bottom = std::min(bottom, vertex.position.y);
+        }
+    m.height = top - bottom;
+    m.centre = {0, (top + bottom) / 2, 0};
+    for (const Mesh* mesh : {&m.skin, &m.plain})
+        for (const Vertex& vertex : mesh->vertices)
+            m.reach = std::max(m.reach, std::hypot(vertex.position.x, vertex.position.z));
+    return m;
+}
+
+} // namespace
+
+const Mannequin& mannequin() {
+    static const Mannequin built = build();
+    return built;
+}
+
+Vec3 facingAt(float u, float v) {
+    const Vertex* nearest = nullptr;
+    float best = 0;
+    for (const Vertex& vertex : mannequin().skin.vertices) {
+        const float d = (vertex.u - u) * (vertex.u - u) + (vertex.v - v) * (vertex.v - v);
+        if (!nearest || d < best) nearest = &vertex, best = d;
+    }
+    return nearest ? nearest->normal : Vec3{0, 0, 1};
+}
+
+} // namespace preview

@@ -1,0 +1,50 @@
+#include "preview/render.h"
+
+#include <vector>
+
+#include "preview/lighting.h"
+#include "preview/mannequin.h"
+#include "preview/rasteriser.h"
+
+namespace preview {
+namespace {
+
+// The eye never comes this close to a vertex with the allowed views; a triangle that would is
+// left out rather than clipped.
+constexpr float kNearest = 1;
+
+void drawMesh(FrameBuffer& frame, const Mesh& mesh, const Texture& texture, const Camera& camera,
+              const Lighting& lighting, std::vector<ScreenVertex>& projected) {
+    projected.clear();
+    for (const Vertex& vertex : mesh.vertices) {
+        const Projected p = camera.project(vertex.position);
+        const float inverse = p.depth > kNearest ? 1 / p.depth : 0;
+        projected.push_back({p.x, p.y, inverse, vertex.u * inverse, vertex.v * inverse,
+                             lighting.brightness(vertex.normal) * inverse});
+    }
+    for (const auto& [a, b, c] : mesh.triangles) {
+        const ScreenVertex &pa = projected[a], &pb = projected[b], &pc = projected[c];
+        if (pa.inverseDepth == 0 || pb.inverseDepth == 0 || pc.inverseDepth == 0) continue;
+        frame.drawTriangle(texture, pa, pb, pc);
+    }
+}
+
+} // namespace
+
+core::Picture renderSkin(const core::Picture& skin, const View& view, int width, int height) {
+    core::PictureBuffer pixels(width, height);
+    FrameBuffer frame(width, height, pixels.data(), kBackground);
+    const Camera camera(view, width, height);
+    const Lighting lighting(camera);
+    const Mannequin& body = mannequin();
+    std::vector<ScreenVertex> projected;
+    projected.reserve(body.skin.vertices.size());
+    if (!skin.isEmpty())
+        drawMesh(frame, body.skin, {skin.bytes().data(), skin.width(), skin.height()}, camera, lighting,
+                 projected);
+    const std::uint8_t plain[] = {kPlainColour.r, kPlainColour.g, kPlainColour.b};
+    drawMesh(frame, body.plain, {plain, 1, 1}, camera, lighting, projected);
+    return std::move(pixels).finish();
+}
+
+} // namespace preview

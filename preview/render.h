@@ -1,0 +1,17 @@
+#pragma once
+// The skin on the mannequin, seen from a view, as a picture: what the preview window shows and
+// quiltane-cli --preview writes.
+
+#include "core/picture.h"
+#include "preview/camera.h"
+
+namespace preview {
+
+// The plain background around the body.
+constexpr core::Rgb kBackground{128, 128, 128};
+
+// The mannequin wearing skin (an RGB picture laid out like a 256 x 256 skin; another size is
+// scaled to it), lit and centred in a width x height picture. width and height at least 1.
+core::Picture renderSkin(const core::Picture& skin, const View& view, int width, int height);
+
+} // namespace preview

@@ -1,0 +1,224 @@
+// The preview window: F3 opens it beside the main window without blocking it; it follows the
+// destination canvas through a load and a stamp; a drag, the buttons and the keys turn the body;
+// a click on a seam turns to it and marks it; the zoom view names the pixel under the pointer;
+// the view saves as a PNG.
+
+#define QTEST_QPA_MOUSE_HANDLING // real press, move and release sequences
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QtTest>
+
+#include "preview/seams.h"
+#include "preview/skin_layout.h"
+#include "window_fixture.h"
+#include "workbench/canvas_image.h"
+#include "workbench/main_window.h"
+#include "workbench/mannequin_view.h"
+#include "workbench/panes.h"
+#include "workbench/preview_window.h"
+#include "workbench/seam_list.h"
+#include "workbench/zoom_view.h"
+
+using fixture::child;
+using workbench::MainWindow;
+using workbench::PreviewWindow;
+
+namespace {
+
+constexpr core::Rgb kBack{200, 40, 40}, kFront{40, 180, 40}, kArms{40, 60, 200};
+
+// The back half, the front half and the arm strip in three colours: every seam of the torso and
+// the legs breaks, the arms' seam does not.
+core::Picture threeAreas() {
+    std::vector<std::uint8_t> rgb;
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x) {
+            const core::Rgb c = x < preview::kArmRight ? kArms : x < preview::kBackRight ? kBack : kFront;
+            rgb.insert(rgb.end(), {c.r, c.g, c.b});
+        }
+    return core::Picture(256, 256, rgb);
+}
+
+// Pixels of the picture in the marks' colour, whatever the light on them.
+int markedPixels(const core::Picture& frame) {
+    int count = 0;
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x) {
+            const core::Rgb p = frame.pixel(x, y);
+            count += p.r > 80 && p.b > 80 && p.g < p.r / 4 && std::abs(p.r - p.b) < 8;
+        }
+    return count;
+}
+
+} // namespace
+
+class PreviewWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        m_env = std::make_unique<fixture::TempEnvironment>();
+        const core::Status saved = core::savePicture(
+            threeAreas(), QFile::encodeName(m_env->textures() + "/three.bmp").toStdString());
+        QVERIFY2(saved.isOk(), saved.message().c_str());
+        m_window = std::make_unique<MainWindow>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void cleanup() {
+        m_window.reset();
+        m_env.reset();
+    }
+
+    void f3OpensItBesideTheMainWindowWithoutBlockingIt() {
+        QVERIFY(!m_window->findChild<PreviewWindow*>("frmPreview"));
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClick(m_window.get(), Qt::Key_F3);
+        PreviewWindow* preview = child<PreviewWindow>(m_window.get(), "frmPreview");
+        QVERIFY(preview);
+        QVERIFY(preview->isWindow());
+        QVERIFY(preview->isVisible());
+        QVERIFY(!preview->isModal());
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QCOMPARE(m_window->previewWindow(), preview);
+        // Opening it again shows the same window.
+        m_window->showPreview();
+        QCOMPARE(m_window->findChildren<PreviewWindow*>().size(), 1);
+        // The main window still takes clicks: a stamp paints while the preview is open.
+        QTest::mouseClick(child<QPushButton>(m_window.get(), "Command27"), Qt::LeftButton);
+        QVERIFY(m_window->workspace().picTarget.pixel(200, 250) != core::Canvas::kBackground);
+    }
+
+    void followsALoadAndAStamp() {
+        m_window->showPreview();
+        PreviewWindow* preview = m_window->previewWindow();
+        QVERIFY(preview);
+        const core::Picture empty = preview->mannequin().frame();
+        QCOMPARE(preview->zoom().skin(), m_window->workspace().picTarget.image());
+
+        m_window->panes().openTarget(QStringLiteral("three.bmp"));
+        QCOMPARE(preview->zoom().skin(), threeAreas());
+        const core::Picture loaded = preview->mannequin().frame();
+        QVERIFY(loaded != empty);
+        // The seam check follows too: the two halves break at the torso's sides.
+        QCOMPARE(preview->seams().row("torsoRight")->text(2), QStringLiteral("0, 1, 2"));
+        QCOMPARE(preview->seams().row("arms")->text(2), QStringLiteral("-"));
+
+        QTest::mouseClick(child<QPushButton>(m_window.get(), "Command27"),
+                          Qt::LeftButton); // "Black Sneakers"
+        QCOMPARE(preview->zoom().skin(), m_window->workspace().picTarget.image());
+        QVERIFY(preview->zoom().skin() != threeAreas());
+        QVERIFY(preview->mannequin().frame() != loaded);
+    }
+
+    void turnsWithADragTheButtonsAndTheKeys() {
+        m_window->showPreview();
+        PreviewWindow* preview = m_window->previewWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(preview));
+        auto* view = child<workbench::MannequinView>(preview, "picMannequin");
+        QVERIFY(view);
+        QCOMPARE(view->view().yaw, 0.0f);
+        const core::Picture front = view->frame();
+
+        // Half a degree per pixel: dragging 60 pixels to the right brings the body's right side
+        // 30 degrees towards the eye.
+        QTest::mousePress(view, Qt::LeftButton, {}, QPoint(100, 200));
+        QTest::mouseMove(view, QPoint(130, 200));
+        QTest::mouseMove(view, QPoint(160, 200));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(160, 200));
+        QCOMPARE(view->view().yaw, 330.0f);
+        QVERIFY(view->frame() != front);
+        QTest::mouseMove(view, QPoint(200, 200)); // released: moving turns nothing
+        QCOMPARE(view->view().yaw, 330.0f);
+
+        QTest::mouseClick(child<QPushButton>(preview, "cmdBack"), Qt::LeftButton);
+        QCOMPARE(view->view().yaw, 180.0f);
+        QTest::mouseClick(child<QPushButton>(preview, "cmdLeft"), Qt::LeftButton);
+        QCOMPARE(view->view().yaw, 90.0f);
+        QTest::keyClick(view, Qt::Key_R);
+        QCOMPARE(view->view().yaw, 270.0f);
+        QTest::keyClick(view, Qt::Key_F);
+        QCOMPARE(view->view().yaw, 0.0f);
+        QCOMPARE(view->frame(), front);
+        QTest::keyClick(view, Qt::Key_Plus);
+        QVERIFY(view->view().zoom > 1);
+    }
+
+    void aSeamClickTurnsToItAndMarksItsWorstRows() {
+        m_window->panes().openTarget(QStringLiteral("three.bmp"));
+        m_window->showPreview();
+        PreviewWindow* preview = m_window->previewWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(preview));
+        QCOMPARE(markedPixels(preview->mannequin().frame()), 0);
+
+        workbench::SeamList& list = preview->seams();
+        QTreeWidgetItem* row = list.row("torsoRight");
+        QVERIFY(row);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(row).center());
+        QVERIFY(preview->markedSeam());
+        QCOMPARE(preview->markedSeam()->key, std::string_view("torsoRight"));
+        // Rows 0, 1 and 2 are marked at the top of the torso's right side, where the shoulder
+        // faces up: the body turns its right side to the eye, from a little behind, and the eye
+        // rises to see them.
+        QCOMPARE(preview->mannequin().view().yaw, 240.0f);
+        QVERIFY(preview->mannequin().view().pitch > 10);
+        QVERIFY(markedPixels(preview->mannequin().frame()) > 20);
+        QCOMPARE(preview->zoom().skin(), threeAreas()); // the skin itself is not painted
+    }
+
+    void theZoomViewNamesThePixelUnderThePointer() {
+        m_window->panes().openTarget(QStringLiteral("three.bmp"));
+        m_window->showPreview();
+        PreviewWindow* preview = m_window->previewWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(preview));
+        child<QSpinBox>(preview, "spnZoom")->setValue(8);
+        workbench::ZoomView& zoom = preview->zoom();
+        QCOMPARE(zoom.zoom(), 8);
+        QCOMPARE(zoom.devicePixelsPerSkinPixel(), int(8 * zoom.devicePixelRatioF()));
+
+        auto* area = child<QScrollArea>(preview, "scrZoom");
+        const auto pointAt = [&](int x, int y) {
+            const QPoint at = (zoom.pixelCorner(x, y) + QPointF(2, 2)).toPoint();
+            area->ensureVisible(at.x(), at.y());
+            QTest::mouseMove(&zoom, at);
+        };
+        pointAt(173, 40);
+        QCOMPARE(child<QLabel>(preview, "lblPixel")->text(),
+                 QStringLiteral("x 173, y 40    (40, 180, 40)    front, torso"));
+        pointAt(100, 240);
+        QCOMPARE(child<QLabel>(preview, "lblPixel")->text(),
+                 QStringLiteral("x 100, y 240    (200, 40, 40)    back, left foot"));
+
+        auto* lines = child<QCheckBox>(preview, "chkLayout");
+        QVERIFY(zoom.showsLayout());
+        lines->click();
+        QVERIFY(!zoom.showsLayout());
+    }
+
+    void savesTheViewAsAPng() {
+        m_window->showPreview();
+        PreviewWindow* preview = m_window->previewWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(preview));
+        const QString path = m_env->elsewhere(QStringLiteral("views")) + "/view.png";
+        QVERIFY(preview->saveView(path));
+        QImage saved(path);
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB888),
+                 workbench::pictureImage(preview->mannequin().frame()));
+
+        fixture::MessageCatcher messages;
+        QVERIFY(!preview->saveView(m_env->elsewhere(QStringLiteral("views")) + "/missing/view.png"));
+        QCOMPARE(messages.messages().size(), 1);
+        QVERIFY(messages.messages().first().startsWith(QStringLiteral("Cannot save ")));
+    }
+
+  private:
+    std::unique_ptr<fixture::TempEnvironment> m_env;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+QTEST_MAIN(PreviewWindowTest)
+#include "preview_window_test.moc"

@@ -1,0 +1,61 @@
+#pragma once
+// The preview window `frmPreview`: the destination skin on the turning mannequin, the skin
+// zoomed with its layout, and the seam check. Non-modal, beside the main window; it follows
+// every change to the destination canvas.
+
+#include <QWidget>
+#include <vector>
+
+#include "core/canvas.h"
+#include "preview/seams.h"
+
+class QLabel;
+class QScrollArea;
+
+namespace workbench {
+
+class MannequinView;
+class SeamList;
+class ZoomView;
+
+class PreviewWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // Shows destination, which must outlive the window; parent is the main window.
+    PreviewWindow(const core::Canvas& destination, QWidget* parent);
+
+    // Beside the main window where the screen has room, then shown and raised.
+    void showBeside(const QWidget* mainWindow);
+    // Writes the 3D view as shown to a PNG file; false (with a message) if it cannot.
+    bool saveView(const QString& path);
+
+    MannequinView& mannequin() const { return *m_mannequin; }
+    ZoomView& zoom() const { return *m_zoom; }
+    SeamList& seams() const { return *m_seams; }
+    // The seam whose worst rows are marked, if any.
+    const preview::SeamSpec* markedSeam() const { return m_markedSeam; }
+
+  public slots:
+    // The destination canvas changed: show it anew.
+    void showDestination();
+
+  private:
+    QWidget* makeViewColumn();
+    QWidget* makeSkinColumn();
+    void chooseSeam(const preview::SeamSpec& seam);
+    void showMarks();
+    void showPixel(int x, int y);
+    void saveViewAs();
+
+    const core::Canvas& m_destination;
+    core::Picture m_skin;
+    std::vector<preview::SeamScore> m_scores;
+    const preview::SeamSpec* m_markedSeam = nullptr;
+    MannequinView* m_mannequin = nullptr;
+    ZoomView* m_zoom = nullptr;
+    QScrollArea* m_zoomArea = nullptr;
+    QLabel* m_pixel = nullptr;
+    SeamList* m_seams = nullptr;
+};
+
+} // namespace workbench
