@@ -19,12 +19,16 @@ using core::Canvas;
 using core::PaintArgs;
 using core::Picture;
 
-Picture skinPicture() {
+std::vector<std::uint8_t> skinRgb() {
     std::vector<std::uint8_t> rgb;
     for (int y = 0; y < 256; ++y)
         for (int x = 0; x < 256; ++x)
             rgb.insert(rgb.end(), {std::uint8_t(x), std::uint8_t(y), std::uint8_t(x ^ y)});
-    return Picture(256, 256, std::move(rgb));
+    return rgb;
+}
+
+Picture skinPicture() {
+    return Picture(256, 256, skinRgb());
 }
 
 // A 256 x 256 8-bit palette BMP, as the game's own skins are stored.
@@ -145,8 +149,8 @@ void BM_QImageDecodeSkin8ToRgb(benchmark::State& state) {
 BENCHMARK(BM_QImageDecodeSkin8ToRgb);
 
 void BM_QImageEncodeSkin24(benchmark::State& state) {
-    const Picture picture = skinPicture();
-    const QImage image(picture.bytes().data(), 256, 256, 256 * 3, QImage::Format_RGB888);
+    const std::vector<std::uint8_t> rgb = skinRgb();
+    const QImage image(rgb.data(), 256, 256, 256 * 3, QImage::Format_RGB888);
     for (auto _ : state) {
         QByteArray bytes;
         QBuffer buffer(&bytes);

@@ -362,9 +362,10 @@ TEST(ButtonLookup, NamesCaptionsAndForgivingSpelling) {
     }
 }
 
-// A BMP of end-of-line codes: 8192 x 2048 pixels (48 MiB as a picture) from a 64 KiB file.
+// A BMP of end-of-line codes: 8192 x 8192 pixels (64 MiB of palette indices as a picture)
+// from a 256 KiB file.
 std::vector<std::uint8_t> bigRleBmp() {
-    constexpr std::uint32_t width = 8192, height = 2048, data = width * height / 256;
+    constexpr std::uint32_t width = 8192, height = 8192, data = width * height / 256;
     std::vector<std::uint8_t> b = {'B', 'M'};
     const auto put32 = [&](std::uint32_t v) {
         for (int i = 0; i < 4; ++i)
@@ -398,7 +399,7 @@ TEST_F(Cli, RunningOutOfMemoryEndsTheRunWithAMessage) {
     std::ifstream in(errors);
     const std::string message(std::istreambuf_iterator<char>(in), {});
     EXPECT_EQ(message,
-              "quiltane-cli: Cannot open " + big + ": not enough memory to open it (8192 × 2048).\n");
+              "quiltane-cli: Cannot open " + big + ": not enough memory to open it (8192 × 8192).\n");
     fs::remove(big);
     EXPECT_EQ(newFiles(), std::vector<std::string>{});
 }
