@@ -1,6 +1,7 @@
 # make run    installs what is missing, builds, starts the window
 # make test   installs, builds, runs every test
-# make bench  benchmarks and the 8-bit reduction's quality beside ImageMagick's (Release build)       make fuzz  the BMP reader under libFuzzer
+# make bench  benchmarks (Release build), then the 8-bit reduction's quality beside ImageMagick's
+# make fuzz   the BMP reader under libFuzzer
 # make sanitize  core, stamps and cli tests under AddressSanitizer and UBSan
 
 BUILD      := build
