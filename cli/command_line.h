@@ -10,13 +10,28 @@
 
 namespace cli {
 
-enum class ActionKind { Help, Source, Dest, Mark, Press, Save, SaveSource, List, Convert, Info };
+enum class ActionKind {
+    Help,
+    Source,
+    Dest,
+    Mark,
+    Press,
+    Save,
+    SaveSource,
+    List,
+    Convert,
+    Info,
+    SaveEightBit,
+    ConvertEightBit,
+    Dither,
+};
 
 struct CliAction {
     ActionKind kind;
     std::string first;  // the file or path argument, or what the user typed for --press
     std::string second; // OUT of --convert
     int row = 0;        // --mark
+    float level = 0;    // --dither: 0 to 1
     const stamps::ButtonSpec* button = nullptr; // --press
 };
 
