@@ -3,6 +3,7 @@
 
 #include "core/palette_choice.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <new>
@@ -55,16 +56,23 @@ class ColourIndex {
 };
 static_assert(2 * kFileEntries == 1 << 9, "the hash gives 9 bits");
 
-// The distinct colours that indices show through a palette padded with black.
-int coloursShown(std::span<const Rgb> palette, std::span<const std::uint8_t> indices) {
-    std::array<bool, kFileEntries> used{};
+// Which of a palette's 256 indices a picture uses.
+using UsedIndices = std::array<bool, kFileEntries>;
+void markUsed(UsedIndices& used, std::span<const std::uint8_t> indices) {
     for (std::uint8_t index : indices)
         used[index] = true;
+}
+// The distinct colours the used indices show (an index beyond the entries shows black).
+int distinctColours(const UsedIndices& used, const Palette& palette) {
     ColourIndex colours;
     for (int i = 0; i < kFileEntries; ++i)
-        if (used[std::size_t(i)])
-            colours.add(std::size_t(i) < palette.size() ? packed(palette[std::size_t(i)]) : 0, i);
+        if (used[std::size_t(i)]) colours.add(packed(palette.colour(std::uint8_t(i))), i);
     return colours.size();
+}
+int coloursShown(const PaletteChoice& choice) {
+    UsedIndices used{};
+    markUsed(used, choice.indices);
+    return distinctColours(used, Palette(choice.palette));
 }
 
 struct Request {
@@ -119,7 +127,7 @@ Attempt keepLoadedPalette(const Request& r) {
             out[x] = std::uint8_t(index);
         }
     }
-    choice.colours = coloursShown(choice.palette, choice.indices);
+    choice.colours = coloursShown(choice);
     return std::optional(std::move(choice));
 }
 
@@ -159,7 +167,7 @@ Attempt reduced(const Request& r) {
     PaletteChoice choice;
     choice.palette = std::move(colours.value().palette);
     choice.indices = std::move(colours.value().indices);
-    choice.colours = coloursShown(choice.palette, choice.indices);
+    choice.colours = coloursShown(choice);
     return std::optional(std::move(choice));
 }
 
@@ -205,16 +213,10 @@ Result<PaletteChoice> choosePalette(const Picture& image, const Picture& loaded,
 std::int64_t countColours(const Picture& picture) {
     if (picture.isEmpty()) return 0;
     if (const Palette* palette = picture.palette()) {
-        std::array<bool, kFileEntries> used{};
-        for (int y = 0; y < picture.height(); ++y) {
-            const std::uint8_t* row = picture.indexRow(y);
-            for (int x = 0; x < picture.width(); ++x)
-                used[row[x]] = true;
-        }
-        ColourIndex colours;
-        for (int i = 0; i < kFileEntries; ++i)
-            if (used[std::size_t(i)]) colours.add(packed(palette->colour(std::uint8_t(i))), i);
-        return colours.size();
+        UsedIndices used{};
+        for (int y = 0; y < picture.height(); ++y)
+            markUsed(used, {picture.indexRow(y), std::size_t(picture.width())});
+        return distinctColours(used, *palette);
     }
     // One bit for each of the 2^24 colours: 2 MiB.
     std::vector<std::uint64_t> seen(std::size_t(1) << 18);
