@@ -1,6 +1,7 @@
 # make run    installs what is missing, builds, starts the window
 # make test   installs, builds, runs every test
-# make bench  benchmarks (Release build)       make fuzz  the BMP reader under libFuzzer
+# make bench  benchmarks (Release build), then the 8-bit reduction's quality beside ImageMagick's
+# make fuzz   the BMP reader under libFuzzer
 # make sanitize  core, stamps and cli tests under AddressSanitizer and UBSan
 
 BUILD      := build
@@ -36,8 +37,9 @@ sanitize: deps
 
 bench: deps
 	cmake -S . -B $(BUILD)-release -G Ninja -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD)-release -j $(JOBS) --target quiltane_bench
+	cmake --build $(BUILD)-release -j $(JOBS) --target quiltane_bench quiltane_quality
 	QT_QPA_PLATFORM=offscreen $(BUILD)-release/bin/quiltane_bench --benchmark_min_time=0.2
+	$(BUILD)-release/bin/quiltane_quality
 
 fuzz:
 	@scripts/install-deps.sh fuzz

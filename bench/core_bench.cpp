@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/bmp.h"
+#include "core/bmp_index_rows.h"
 #include "core/canvas.h"
 
 #ifdef QUILTANE_WITH_QT
@@ -19,12 +20,16 @@ using core::Canvas;
 using core::PaintArgs;
 using core::Picture;
 
-Picture skinPicture() {
+std::vector<std::uint8_t> skinRgb() {
     std::vector<std::uint8_t> rgb;
     for (int y = 0; y < 256; ++y)
         for (int x = 0; x < 256; ++x)
             rgb.insert(rgb.end(), {std::uint8_t(x), std::uint8_t(y), std::uint8_t(x ^ y)});
-    return Picture(256, 256, std::move(rgb));
+    return rgb;
+}
+
+Picture skinPicture() {
+    return Picture(256, 256, skinRgb());
 }
 
 // A 256 x 256 8-bit palette BMP, as the game's own skins are stored.
@@ -105,6 +110,8 @@ void BM_PaintB475Stretch(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintB475Stretch);
 
+// Decoding keeps the indices, as QImage does: no palette expansion, so no processor feature
+// plays a part.
 void BM_DecodeSkin8(benchmark::State& state) {
     const std::vector<std::uint8_t> bmp = skinBmp8();
     for (auto _ : state) {
@@ -113,6 +120,30 @@ void BM_DecodeSkin8(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DecodeSkin8);
+
+// Decoding and then every row's red, green and blue, as loading a skin into a canvas needs:
+// the 64-pixel AVX-512 path (where this processor has it) and the portable path, forced, which
+// is what a processor without AVX-512 runs.
+void BM_DecodeSkin8ToRgb(benchmark::State& state) {
+    const bool wide = state.range(0) != 0;
+    if (wide && !core::bmp::IndexRowExpander::wideAvailable()) {
+        state.SkipWithError("this processor has no AVX-512 byte permutes");
+        return;
+    }
+    state.SetLabel(wide ? "AVX-512" : "portable");
+    const std::vector<std::uint8_t> bmp = skinBmp8();
+    std::vector<std::uint8_t> rgb(256 * 256 * 3);
+    for (auto _ : state) {
+        auto picture = core::decodeBmp(bmp);
+        const Picture& p = picture.value();
+        const core::bmp::IndexRowExpander expand(p.palette()->lut(), wide);
+        for (int y = 0; y < 256; ++y)
+            expand(p.indexRow(y), &rgb[std::size_t(y) * 256 * 3], 256);
+        benchmark::DoNotOptimize(rgb.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_DecodeSkin8ToRgb)->Arg(1)->Arg(0);
 
 void BM_EncodeSkin24(benchmark::State& state) {
     const Picture picture = skinPicture();
@@ -145,8 +176,8 @@ void BM_QImageDecodeSkin8ToRgb(benchmark::State& state) {
 BENCHMARK(BM_QImageDecodeSkin8ToRgb);
 
 void BM_QImageEncodeSkin24(benchmark::State& state) {
-    const Picture picture = skinPicture();
-    const QImage image(picture.bytes().data(), 256, 256, 256 * 3, QImage::Format_RGB888);
+    const std::vector<std::uint8_t> rgb = skinRgb();
+    const QImage image(rgb.data(), 256, 256, 256 * 3, QImage::Format_RGB888);
     for (auto _ : state) {
         QByteArray bytes;
         QBuffer buffer(&bytes);

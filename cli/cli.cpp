@@ -7,6 +7,7 @@
 #include "cli/command_line.h"
 #include "cli/preview_actions.h"
 #include "core/bmp.h"
+#include "core/eight_bit.h"
 #include "stamps/runner.h"
 
 namespace cli {
@@ -37,7 +38,18 @@ Actions:
                       one per line
   --convert IN OUT    load any BMP the codec reads and write it as a plain 24-bit BMP at
                       its own size
-  --info FILE         print width, height, bits per pixel and compression of a BMP file
+  --save-8bit PATH    write the destination canvas's image to PATH as an 8-bit BMP with a
+                      256-colour palette, as the game's own skins are stored: the palette of
+                      the file opened with --dest when every colour is in it (pixels left
+                      unchanged keep their index), else exactly the image's colours when
+                      there are at most 256, else a reduction to 256 colours
+  --convert-8bit IN OUT
+                      load any BMP the codec reads and write it as such an 8-bit BMP at its
+                      own size (a palette file keeps its palette and indices)
+  --dither LEVEL      dither the 8-bit saves after it that reduce colours, LEVEL from 0
+                      (none, the default) to 1 (full)
+  --info FILE         print width, height, bits per pixel, compression and the number of
+                      distinct colours of a BMP file
   --preview PATH YAW  render the destination canvas on a mannequin seen from YAW degrees
                       (0 front, 90 its left side, 180 back) and write it to PATH as a
                       512 x 512 24-bit BMP
@@ -65,7 +77,8 @@ sneakers and save the result:
 
 "Bikini 402" whitens everything outside the bikini and writes the inverted mask into the
 source canvas; "Med Fem" fills the white area with the bare body; "Black Sneakers" ANDs the
-shoe strip onto the feet; --save writes skin2.bmp as a 24-bit BMP.
+shoe strip onto the feet; --save writes skin2.bmp as a 24-bit BMP. For a file the game
+can load as it is, save with --save-8bit skin2.bmp instead.
 )";
 
 core::Status printInfo(const std::string& path, std::ostream& out) {
@@ -74,6 +87,9 @@ core::Status printInfo(const std::string& path, std::ostream& out) {
     const core::BmpInfo& i = info.value();
     out << "width: " << i.width << "\nheight: " << i.height << "\nbits per pixel: " << i.bitsPerPixel
         << "\ncompression: " << i.compression << "\n";
+    auto picture = core::loadPicture(path);
+    if (!picture) return picture.status();
+    out << "colours: " << core::countColours(picture.value()) << "\n";
     return core::Status::ok();
 }
 
@@ -90,12 +106,19 @@ core::Status convert(const std::string& in, const std::string& out) {
     return core::savePicture(picture.value(), out);
 }
 
+core::Status convertEightBit(const std::string& in, const std::string& out, float dithering) {
+    auto picture = core::loadPicture(in);
+    if (!picture) return picture.status();
+    return core::saveEightBit(picture.value(), picture.value(), out, dithering).status();
+}
+
 void printList(std::ostream& out) {
     for (const stamps::ButtonSpec& button : stamps::allButtons())
         out << button.name << '\t' << stamps::groupName(button.group) << '\t' << button.caption << '\n';
 }
 
-core::Status run(const CliAction& action, stamps::Workspace& workspace, std::ostream& out) {
+// dithering: what --dither set last, for the 8-bit saves.
+core::Status run(const CliAction& action, stamps::Workspace& workspace, float& dithering, std::ostream& out) {
     switch (action.kind) {
     case ActionKind::Help: // answered by runCli before any action runs
         return core::Status::ok();
@@ -128,6 +151,15 @@ core::Status run(const CliAction& action, stamps::Workspace& workspace, std::ost
     case ActionKind::Seams:
         printSeams(workspace.picTarget.image(), out);
         return core::Status::ok();
+    case ActionKind::SaveEightBit:
+        return core::saveEightBit(workspace.picTarget.image(), workspace.picTarget.picture(), action.first,
+                                  dithering)
+            .status();
+    case ActionKind::ConvertEightBit:
+        return convertEightBit(action.first, action.second, dithering);
+    case ActionKind::Dither:
+        dithering = action.level;
+        return core::Status::ok();
     }
     return core::Status::ok();
 }
@@ -147,11 +179,12 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
     }
     stamps::Workspace workspace;
+    float dithering = 0;
     for (const CliAction& action : actions.value()) {
         core::Status status = core::Status::ok();
         // Running out of memory ends the action that needed it, with a message, like any failure.
         try {
-            status = run(action, workspace, out);
+            status = run(action, workspace, dithering, out);
         } catch (const std::bad_alloc&) {
             status =
                 core::Status::outOfMemory("There is not enough memory for " + describeAction(action) + ".");

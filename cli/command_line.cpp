@@ -17,12 +17,21 @@ struct OptionSpec {
 };
 
 constexpr OptionSpec kOptions[] = {
-    {"--help", ActionKind::Help, 0, ""},         {"-h", ActionKind::Help, 0, ""},
-    {"--source", ActionKind::Source, 1, "FILE"}, {"--dest", ActionKind::Dest, 1, "FILE"},
-    {"--mark", ActionKind::Mark, 1, "ROW"},      {"--press", ActionKind::Press, 1, "BUTTON"},
-    {"--save", ActionKind::Save, 1, "PATH"},     {"--save-source", ActionKind::SaveSource, 1, "PATH"},
-    {"--list", ActionKind::List, 0, ""},         {"--convert", ActionKind::Convert, 2, "IN OUT"},
-    {"--info", ActionKind::Info, 1, "FILE"},     {"--preview", ActionKind::Preview, 2, "PATH YAW"},
+    {"--help", ActionKind::Help, 0, ""},
+    {"-h", ActionKind::Help, 0, ""},
+    {"--source", ActionKind::Source, 1, "FILE"},
+    {"--dest", ActionKind::Dest, 1, "FILE"},
+    {"--mark", ActionKind::Mark, 1, "ROW"},
+    {"--press", ActionKind::Press, 1, "BUTTON"},
+    {"--save", ActionKind::Save, 1, "PATH"},
+    {"--save-source", ActionKind::SaveSource, 1, "PATH"},
+    {"--list", ActionKind::List, 0, ""},
+    {"--convert", ActionKind::Convert, 2, "IN OUT"},
+    {"--info", ActionKind::Info, 1, "FILE"},
+    {"--save-8bit", ActionKind::SaveEightBit, 1, "PATH"},
+    {"--convert-8bit", ActionKind::ConvertEightBit, 2, "IN OUT"},
+    {"--dither", ActionKind::Dither, 1, "LEVEL"},
+    {"--preview", ActionKind::Preview, 2, "PATH YAW"},
     {"--seams", ActionKind::Seams, 0, ""},
 };
 
@@ -57,6 +66,17 @@ core::Result<double> parseYaw(const std::string& text) {
     return yaw;
 }
 
+// A dithering level: a number from 0 (none) to 1 (full).
+core::Result<float> parseLevel(const std::string& text) {
+    float level = -1;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, level);
+    if (ec != std::errc() || ptr != end || !(level >= 0 && level <= 1))
+        return core::Status::error("--dither needs a dithering level, a number from 0 to 1, not \"" + text +
+                                   "\".");
+    return level;
+}
+
 } // namespace
 
 core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::string>& args) {
@@ -69,7 +89,8 @@ core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::str
             return core::Status::error(std::string(known->option) + " needs " +
                                        std::string(known->argumentNames) + ".");
 
-        CliAction action{known->kind, {}, {}, 0, nullptr};
+        CliAction action;
+        action.kind = known->kind;
         if (known->argumentCount >= 1) action.first = args[++i];
         if (known->argumentCount >= 2) action.second = args[++i];
 
@@ -77,6 +98,10 @@ core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::str
             auto row = parseRow(action.first);
             if (!row) return row.status();
             action.row = row.value();
+        } else if (action.kind == ActionKind::Dither) {
+            auto level = parseLevel(action.first);
+            if (!level) return level.status();
+            action.level = level.value();
         } else if (action.kind == ActionKind::Press) {
             auto button = lookupStamp(action.first);
             if (!button) return button.status();

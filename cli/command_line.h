@@ -21,15 +21,19 @@ enum class ActionKind {
     List,
     Convert,
     Info,
+    SaveEightBit,
+    ConvertEightBit,
+    Dither,
     Preview,
-    Seams
+    Seams,
 };
 
 struct CliAction {
-    ActionKind kind;
+    ActionKind kind = ActionKind::Help;
     std::string first;  // the file or path argument, or what the user typed for --press
     std::string second; // OUT of --convert, YAW of --preview as typed
     int row = 0;        // --mark
+    float level = 0;    // --dither: 0 to 1
     const stamps::ButtonSpec* button = nullptr; // --press
     double yaw = 0;                             // --preview, in degrees
 };

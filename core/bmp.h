@@ -21,12 +21,14 @@ struct BmpInfo {
     int headerSize = 0;
 };
 
-// Decodes a whole BMP file held in memory. Palette images are expanded to RGB.
+// Decodes a whole BMP file held in memory. Palette images (1, 2, 4 and 8 bits) give indexed
+// pictures that keep the file's palette and indices; the others give RGB pictures.
 // Reads 1, 2, 4 and 8 bits per pixel with a palette (plain, RLE8, RLE4), 16 and 32 bits (plain
 // and bit fields), 24 bits; the 12-, 16- and 64-byte OS/2 headers and the 40-, 52-, 56-, 108-
 // and 124-byte Windows headers; rows bottom-up or top-down. What it does where a file leaves
 // colours open: alpha is dropped and the colour kept; pixels that RLE data leaves unset take
-// the palette's first colour; palette indices beyond the palette are black; colour profiles
+// index 0, the palette's first colour; palette indices beyond the palette are kept and
+// read as black; colour profiles
 // are ignored. Sizes above 32768 pixels a side or 64 M pixels are refused before allocating.
 // A failure's message is the reason alone ("it is not a BMP file."), written to follow
 // "Cannot open skin.bmp: ", as loadPicture does.

@@ -77,12 +77,14 @@ void BmpEncoder::storedRow(int i, std::uint8_t* out) const {
     const int y = int(bmp::storedRow(i, m_height, false)); // the mapping is its own inverse
     const std::size_t used = bmp::rowBytes(std::size_t(m_width), m_bitsPerPixel);
     if (m_bitsPerPixel == 24) {
-        const std::uint8_t* src = m_picture.row(y);
+        // An indexed picture expands into out itself, so each pixel is read before it is written.
+        const std::uint8_t* src = m_picture.rgbRow(y, out);
         std::uint8_t* dst = out;
         for (int x = 0; x < m_width; ++x, src += 3, dst += 3) {
-            dst[bmp::kRed] = src[0];
-            dst[bmp::kGreen] = src[1];
-            dst[bmp::kBlue] = src[2];
+            const std::uint8_t r = src[0], g = src[1], b = src[2];
+            dst[bmp::kRed] = r;
+            dst[bmp::kGreen] = g;
+            dst[bmp::kBlue] = b;
         }
     } else {
         const std::uint8_t* indices = m_image.indices.data() + std::size_t(y) * std::size_t(m_width);

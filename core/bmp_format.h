@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/bmp.h"
+#include "core/bmp_index_rows.h"
 #include "core/picture.h"
 #include "core/status.h"
 
@@ -105,29 +106,12 @@ BmpInfo describe(const Header& header);
 // Whether a file of fileSize bytes can hold the pixels a checked header describes, in a
 // compression this reader knows: checked before the rest of a file is read.
 Status checkPixelData(const Header& header, std::size_t fileSize);
-// Decodes the pixels a checked header describes into a picture, palette images expanded.
+// Decodes the pixels a checked header describes into a picture: palette images indexed with
+// the file's palette, the others red, green and blue.
 Result<Picture> decodePixels(const Header& header, std::span<const std::uint8_t> bytes);
 
-// The palette as a 256-entry table of red | green << 8 | blue << 16, so that the hot loop
-// can assemble several pixels in a register; indices beyond the file's palette map to black.
-using PaletteLut = std::array<std::uint32_t, 256>;
-PaletteLut paletteLut(const Header& header, std::span<const std::uint8_t> bytes);
-// Expands rows of 8-bit indices into r, g, b triples through one palette.
-class IndexRowExpander {
-  public:
-    // wide: use the 64-pixel path where the processor has it (tests turn it off to check the other).
-    explicit IndexRowExpander(const PaletteLut& lut, bool wide = true);
-    void operator()(const std::uint8_t* indices, std::uint8_t* rgb, int width) const;
-    // Whether rows go 64 pixels at a time: asked for, and the processor has it.
-    bool isWide() const { return m_wide; }
-    // Whether this processor has the 64-pixel path (AVX-512 with byte permutes).
-    static bool wideAvailable();
-
-  private:
-    PaletteLut m_lut;
-    alignas(64) std::uint8_t m_planes[3][256]; // the palette's red, green and blue, each by index
-    bool m_wide = false;                       // 64 pixels at a time with AVX-512 byte permutes
-};
+// The file's palette: its entries as given (count and order kept, duplicates included).
+Palette filePalette(const Header& header, std::span<const std::uint8_t> bytes);
 // Decodes RLE8 or RLE4 data straight into the picture's rows, so that decoding needs no
 // memory beyond the picture. Pixels the data leaves unset (delta skips, early end of line or
 // of bitmap) take the palette's first colour.

@@ -1,4 +1,4 @@
-// Decoding the pixels of a checked header: palette images through a 256-entry lookup table,
+// Decoding the pixels of a checked header: palette images to indices with their palette,
 // true-colour rows by byte shuffles, 16- and 32-bit bit fields by their masks. Each row's
 // bounds are known before its loop starts, so the loops themselves check nothing.
 
@@ -30,44 +30,34 @@ struct Channel {
     }
 };
 
-// A 1-, 2- or 4-bit row through a table of every byte value expanded to its 8 / Bits pixels,
-// the leftmost pixel in the byte's high bits: one table copy per byte instead of one lookup
-// per pixel. The table costs 256 entries to build, far less than the 65,536 pixels of a skin.
-template <int Bits> class PackedRowExpander {
+// A 1-, 2- or 4-bit row through a table of every byte value unpacked to its 8 / Bits indices,
+// the leftmost pixel in the byte's high bits: one table copy per byte instead of shifts per
+// pixel.
+template <int Bits> class PackedRowUnpacker {
   public:
     static constexpr int kPixelsPerByte = 8 / Bits;
-    static constexpr int kEntryBytes = kPixelsPerByte * 3;
 
-    explicit PackedRowExpander(const PaletteLut& lut) {
+    constexpr PackedRowUnpacker() {
         constexpr int mask = (1 << Bits) - 1;
         for (int value = 0; value < 256; ++value)
-            for (int p = 0; p < kPixelsPerByte; ++p) {
-                const std::uint32_t c = lut[std::size_t((value >> (8 - Bits * (p + 1))) & mask)];
-                std::uint8_t* out = &m_table[std::size_t(value)][std::size_t(p) * 3];
-                out[0] = std::uint8_t(c);
-                out[1] = std::uint8_t(c >> 8);
-                out[2] = std::uint8_t(c >> 16);
-            }
+            for (int p = 0; p < kPixelsPerByte; ++p)
+                m_table[std::size_t(value)][std::size_t(p)] =
+                    std::uint8_t((value >> (8 - Bits * (p + 1))) & mask);
     }
 
     void operator()(const std::uint8_t* src, std::uint8_t* dst, int width) const {
         const int whole = width / kPixelsPerByte;
-        for (int i = 0; i < whole; ++i, dst += kEntryBytes)
-            std::memcpy(dst, m_table[src[i]].data(), kEntryBytes);
+        for (int i = 0; i < whole; ++i, dst += kPixelsPerByte)
+            std::memcpy(dst, m_table[src[i]].data(), kPixelsPerByte);
         // The last byte may hold fewer pixels than it has room for; the rest is padding.
         const int rest = width - whole * kPixelsPerByte;
-        if (rest > 0) std::memcpy(dst, m_table[src[whole]].data(), std::size_t(rest) * 3);
+        if (rest > 0) std::memcpy(dst, m_table[src[whole]].data(), std::size_t(rest));
     }
 
   private:
-    std::array<std::array<std::uint8_t, kEntryBytes>, 256> m_table{};
+    std::array<std::array<std::uint8_t, kPixelsPerByte>, 256> m_table{};
 };
-
-template <int Bits, typename EachRow>
-void expandPackedRows(const PaletteLut& lut, int width, EachRow&& eachRow) {
-    const PackedRowExpander<Bits> expand(lut);
-    eachRow([&](const std::uint8_t* src, std::uint8_t* dst) { expand(src, dst, width); });
-}
+template <int Bits> constexpr PackedRowUnpacker<Bits> kUnpack{};
 
 // Blue, green, red (and a spare byte when step is 4) to red, green, blue.
 void bgrRow(const std::uint8_t* src, std::uint8_t* dst, int width, int step) {
@@ -91,13 +81,12 @@ void bitFieldRow(const std::uint8_t* src, std::uint8_t* dst, int width, int bits
 
 } // namespace
 
-PaletteLut paletteLut(const Header& h, std::span<const std::uint8_t> bytes) {
-    PaletteLut lut{}; // black beyond the palette
+Palette filePalette(const Header& h, std::span<const std::uint8_t> bytes) {
+    std::array<Rgb, Palette::kMaxEntries> entries;
     const std::uint8_t* entry = bytes.data() + h.paletteOffset;
     for (int i = 0; i < h.paletteSize; ++i, entry += h.paletteEntryBytes)
-        lut[std::size_t(i)] = std::uint32_t(entry[kRed]) | std::uint32_t(entry[kGreen]) << 8 |
-                              std::uint32_t(entry[kBlue]) << 16;
-    return lut;
+        entries[std::size_t(i)] = {entry[kRed], entry[kGreen], entry[kBlue]};
+    return Palette(std::span(entries).first(std::size_t(h.paletteSize)));
 }
 
 Status checkPixelData(const Header& h, std::size_t fileSize) {
@@ -140,25 +129,29 @@ Result<Picture> decodePixels(const Header& h, std::span<const std::uint8_t> byte
 
     const std::size_t stride = rowStride(std::size_t(h.width), h.bitsPerPixel);
     const std::uint8_t* base = bytes.data() + h.pixelOffset;
-    PictureBuffer rgb(h.width, h.height);
+    const int bits = h.bitsPerPixel;
+    // Palette files keep their indices; the rest become red, green and blue.
+    PictureBuffer pixels = bits <= 8 ? PictureBuffer(h.width, h.height, filePalette(h, bytes))
+                                     : PictureBuffer(h.width, h.height);
     auto eachRow = [&](auto&& decodeRow) {
         for (int y = 0; y < h.height; ++y)
-            decodeRow(base + storedRow(y, h.height, h.topDown) * stride, rgb.row(y));
+            decodeRow(base + storedRow(y, h.height, h.topDown) * stride, pixels.row(y));
     };
 
-    const int bits = h.bitsPerPixel;
     const bool plain888 = h.masks == std::array<std::uint32_t, 3>{0xFF0000, 0x00FF00, 0x0000FF};
     if (bits == 8) {
-        const IndexRowExpander expand(paletteLut(h, bytes));
-        eachRow([&](const std::uint8_t* src, std::uint8_t* dst) { expand(src, dst, h.width); });
+        eachRow(
+            [&](const std::uint8_t* src, std::uint8_t* dst) { std::memcpy(dst, src, std::size_t(h.width)); });
     } else if (bits < 8) {
-        const PaletteLut lut = paletteLut(h, bytes);
+        auto unpackRows = [&](const auto& unpack) {
+            eachRow([&](const std::uint8_t* src, std::uint8_t* dst) { unpack(src, dst, h.width); });
+        };
         if (bits == 1)
-            expandPackedRows<1>(lut, h.width, eachRow);
+            unpackRows(kUnpack<1>);
         else if (bits == 2)
-            expandPackedRows<2>(lut, h.width, eachRow);
+            unpackRows(kUnpack<2>);
         else
-            expandPackedRows<4>(lut, h.width, eachRow);
+            unpackRows(kUnpack<4>);
     } else if (bits == 24 || (bits == 32 && plain888)) {
         eachRow([&](const std::uint8_t* src, std::uint8_t* dst) { bgrRow(src, dst, h.width, bits / 8); });
     } else {
@@ -167,7 +160,7 @@ Result<Picture> decodePixels(const Header& h, std::span<const std::uint8_t> byte
             bitFieldRow(src, dst, h.width, bits, channels);
         });
     }
-    return std::move(rgb).finish();
+    return std::move(pixels).finish();
 }
 
 } // namespace core::bmp

@@ -15,31 +15,23 @@ namespace core::bmp {
 Picture decodeRle(const Header& h, std::span<const std::uint8_t> bytes) {
     const std::size_t width = std::size_t(h.width);
     const std::size_t height = std::size_t(h.height);
-    // Each index's colour as the picture stores it: red, green, blue.
-    std::array<std::array<std::uint8_t, 3>, 256> colours{};
-    const PaletteLut lut = paletteLut(h, bytes);
-    for (std::size_t i = 0; i < colours.size(); ++i)
-        colours[i] = {std::uint8_t(lut[i]), std::uint8_t(lut[i] >> 8), std::uint8_t(lut[i] >> 16)};
-
-    // Every pixel starts as the palette's first colour, which those the data leaves unset keep.
-    PictureBuffer rgb(h.width, h.height);
-    for (std::size_t x = 0; x < width; ++x)
-        std::memcpy(rgb.row(0) + x * 3, colours[0].data(), 3);
-    for (int row = 1; row < h.height; ++row)
-        std::memcpy(rgb.row(row), rgb.row(0), width * 3);
+    // Every pixel starts as index 0, the palette's first colour, which those the data leaves
+    // unset keep.
+    PictureBuffer indices(h.width, h.height, filePalette(h, bytes));
+    std::memset(indices.data(), 0, width * height);
 
     const bool four = h.compression == Compression::Rle4;
     const std::uint8_t* p = bytes.data() + h.pixelOffset;
     const std::uint8_t* const end = bytes.data() + bytes.size();
 
     std::size_t x = 0, y = 0; // y counts stored rows, so 0 is the bottom row of a bottom-up file
-    // Sets `count` pixels from x on, the i-th to the colour of index(i), dropping those past
+    // Sets `count` pixels from x on, the i-th to index(i), dropping those past
     // the row's end.
     auto put = [&](std::size_t count, auto index) {
         const std::size_t inside = std::min(count, width - std::min(x, width));
-        std::uint8_t* row = rgb.row(int(storedRow(int(y), h.height, h.topDown))) + x * 3;
+        std::uint8_t* row = indices.row(int(storedRow(int(y), h.height, h.topDown))) + x;
         for (std::size_t i = 0; i < inside; ++i)
-            std::memcpy(row + i * 3, colours[index(i)].data(), 3);
+            row[i] = index(i);
         x = std::min(x + count, width);
     };
 
@@ -75,7 +67,7 @@ Picture decodeRle(const Header& h, std::span<const std::uint8_t> bytes) {
             p += std::min<std::size_t>((dataBytes + 1) & ~std::size_t(1), std::size_t(end - p));
         }
     }
-    return std::move(rgb).finish();
+    return std::move(indices).finish();
 }
 
 } // namespace core::bmp

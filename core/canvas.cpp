@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <new>
 
 namespace core {
 namespace {
@@ -57,8 +56,12 @@ void Canvas::setPicture(Picture picture) {
     if (m_picture.isEmpty()) return;
     const int w = std::min(m_picture.width(), kSize);
     const int h = std::min(m_picture.height(), kSize);
-    for (int y = 0; y < h; ++y)
-        std::memcpy(&m_image[std::size_t(y) * kSize * kBpp], m_picture.row(y), std::size_t(w) * kBpp);
+    // Only the top-left 256 x 256 pixels are ever shown or painted from here.
+    for (int y = 0; y < h; ++y) {
+        std::uint8_t* dst = &m_image[std::size_t(y) * kSize * kBpp];
+        const std::uint8_t* src = m_picture.rgb(0, y, w, dst); // an indexed picture expands into dst
+        if (src != dst) std::memcpy(dst, src, std::size_t(w) * kBpp);
+    }
 }
 
 Picture Canvas::image() const {
@@ -94,27 +97,24 @@ Status Canvas::paintPicture(const Picture& picture, const PaintArgs& args) {
     }
     if (runFirst >= runLast) return Status::ok();
 
+    // One destination run of source colours: at most kSize pixels, since the run lies on the canvas.
+    std::uint8_t run[kSize * kBpp];
     const bool sameWidth = w1 == w2;
-    std::vector<std::uint8_t> stretched; // one source row resampled to the destination columns
-    try {
-        if (!sameWidth) stretched.resize(std::size_t(runLast - runFirst) * kBpp);
-    } catch (const std::bad_alloc&) {
-        return Status::outOfMemory("There is not enough memory to paint.");
-    }
-
     for (long j = rowFirst; j < rowLast; ++j) {
         const long sy = sourceIndex(j, y2, h1, h2);
         if (sy < 0 || sy >= picture.height()) continue;
-        const std::uint8_t* src = picture.row(int(sy));
         std::uint8_t* dst = &m_image[(std::size_t(y1 + j) * kSize + std::size_t(x1 + runFirst)) * kBpp];
-        const std::uint8_t* from;
+        const std::uint8_t* from = run;
         if (sameWidth) {
-            from = src + (x2 + runFirst) * kBpp;
+            from = picture.rgb(int(x2 + runFirst), int(sy), int(runLast - runFirst), run);
         } else {
-            for (long i = runFirst; i < runLast; ++i)
-                std::memcpy(&stretched[std::size_t(i - runFirst) * kBpp],
-                            src + sourceIndex(i, x2, w1, w2) * kBpp, kBpp);
-            from = stretched.data();
+            for (long i = runFirst; i < runLast; ++i) {
+                const Rgb c = picture.pixel(int(sourceIndex(i, x2, w1, w2)), int(sy));
+                std::uint8_t* p = &run[std::size_t(i - runFirst) * kBpp];
+                p[0] = c.r;
+                p[1] = c.g;
+                p[2] = c.b;
+            }
         }
         combineRun(op, dst, from, std::size_t(runLast - runFirst) * kBpp);
     }

@@ -39,9 +39,11 @@ core::Picture renderSkin(const core::Picture& skin, const View& view, int width,
     const Mannequin& body = mannequin();
     std::vector<ScreenVertex> projected;
     projected.reserve(body.skin.vertices.size());
-    if (!skin.isEmpty())
-        drawMesh(frame, body.skin, {skin.bytes().data(), skin.width(), skin.height()}, camera, lighting,
+    if (!skin.isEmpty()) {
+        const std::vector<std::uint8_t> texture = core::rgbBytes(skin);
+        drawMesh(frame, body.skin, {texture.data(), skin.width(), skin.height()}, camera, lighting,
                  projected);
+    }
     const std::uint8_t plain[] = {kPlainColour.r, kPlainColour.g, kPlainColour.b};
     drawMesh(frame, body.plain, {plain, 1, 1}, camera, lighting, projected);
     return std::move(pixels).finish();

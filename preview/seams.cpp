@@ -63,7 +63,7 @@ std::array<MarkArea, 2> markAreas(const SeamSpec& seam, int row) {
 }
 
 core::Picture markRows(const core::Picture& skin, const SeamSpec& seam, std::span<const int> rows) {
-    std::vector<std::uint8_t> rgb(skin.bytes().begin(), skin.bytes().end());
+    std::vector<std::uint8_t> rgb = core::rgbBytes(skin);
     for (int row : rows)
         for (const MarkArea& area : markAreas(seam, row))
             for (int y = std::max(area.top, 0); y < std::min(area.bottom, skin.height()); ++y)

@@ -11,7 +11,8 @@ QImage canvasImage(const core::Canvas& canvas) {
 
 QImage pictureImage(const core::Picture& picture) {
     if (picture.isEmpty()) return QImage();
-    const QImage borrowed(picture.bytes().data(), picture.width(), picture.height(),
+    const std::vector<std::uint8_t> rgb = core::rgbBytes(picture);
+    const QImage borrowed(rgb.data(), picture.width(), picture.height(),
                           picture.width() * core::Picture::kChannels, QImage::Format_RGB888);
     return borrowed.copy();
 }

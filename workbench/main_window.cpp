@@ -16,7 +16,9 @@
 #include "workbench/message_box.h"
 #include "workbench/panes.h"
 #include "workbench/preview_window.h"
+#include "workbench/save_as.h"
 #include "workbench/save_dialog.h"
+#include "workbench/status_line.h"
 
 namespace workbench {
 
@@ -26,7 +28,10 @@ MainWindow::MainWindow() {
     setObjectName(qString(layout.name));
     setWindowTitle(qString(layout.title));
     setFont(defaultFont());
-    resize(pixelRect(layout.client).size());
+    // The classic client area, every control at its stored place, and the status line below it.
+    const QSize classic = pixelRect(layout.client).size();
+    m_status = makeStatusLine(this, classic);
+    resize(classic.width(), classic.height() + m_status->height());
 
     makeLabel(this, layout.control("Label1"));
     makeLabel(this, layout.control("Label2"));
@@ -55,6 +60,9 @@ MainWindow::MainWindow() {
     focusOrder.apply();
     connect(new QShortcut(Qt::Key_F3, this), &QShortcut::activated, this, &MainWindow::showPreview);
 
+    auto* saveAsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
+    connect(saveAsKey, &QShortcut::activated, this, &MainWindow::saveAs);
+
     platform::enterStartupFolder(); // `Form_Load`
 }
 
@@ -67,6 +75,17 @@ void MainWindow::showCentred() {
         move(frame.topLeft());
     }
     show();
+}
+
+void MainWindow::showStatus(const QString& text) {
+    m_status->setText(text);
+}
+
+void MainWindow::saveAs() {
+    if (const std::optional<QString> said = saveDestinationAs(this, m_workspace.picTarget)) {
+        showStatus(*said);
+        m_panes->refreshLists(); // the file may be in a folder a list shows
+    }
 }
 
 void MainWindow::runRow(const stamps::ButtonSpec& button) {

@@ -29,6 +29,8 @@ class MainWindow : public QWidget {
     SaveDialog* saveDialog() const { return m_saveDialog; }
     // Shows the window centred on the screen.
     void showCentred();
+    // Says text in the status line below the classic controls, until something else is said.
+    void showStatus(const QString& text);
     // The preview window if it has been opened.
     PreviewWindow* previewWindow() const;
 
@@ -49,6 +51,7 @@ class MainWindow : public QWidget {
     void markRow(double y);         // `picTarget_MouseDown`
     void showMarkedRows();          // the row marker's captions in `lblY1` and `lblY2`
     void openSaveDialog();          // `picTarget_DblClick`
+    void saveAs();                  // "Save Destination As…", Ctrl+Shift+S
     SaveDialog& ensureSaveDialog(); // created hidden on first need
     void showCanvases();
 
@@ -57,6 +60,7 @@ class MainWindow : public QWidget {
     CanvasWidget* m_picTarget = nullptr;
     QLabel* m_lblY1 = nullptr;
     QLabel* m_lblY2 = nullptr;
+    QLabel* m_status = nullptr; // the status line
     Panes* m_panes = nullptr;
     QPointer<SaveDialog> m_saveDialog;
     QPointer<PreviewWindow> m_preview;

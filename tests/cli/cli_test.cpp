@@ -277,6 +277,16 @@ TEST_F(Cli, EachKindOfFailureSaysItInOneWholeLine) {
         {{"--dest", "{dir}/dest.bmp", "--save", "{dir}/plain/out.bmp"},
          1,
          "Cannot save {dir}/plain/out.bmp: Not a directory."},
+        {{"--dither", "1.5"}, 2, "--dither needs a dithering level, a number from 0 to 1, not \"1.5\"."},
+        {{"--dither", "half"}, 2, "--dither needs a dithering level, a number from 0 to 1, not \"half\"."},
+        {{"--convert-8bit", "{dir}/dest.bmp"}, 2, "--convert-8bit needs IN OUT."},
+        {{"--dest", "{dir}/dest.bmp", "--save-8bit", "{dir}/plain/out.bmp"},
+         1,
+         "Cannot save {dir}/plain/out.bmp: Not a directory."},
+        {{"--convert-8bit", "{dir}/missing.bmp", "{dir}/out.bmp"},
+         1,
+         "Cannot open {dir}/missing.bmp: the file does not exist."},
+        {{"--info", "{dir}/plain"}, 1, "Cannot open {dir}/plain: it is not a BMP file."},
     };
     const auto inDir = [&](std::string text) {
         for (std::size_t at; (at = text.find("{dir}")) != std::string::npos;)
@@ -319,17 +329,45 @@ TEST_F(Cli, InfoAndConvertOnAPaletteFile) {
 
     Run run = executable({"--info", palette});
     ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.out, "width: 3\nheight: 2\nbits per pixel: 8\ncompression: none\n");
+    EXPECT_EQ(run.out, "width: 3\nheight: 2\nbits per pixel: 8\ncompression: none\ncolours: 3\n");
 
     run = executable({"--convert", palette, converted, "--info", converted});
     ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.out, "width: 3\nheight: 2\nbits per pixel: 24\ncompression: none\n");
+    EXPECT_EQ(run.out, "width: 3\nheight: 2\nbits per pixel: 24\ncompression: none\ncolours: 3\n");
     auto original = core::loadPicture(palette), copy = core::loadPicture(converted);
     ASSERT_TRUE(original && copy);
     EXPECT_EQ(copy.value(), original.value());
     EXPECT_EQ(copy.value().pixel(0, 0), (Rgb{0, 0, 255}));
     EXPECT_EQ(copy.value().pixel(2, 1), (Rgb{0, 0, 255}));
     EXPECT_EQ(copy.value().pixel(0, 1), (Rgb{255, 0, 0}));
+}
+
+// The palette and pixel bytes of a 256 x 256 8-bit file: everything after the 54 bytes of headers.
+std::vector<std::uint8_t> paletteAndPixels(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::vector<std::uint8_t> bytes(std::istreambuf_iterator<char>(in), {});
+    if (bytes.size() != 66614) return {};
+    return {bytes.begin() + 54, bytes.end()};
+}
+
+TEST_F(Cli, EightBitSaves) {
+    const std::string skin = QUILTANE_SOURCE_DIR "/assets/imgMedBody.bmp", out = path("skin2.bmp");
+    // A game skin opened and saved unchanged keeps its palette and every index.
+    Run run = executable({"--dest", skin, "--save-8bit", out, "--info", out});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, run.out.find("colours")),
+              "width: 256\nheight: 256\nbits per pixel: 8\ncompression: none\n");
+    EXPECT_FALSE(paletteAndPixels(out).empty());
+    EXPECT_EQ(paletteAndPixels(out), paletteAndPixels(skin));
+
+    // A picture of 65,536 colours is reduced; dithering changes which indices it gets.
+    const std::string plain = path("plain.bmp"), dithered = path("dithered.bmp");
+    run = executable({"--convert-8bit", dest, plain, "--dither", "1", "--convert-8bit", dest, dithered});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    ASSERT_EQ(paletteAndPixels(plain).size(), 66560u);
+    ASSERT_EQ(paletteAndPixels(dithered).size(), 66560u);
+    EXPECT_NE(paletteAndPixels(plain), paletteAndPixels(dithered));
 }
 
 TEST_F(Cli, ListNamesEveryButtonWithItsGroupAndCaption) {
@@ -362,9 +400,10 @@ TEST(ButtonLookup, NamesCaptionsAndForgivingSpelling) {
     }
 }
 
-// A BMP of end-of-line codes: 8192 x 2048 pixels (48 MiB as a picture) from a 64 KiB file.
+// A BMP of end-of-line codes: 8192 x 8192 pixels (64 MiB of palette indices as a picture)
+// from a 256 KiB file.
 std::vector<std::uint8_t> bigRleBmp() {
-    constexpr std::uint32_t width = 8192, height = 2048, data = width * height / 256;
+    constexpr std::uint32_t width = 8192, height = 8192, data = width * height / 256;
     std::vector<std::uint8_t> b = {'B', 'M'};
     const auto put32 = [&](std::uint32_t v) {
         for (int i = 0; i < 4; ++i)
@@ -398,7 +437,7 @@ TEST_F(Cli, RunningOutOfMemoryEndsTheRunWithAMessage) {
     std::ifstream in(errors);
     const std::string message(std::istreambuf_iterator<char>(in), {});
     EXPECT_EQ(message,
-              "quiltane-cli: Cannot open " + big + ": not enough memory to open it (8192 × 2048).\n");
+              "quiltane-cli: Cannot open " + big + ": not enough memory to open it (8192 × 8192).\n");
     fs::remove(big);
     EXPECT_EQ(newFiles(), std::vector<std::string>{});
 }
@@ -455,9 +494,10 @@ TEST_F(Cli, AnInterruptedConvertLeavesNoTemporaryFile) {
 TEST_F(Cli, HelpDocumentsEveryActionAndAnExample) {
     const Run run = executable({"--help"});
     EXPECT_EQ(run.code, 0);
-    for (const char* part : {"--source FILE", "--dest FILE", "--mark ROW", "--press BUTTON", "--save PATH",
-                             "--save-source PATH", "--list", "--convert IN OUT", "--info FILE", "Exit status",
-                             "\"Bikini 402\"", "\"Med Fem\"", "\"Black Sneakers\""})
+    for (const char* part :
+         {"--source FILE", "--dest FILE", "--mark ROW", "--press BUTTON", "--save PATH", "--save-source PATH",
+          "--list", "--convert IN OUT", "--info FILE", "--save-8bit PATH", "--convert-8bit IN OUT",
+          "--dither LEVEL", "Exit status", "\"Bikini 402\"", "\"Med Fem\"", "\"Black Sneakers\""})
         EXPECT_NE(run.out.find(part), std::string::npos) << part;
 }
 

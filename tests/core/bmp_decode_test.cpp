@@ -245,6 +245,75 @@ TEST(BmpDecode, PaletteCornerCases) {
     EXPECT_EQ(picture.value(), pictureOf({{kGreen, kBlue, kBlack, kBlue, kGreen}}));
 }
 
+// Palette files give indexed pictures: the palette as the file has it (count, order and
+// duplicates kept) and every stored index, those beyond the palette too (which show black).
+TEST(BmpDecode, PaletteFilesKeepTheirPaletteAndIndices) {
+    const struct {
+        const char* name;
+        int bits;
+        std::uint32_t compression;
+        int headerSize;
+        std::vector<Rgb> palette;
+        Bytes data;                                  // as stored, bottom row first
+        std::vector<std::vector<std::uint8_t>> rows; // expected indices, top row first
+    } cases[] = {
+        {"1 bit", 1, 0, 40, {kWhite, kBlack}, packRows(1, {{1, 0, 0}, {0, 1, 1}}), {{0, 1, 1}, {1, 0, 0}}},
+        {"2 bits, a duplicate entry and an index beyond",
+         2,
+         0,
+         40,
+         {kBlue, kRed, kBlue},
+         packRows(2, {{0, 1, 2}, {3, 2, 1}}),
+         {{3, 2, 1}, {0, 1, 2}}},
+        {"4 bits", 4, 0, 40, kPalette, packRows(4, {{15, 3, 2}, {1, 0, 9}}), {{1, 0, 9}, {15, 3, 2}}},
+        {"8 bits, 12-byte header",
+         8,
+         0,
+         12,
+         {kGreen, kGreen, kRed},
+         packRows(8, {{200, 2, 1}, {0, 255, 2}}),
+         {{0, 255, 2}, {200, 2, 1}}},
+        {"RLE8: pixels left unset keep index 0",
+         8,
+         1,
+         40,
+         kPalette,
+         {2, 3, 0, 0, 1, 2, 0, 1},
+         {{2, 0, 0}, {3, 3, 0}}},
+        {"RLE4", 4, 2, 40, kPalette, {3, 0x12, 0, 0, 3, 0x3F, 0, 1}, {{3, 15, 3}, {1, 2, 1}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        BmpSpec s;
+        s.width = 3;
+        s.height = 2;
+        s.bitsPerPixel = c.bits;
+        s.compression = c.compression;
+        s.headerSize = c.headerSize;
+        s.palette = c.palette;
+        s.coloursUsed = c.headerSize == 12 ? 0 : std::uint32_t(c.palette.size());
+        s.pixels = c.data;
+        if (c.headerSize == 12) s.pixelOffset = 14 + 12 + 3 * 3; // the palette as given, no more
+        const auto picture = core::decodeBmp(makeBmp(s));
+        ASSERT_TRUE(picture) << picture.message();
+        const Picture& p = picture.value();
+        ASSERT_TRUE(p.isIndexed());
+        EXPECT_EQ(std::vector<Rgb>(p.palette()->entries().begin(), p.palette()->entries().end()), c.palette);
+        for (int y = 0; y < 2; ++y) {
+            EXPECT_EQ(std::vector<std::uint8_t>(p.indexRow(y), p.indexRow(y) + 3), c.rows[std::size_t(y)])
+                << y;
+            for (int x = 0; x < 3; ++x) {
+                const std::uint8_t index = c.rows[std::size_t(y)][std::size_t(x)];
+                EXPECT_EQ(p.pixel(x, y), index < c.palette.size() ? c.palette[index] : kBlack)
+                    << x << "," << y;
+            }
+        }
+    }
+    const auto rgb = core::decodeBmp(makeBmp(trueColour(24, 0, 40, {}, {0xFF0000, 0xFF00, 0xFF})));
+    ASSERT_TRUE(rgb) << rgb.message();
+    EXPECT_FALSE(rgb.value().isIndexed());
+}
+
 TEST(BmpDecode, EightBitRowsOfEveryLengthExpandThroughTheFullPalette) {
     // The 8-bit path works in blocks of eight pixels and finishes each row one by one.
     std::vector<Rgb> palette;

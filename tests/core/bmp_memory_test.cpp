@@ -1,7 +1,6 @@
-// Memory: loading a file needs its size plus 3 bytes a pixel, saving streams the rows, a
-// header is checked before the file is read, and running out of memory ends the load or the
-// save with a message instead of the program. Each case runs in a child process under an
-// address-space limit.
+// Memory: loading a file needs its size plus 3 bytes a pixel (1 for a palette file), saving streams the rows,
+// a header is checked before the file is read, and running out of memory ends the load or the save with a
+// message instead of the program. Each case runs in a child process under an address-space limit.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -77,23 +76,26 @@ class BmpMemory : public filetest::TempFolderTest {
 struct BigFile {
     const char* name;
     int width, height;
+    int bytesPerPixel; // of the picture as loaded: 1 for palette indices
     std::function<Bytes(int, int)> make;
     Rgb bottomLeft[2]; // the first two pixels of the bottom row, the first stored
 };
 
-TEST_F(BmpMemory, ConvertingNeedsThreeBytesAPixelPlusTheFile) {
+TEST_F(BmpMemory, ConvertingNeedsThePicturePlusTheFile) {
     const BigFile cases[] = {
-        // Decoded through an index buffer, this needed 4 bytes a pixel.
-        {"RLE8 of end-of-line codes", 8192, 2048, endOfLineRle, {kFirstColour, kFirstColour}},
+        // Decoded through an index buffer into red, green and blue, this needed 4 bytes a pixel.
+        {"RLE8 of end-of-line codes", 8192, 2048, 1, endOfLineRle, {kFirstColour, kFirstColour}},
         // Encoded whole in memory before writing, a save needed 6 bytes a pixel.
         {"plain 8 bits",
          4096,
          2048,
+         1,
          [](int w, int h) { return plainFile(w, h, 8); },
          {kFirstColour, {1, 1, 1}}},
         {"plain 24 bits",
          2048,
          2048,
+         3,
          [](int w, int h) { return plainFile(w, h, 24); },
          {{2, 1, 0}, {5, 4, 3}}},
     };
@@ -106,7 +108,8 @@ TEST_F(BmpMemory, ConvertingNeedsThreeBytesAPixelPlusTheFile) {
             fileSize = bytes.size();
             writeAll(in, bytes);
         }
-        const std::size_t budget = std::size_t(c.width) * std::size_t(c.height) * 3 + fileSize + kSlack;
+        const std::size_t budget =
+            std::size_t(c.width) * std::size_t(c.height) * std::size_t(c.bytesPerPixel) + fileSize + kSlack;
         const childtest::Outcome outcome = childtest::runInChild([&](std::string& report) {
             report.reserve(1024);
             if (!childtest::limitAddressSpaceTo(budget)) return 3;

@@ -118,10 +118,14 @@ TEST(LibraryFiles, MasksHoldOnlyPureBlackAndWhite) {
         const core::Picture& p = library.picture(id);
         if (p.width() != 256 || core::readBmpInfo(core::embeddedBmp(id)).value().bitsPerPixel == 8) continue;
         int black = 0;
-        for (std::uint8_t byte : p.bytes()) {
-            ASSERT_TRUE(byte == 0 || byte == 255) << core::imageName(id);
-            black += byte == 0;
-        }
+        for (int y = 0; y < p.height(); ++y)
+            for (int x = 0; x < p.width(); ++x) {
+                const core::Rgb c = p.pixel(x, y);
+                for (std::uint8_t channel : {c.r, c.g, c.b}) {
+                    ASSERT_TRUE(channel == 0 || channel == 255) << core::imageName(id);
+                    black += channel == 0;
+                }
+            }
         EXPECT_GT(black, 0) << core::imageName(id);
     }
 }

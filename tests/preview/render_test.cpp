@@ -21,9 +21,11 @@ constexpr int kSize = 512;
 class Census {
   public:
     explicit Census(const core::Picture& frame) {
+        const std::vector<std::uint8_t> rgb = core::rgbBytes(frame);
         for (int y = 0; y < frame.height(); ++y)
             for (int x = 0; x < frame.width(); ++x) {
-                const auto area = std::size_t(preview_test::areaOf(frame.row(y) + x * 3));
+                const auto area =
+                    std::size_t(preview_test::areaOf(&rgb[(std::size_t(y) * frame.width() + x) * 3]));
                 if (m_count[area]++ == 0) m_top[area] = y;
                 m_bottom[area] = y;
             }

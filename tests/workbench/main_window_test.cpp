@@ -98,7 +98,13 @@ class MainWindowTest : public QObject {
             check(row.name, row.place, row.tabIndex);
         for (const workbench::ControlSpec& row : workbench::mainWindowLayout().controls)
             check(row.name, row.place, row.tabIndex);
-        QCOMPARE(m_window->size(), workbench::pixelRect(workbench::mainWindowLayout().client).size());
+        // The classic client area stays as stored: the status line lies right below it, across
+        // its width, and the window is the two together.
+        const QRect classic = workbench::pixelRect(workbench::mainWindowLayout().client);
+        auto* status = child<QLabel>(m_window.get(), "statusLine");
+        QVERIFY(status);
+        QCOMPARE(status->geometry(), QRect(0, classic.height(), classic.width(), status->height()));
+        QCOMPARE(m_window->size(), QSize(classic.width(), classic.height() + status->height()));
     }
 
     // Read from the pixels drawn: the border's top line runs through the caption, which stands
@@ -168,7 +174,11 @@ class MainWindowTest : public QObject {
 
     void windowAtStart() {
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Quiltane "));
-        QCOMPARE(m_window->size(), QSize(701, 573));
+        // 701 x 573 of classic client area above the status line, which says nothing yet.
+        auto* status = child<QLabel>(m_window.get(), "statusLine");
+        QVERIFY(status);
+        QCOMPARE(m_window->size(), QSize(701, 573 + status->height()));
+        QCOMPARE(status->text(), QString());
         QCOMPARE(m_window->findChildren<QPushButton*>().size(), 96);
         QCOMPARE(child<QLabel>(m_window.get(), "lblY1")->text(), QStringLiteral("Label8"));
         QCOMPARE(child<QLabel>(m_window.get(), "lblY2")->text(), QStringLiteral("Label9"));

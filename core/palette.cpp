@@ -1,0 +1,25 @@
+#include "core/palette.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace core {
+namespace {
+
+bmp::PaletteLut lutOf(std::span<const Rgb> entries) {
+    if (entries.size() > std::size_t(Palette::kMaxEntries))
+        throw std::invalid_argument("Palette: more than 256 entries");
+    bmp::PaletteLut lut{}; // black beyond the entries
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        lut[i] = std::uint32_t(entries[i].r) | std::uint32_t(entries[i].g) << 8 |
+                 std::uint32_t(entries[i].b) << 16;
+    return lut;
+}
+
+} // namespace
+
+Palette::Palette(std::span<const Rgb> entries) : m_count(entries.size()), m_expand(lutOf(entries)) {
+    std::copy(entries.begin(), entries.end(), m_entries.begin());
+}
+
+} // namespace core

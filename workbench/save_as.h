@@ -1,0 +1,45 @@
+#pragma once
+// "Save Destination As…": the destination canvas saved under a name the user picks in the
+// platform's file dialog, as an 8-bit BMP the game loads as it is (the default type) or as a
+// 24-bit BMP. The dialog opens on the start-up folder; a name without an ending gets ".bmp";
+// an existing file is replaced only when the user says so; a failure is told in one line, as
+// the classic save dialog tells it.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+#include "core/canvas.h"
+
+class QWidget;
+
+namespace workbench {
+
+enum class SaveAsType { EightBit, TrueColour };
+
+// What the user picked: the file name as chosen (before ".bmp" is added) and the type.
+struct SaveAsChoice {
+    QString name;
+    SaveAsType type = SaveAsType::EightBit;
+};
+
+// How the command asks the user. Tests replace them so that no dialog blocks.
+struct SaveAsPrompts {
+    // The file and its type, or nothing when the user cancels. folder: where the dialog opens.
+    std::function<std::optional<SaveAsChoice>(QWidget* parent, const QString& folder)> chooseFile;
+    // Whether to replace the existing file at path.
+    std::function<bool(QWidget* parent, const QString& path)> confirmReplace;
+};
+// Replaces the prompts; empty ones restore the dialogs. Returns the previous prompts.
+SaveAsPrompts setSaveAsPrompts(SaveAsPrompts prompts);
+
+// The dialog's file types as its name filters, the default first.
+QStringList saveAsFilters();
+
+// Runs the command on the destination canvas. Returns what the window's status line says
+// ("Saved skin2.bmp, 8-bit, 231 colours, exact"), or nothing when the user cancels or keeps an
+// existing file, or when the save fails (the failure shown in a message box over parent).
+std::optional<QString> saveDestinationAs(QWidget* parent, const core::Canvas& destination);
+
+} // namespace workbench
