@@ -22,8 +22,8 @@ float rounded(float c, float squareness) {
 }
 
 // The surface point at an angle (degrees) around the tube and a skin row down it.
-Vec3 surface(const TubeSpec& spec, float angle, float row) {
-    const Ring ring = spec.ring(std::clamp(row, spec.topRow, spec.bottomRow));
+Vec3 surface(const TubeSpec& shape, float angle, float row) {
+    const Ring ring = shape.ring(std::clamp(row, shape.topRow, shape.bottomRow));
     const float a = angle * std::numbers::pi_v<float> / 180;
     const float across = rounded(std::sin(a), ring.squareness),
                 forward = rounded(std::cos(a), ring.squareness);
@@ -33,10 +33,10 @@ Vec3 surface(const TubeSpec& spec, float angle, float row) {
 
 // Out of the surface: rows run down the body and angles turn from the front towards the body's
 // left, so (down the tube) x (around it) points outwards everywhere.
-Vec3 surfaceNormal(const TubeSpec& spec, float angle, float row) {
+Vec3 surfaceNormal(const TubeSpec& shape, float angle, float row) {
     constexpr float kDegrees = 0.5f, kRows = 0.25f;
-    const Vec3 around = surface(spec, angle + kDegrees, row) - surface(spec, angle - kDegrees, row);
-    const Vec3 down = surface(spec, angle, row + kRows) - surface(spec, angle, row - kRows);
+    const Vec3 around = surface(shape, angle + kDegrees, row) - surface(shape, angle - kDegrees, row);
+    const Vec3 down = surface(shape, angle, row + kRows) - surface(shape, angle, row - kRows);
     return normalized(cross(down, around));
 }
 
@@ -47,23 +47,23 @@ struct Grid {
     std::uint32_t at(int ring, int column) const { return index[std::size_t(ring) * columns + column]; }
 };
 
-Grid addPiece(Mesh& mesh, const TubeSpec& spec, const ArcPiece& piece) {
+Grid addPiece(Mesh& mesh, const TubeSpec& shape, const ArcPiece& piece) {
     const int segments =
-        std::max(1, int(std::ceil((piece.toAngle - piece.fromAngle) / spec.degreesPerSegment)));
+        std::max(1, int(std::ceil((piece.toAngle - piece.fromAngle) / shape.degreesPerSegment)));
     Grid grid;
     grid.columns = segments + 1;
-    for (int i = 0; i < spec.rings; ++i) {
-        const float t = float(i) / float(spec.rings - 1);
-        const float row = lerp(spec.topRow, spec.bottomRow, t);
+    for (int i = 0; i < shape.rings; ++i) {
+        const float t = float(i) / float(shape.rings - 1);
+        const float row = lerp(shape.topRow, shape.bottomRow, t);
         for (int j = 0; j <= segments; ++j) {
             const float s = float(j) / float(segments);
             const float angle = lerp(piece.fromAngle, piece.toAngle, s);
-            grid.index.push_back(mesh.add({surface(spec, angle, row), surfaceNormal(spec, angle, row),
+            grid.index.push_back(mesh.add({surface(shape, angle, row), surfaceNormal(shape, angle, row),
                                            lerp(piece.fromColumn + kInset, piece.toColumn - kInset, s),
-                                           lerp(spec.topRow + kInset, spec.bottomRow - kInset, t)}));
+                                           lerp(shape.topRow + kInset, shape.bottomRow - kInset, t)}));
         }
     }
-    for (int i = 0; i + 1 < spec.rings; ++i)
+    for (int i = 0; i + 1 < shape.rings; ++i)
         for (int j = 0; j < segments; ++j) {
             const std::uint32_t a = grid.at(i, j), b = grid.at(i, j + 1);
             const std::uint32_t c = grid.at(i + 1, j), d = grid.at(i + 1, j + 1);
@@ -76,10 +76,10 @@ Grid addPiece(Mesh& mesh, const TubeSpec& spec, const ArcPiece& piece) {
 
 // A flat disc over one end: a fan from the end's centre, each facet textured from the columns
 // of the rim it closes.
-void addCap(Mesh& mesh, const TubeSpec& spec, const Grid& grid, int ring, bool top) {
+void addCap(Mesh& mesh, const TubeSpec& shape, const Grid& grid, int ring, bool top) {
     const Vec3 normal{0, top ? 1.0f : -1.0f, 0};
-    const float row = top ? spec.topRow + kInset : spec.bottomRow - kInset;
-    const Vec3 centre = spec.ring(top ? spec.topRow : spec.bottomRow).centre;
+    const float row = top ? shape.topRow + kInset : shape.bottomRow - kInset;
+    const Vec3 centre = shape.ring(top ? shape.topRow : shape.bottomRow).centre;
     for (int j = 0; j + 1 < grid.columns; ++j) {
         Vertex left = mesh.vertices[grid.at(ring, j)], right = mesh.vertices[grid.at(ring, j + 1)];
         left.normal = right.normal = normal;
@@ -91,12 +91,12 @@ void addCap(Mesh& mesh, const TubeSpec& spec, const Grid& grid, int ring, bool t
 
 } // namespace
 
-Mesh tube(const TubeSpec& spec) {
+Mesh tube(const TubeSpec& shape) {
     Mesh mesh;
-    for (const ArcPiece& piece : spec.around) {
-        const Grid grid = addPiece(mesh, spec, piece);
-        if (spec.capTop) addCap(mesh, spec, grid, 0, true);
-        if (spec.capBottom) addCap(mesh, spec, grid, spec.rings - 1, false);
+    for (const ArcPiece& piece : shape.around) {
+        const Grid grid = addPiece(mesh, shape, piece);
+        if (shape.capTop) addCap(mesh, shape, grid, 0, true);
+        if (shape.capBottom) addCap(mesh, shape, grid, shape.rings - 1, false);
     }
     return mesh;
 }

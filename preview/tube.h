@@ -40,7 +40,7 @@ struct TubeSpec {
     bool capTop = false, capBottom = false; // close an end with a flat disc
 };
 
-// The tube's facets, textured from the skin at the rows and columns the spec gives.
-Mesh tube(const TubeSpec& spec);
+// The tube's facets, textured from the skin at the rows and columns its shape gives.
+Mesh tube(const TubeSpec& shape);
 
 } // namespace preview

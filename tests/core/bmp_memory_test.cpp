@@ -30,12 +30,12 @@ constexpr std::size_t kSlack = 8 * kMiB;
 const Rgb kFirstColour{10, 20, 30};
 
 BmpSpec headerOf(int width, int height, int bitsPerPixel, int headerSize = 40) {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitsPerPixel = bitsPerPixel;
-    spec.headerSize = headerSize;
-    return spec;
+    BmpSpec header;
+    header.width = width;
+    header.height = height;
+    header.bitsPerPixel = bitsPerPixel;
+    header.headerSize = headerSize;
+    return header;
 }
 
 std::vector<Rgb> greyPalette() {
@@ -48,21 +48,22 @@ std::vector<Rgb> greyPalette() {
 // An RLE8 file made only of end-of-line codes, as long as the reader's cap on pixels per byte
 // of compressed data asks: every pixel takes the palette's first colour.
 Bytes endOfLineRle(int width, int height) {
-    BmpSpec spec = headerOf(width, height, 8);
-    spec.compression = 1;
-    spec.palette = greyPalette();
-    spec.pixels.assign(std::size_t(width) * std::size_t(height) / 256, 0); // pairs of 0, 0
-    return bmptest::makeBmp(spec);
+    BmpSpec header = headerOf(width, height, 8);
+    header.compression = 1;
+    header.palette = greyPalette();
+    header.pixels.assign(std::size_t(width) * std::size_t(height) / 256, 0); // pairs of 0, 0
+    return bmptest::makeBmp(header);
 }
 
 // A plain file whose stored bytes run 0, 1, 2, ...: 8 bits through the grey palette, or 24.
 Bytes plainFile(int width, int height, int bitsPerPixel) {
-    BmpSpec spec = headerOf(width, height, bitsPerPixel);
-    if (bitsPerPixel == 8) spec.palette = greyPalette();
-    spec.pixels.resize((std::size_t(width) * std::size_t(bitsPerPixel) + 31) / 32 * 4 * std::size_t(height));
-    for (std::size_t i = 0; i < spec.pixels.size(); ++i)
-        spec.pixels[i] = std::uint8_t(i);
-    return bmptest::makeBmp(spec);
+    BmpSpec header = headerOf(width, height, bitsPerPixel);
+    if (bitsPerPixel == 8) header.palette = greyPalette();
+    header.pixels.resize((std::size_t(width) * std::size_t(bitsPerPixel) + 31) / 32 * 4 *
+                         std::size_t(height));
+    for (std::size_t i = 0; i < header.pixels.size(); ++i)
+        header.pixels[i] = std::uint8_t(i);
+    return bmptest::makeBmp(header);
 }
 
 class BmpMemory : public filetest::TempFolderTest {
