@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/bmp.h"
+#include "core/bmp_encoder.h"
 #include "core/bmp_index_rows.h"
 #include "core/canvas.h"
 
@@ -32,31 +33,18 @@ Picture skinPicture() {
     return Picture(256, 256, skinRgb());
 }
 
-// A 256 x 256 8-bit palette BMP, as the game's own skins are stored.
+// A 256 x 256 8-bit palette BMP, as the game's own skins are stored, written by the codec's
+// own writer: a full palette and every index in use.
 std::vector<std::uint8_t> skinBmp8() {
-    const std::uint32_t pixelOffset = 14 + 40 + 1024, size = pixelOffset + 256 * 256;
-    std::vector<std::uint8_t> bmp(size);
-    auto put16 = [&](std::size_t at, std::uint16_t v) { std::memcpy(&bmp[at], &v, 2); };
-    auto put32 = [&](std::size_t at, std::uint32_t v) { std::memcpy(&bmp[at], &v, 4); };
-    bmp[0] = 'B';
-    bmp[1] = 'M';
-    put32(2, size);
-    put32(10, pixelOffset);
-    put32(14, 40);
-    put32(18, 256);
-    put32(22, 256);
-    put16(26, 1);
-    put16(28, 8);
-    put32(34, 256 * 256);
-    put32(46, 256);
-    for (int i = 0; i < 256; ++i) {
-        bmp[54 + i * 4] = std::uint8_t(i / 2);       // blue
-        bmp[54 + i * 4 + 1] = std::uint8_t(i);       // green
-        bmp[54 + i * 4 + 2] = std::uint8_t(255 - i); // red
-    }
-    for (std::size_t i = 0; i < 256 * 256; ++i)
-        bmp[pixelOffset + i] = std::uint8_t((i * 7) ^ (i >> 8));
-    return bmp;
+    std::vector<core::Rgb> palette;
+    for (int i = 0; i < 256; ++i)
+        palette.push_back({std::uint8_t(255 - i), std::uint8_t(i), std::uint8_t(i / 2)});
+    std::vector<std::uint8_t> indices(256 * 256);
+    for (std::size_t i = 0; i < indices.size(); ++i)
+        indices[i] = std::uint8_t((i * 7) ^ (i >> 8));
+    return core::BmpEncoder::palette({256, 256, palette, indices}, 8, core::BmpEncoder::ColoursUsed::Stated)
+        .value()
+        .bytes();
 }
 
 PaintArgs fullCanvas(core::RasterOp op) {

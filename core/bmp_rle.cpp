@@ -25,8 +25,7 @@ Picture decodeRle(const Header& h, std::span<const std::uint8_t> bytes) {
     const std::uint8_t* const end = bytes.data() + bytes.size();
 
     std::size_t x = 0, y = 0; // y counts stored rows, so 0 is the bottom row of a bottom-up file
-    // Sets `count` pixels from x on, the i-th to index(i), dropping those past
-    // the row's end.
+    // Sets `count` pixels from x on, the i-th to index(i), dropping those past the row's end.
     auto put = [&](std::size_t count, auto index) {
         const std::size_t inside = std::min(count, width - std::min(x, width));
         std::uint8_t* row = indices.row(int(storedRow(int(y), h.height, h.topDown))) + x;

@@ -107,9 +107,6 @@ constexpr std::optional<FontSpec> kSerif6 = FontSpec{"MS Serif", 6, false};
 constexpr std::optional<FontSpec> kSerif675 = FontSpec{"MS Serif", 6.75, false};
 constexpr FontSpec kHeadingFont{"MS Sans Serif", 8.25, true};
 
-// Tab index of the buttons whose place in the focus order is not fixed.
-constexpr int kNoTabIndex = -1;
-
 constexpr Action P = Action::Paint;
 
 // One row per button, groups in window order. Positions in twips; buttons of "User Copy"

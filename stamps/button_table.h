@@ -17,6 +17,8 @@ struct Twips {
     int left = 0, top = 0, width = 0, height = 0;
 };
 constexpr int kTwipsPerPixel = 15;
+// Tab index of a control whose place in the focus order is not fixed: it follows all others.
+constexpr int kNoTabIndex = -1;
 
 struct FontSpec {
     std::string_view family; // "MS Sans Serif" or "MS Serif"

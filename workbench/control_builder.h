@@ -45,8 +45,8 @@ class FocusOrder {
     std::vector<std::pair<int, QWidget*>> m_controls;
 };
 
-// Creates the headings, the frame and every button of the table on window, and connects each
-// button that does something to clicked with its row.
+// Creates the headings, the frame and every button of the table on window, and connects every
+// button to clicked with its row.
 void buildButtons(QWidget* window, const std::function<void(const stamps::ButtonSpec&)>& clicked,
                   FocusOrder& focusOrder);
 

@@ -16,8 +16,7 @@
 
 namespace workbench {
 
-// Tab index of a control that has no place in the focus order.
-constexpr int kNoTabIndex = -1;
+using stamps::kNoTabIndex;
 
 struct ControlSpec {
     std::string_view name; // object name: "picSource", "txtName"

@@ -7,11 +7,11 @@
 #include <QMessageBox>
 
 #include <algorithm>
-#include <new>
 #include <utility>
 
 #include "core/bmp.h"
 #include "core/eight_bit.h"
+#include "workbench/guarded_save.h"
 #include "workbench/message_box.h"
 
 namespace workbench {
@@ -104,12 +104,8 @@ std::optional<QString> saveDestinationAs(QWidget* parent, const core::Canvas& de
     }
 
     const std::string nativePath = QFile::encodeName(path).toStdString();
-    Saved saved = QString();
-    try { // taking the canvas's image copies it; the save itself reports memory in its status
-        saved = fileType(choice->type).save(destination, nativePath);
-    } catch (const std::bad_alloc&) {
-        saved = core::Status::outOfMemory("Cannot save " + nativePath + ": not enough memory to save it.");
-    }
+    const Saved saved =
+        guardedSave(nativePath, [&] { return fileType(choice->type).save(destination, nativePath); });
     if (!saved) {
         showMessage(parent, QString::fromStdString(saved.message()));
         return std::nullopt;

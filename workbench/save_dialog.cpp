@@ -6,11 +6,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <new>
-
 #include "core/bmp.h"
 #include "workbench/classic_fonts.h"
 #include "workbench/control_builder.h"
+#include "workbench/guarded_save.h"
 #include "workbench/message_box.h"
 
 namespace workbench {
@@ -78,12 +77,7 @@ void SaveDialog::showDialog() {
 void SaveDialog::save() {
     const QString file = saveFileName(m_name->text());
     const std::string path = QFile::encodeName(file).toStdString();
-    core::Status status = core::Status::ok();
-    try { // taking the image copies the canvas; the save itself reports memory in its status
-        status = core::savePicture(m_image(), path);
-    } catch (const std::bad_alloc&) {
-        status = core::Status::outOfMemory("Cannot save " + path + ": not enough memory to save it.");
-    }
+    const core::Status status = guardedSave(path, [&] { return core::savePicture(m_image(), path); });
     if (!status) {
         // The dialog stays as it is so that the user can correct the name.
         showMessage(this, QString::fromStdString(status.message()));

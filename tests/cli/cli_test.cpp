@@ -19,6 +19,8 @@
 #include "core/bmp.h"
 #include "core/image_library.h"
 #include "tests/child_process.h"
+#include "tests/cli/cli_run.h"
+#include "tests/file_test_support.h"
 
 namespace {
 
@@ -54,30 +56,19 @@ std::vector<std::uint8_t> paletteBmp() {
     return b;
 }
 
-class Cli : public ::testing::Test {
+class Cli : public filetest::TempFolderTest {
   protected:
+    using Run = clitest::Run;
+    static Run inProcess(const std::vector<std::string>& args) { return clitest::inProcess(args); }
+
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "quiltane-cli-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
+        TempFolderTest::SetUp();
         source = path("source.bmp");
         dest = path("dest.bmp");
         ASSERT_TRUE(core::savePicture(coordinatePicture(kSourceTag), source));
         ASSERT_TRUE(core::savePicture(coordinatePicture(kTargetTag), dest));
     }
-    void TearDown() override { fs::remove_all(dir); }
 
-    std::string path(const std::string& name) const { return (dir / name).string(); }
-
-    struct Run {
-        int code;
-        std::string out, err;
-    };
-    static Run inProcess(const std::vector<std::string>& args) {
-        std::ostringstream out, err;
-        const int code = cli::runCli(args, out, err);
-        return {code, out.str(), err.str()};
-    }
     // Runs the built executable through the shell, each argument quoted.
     Run executable(const std::vector<std::string>& args) const {
         std::string command = "'" QUILTANE_BIN_DIR "/quiltane-cli'";
@@ -99,7 +90,7 @@ class Cli : public ::testing::Test {
     // Files the test did not make itself.
     std::vector<std::string> newFiles() const {
         std::vector<std::string> found;
-        for (const auto& entry : fs::directory_iterator(dir)) {
+        for (const auto& entry : fs::directory_iterator(m_dir)) {
             const std::string name = entry.path().filename().string();
             if (name != "source.bmp" && name != "dest.bmp" && name != "stdout.txt" && name != "stderr.txt")
                 found.push_back(name);
@@ -107,7 +98,6 @@ class Cli : public ::testing::Test {
         return found;
     }
 
-    fs::path dir;
     std::string source, dest;
 };
 
@@ -290,7 +280,7 @@ TEST_F(Cli, EachKindOfFailureSaysItInOneWholeLine) {
     };
     const auto inDir = [&](std::string text) {
         for (std::size_t at; (at = text.find("{dir}")) != std::string::npos;)
-            text.replace(at, 5, dir.string());
+            text.replace(at, 5, m_dir.string());
         return text;
     };
     for (const Case& c : cases) {
@@ -453,7 +443,7 @@ bool hasFileOpenIn(pid_t pid, const fs::path& folder) {
 }
 
 TEST_F(Cli, AnInterruptedConvertLeavesNoTemporaryFile) {
-    const fs::path in = dir / "in", out = dir / "out";
+    const fs::path in = m_dir / "in", out = m_dir / "out";
     fs::create_directories(in);
     fs::create_directories(out);
     const core::Picture picture = core::Picture::filled(4096, 2048, {1, 2, 3}); // 24 MiB to write

@@ -9,6 +9,8 @@
 #include "cli/cli.h"
 #include "core/bmp.h"
 #include "preview/skin_layout.h"
+#include "tests/cli/cli_run.h"
+#include "tests/file_test_support.h"
 
 namespace {
 
@@ -27,32 +29,15 @@ core::Picture skinOf(Rgb (*colour)(int x, int y)) {
     return core::Picture(256, 256, rgb);
 }
 
-class PreviewCli : public ::testing::Test {
+class PreviewCli : public filetest::TempFolderTest {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "quiltane-preview-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    using Run = clitest::Run;
+    static Run run(const std::vector<std::string>& args) { return clitest::inProcess(args); }
 
-    std::string path(const std::string& name) const { return (dir / name).string(); }
     std::string saved(const core::Picture& picture, const std::string& name) const {
         EXPECT_TRUE(core::savePicture(picture, path(name)));
         return path(name);
     }
-
-    struct Run {
-        int code;
-        std::string out, err;
-    };
-    static Run run(const std::vector<std::string>& args) {
-        std::ostringstream out, err;
-        const int code = cli::runCli(args, out, err);
-        return {code, out.str(), err.str()};
-    }
-
-    fs::path dir;
 };
 
 // How many pixels of the picture are nearest in hue to each of the body's areas.

@@ -21,7 +21,7 @@
 #include "core/bmp.h"
 #include "tests/child_process.h"
 #include "tests/core/bmp_test_fixtures.h"
-#include "tests/core/file_test_support.h"
+#include "tests/file_test_support.h"
 
 namespace {
 

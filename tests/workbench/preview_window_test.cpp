@@ -34,13 +34,9 @@ constexpr core::Rgb kBack{200, 40, 40}, kFront{40, 180, 40}, kArms{40, 60, 200};
 // The back half, the front half and the arm strip in three colours: every seam of the torso and
 // the legs breaks, the arms' seam does not.
 core::Picture threeAreas() {
-    std::vector<std::uint8_t> rgb;
-    for (int y = 0; y < 256; ++y)
-        for (int x = 0; x < 256; ++x) {
-            const core::Rgb c = x < preview::kArmRight ? kArms : x < preview::kBackRight ? kBack : kFront;
-            rgb.insert(rgb.end(), {c.r, c.g, c.b});
-        }
-    return core::Picture(256, 256, rgb);
+    return fixture::pictureOf([](int x, int) {
+        return x < preview::kArmRight ? kArms : x < preview::kBackRight ? kBack : kFront;
+    });
 }
 
 // Pixels of the picture in the marks' colour, whatever the light on them.

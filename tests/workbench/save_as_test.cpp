@@ -26,13 +26,7 @@ constexpr core::Rgb kRed{200, 10, 20}, kGreen{10, 200, 20}, kBlue{10, 20, 200};
 
 // Three bands of colour, top to bottom.
 core::Picture threeColours() {
-    std::vector<std::uint8_t> rgb;
-    for (int y = 0; y < 256; ++y)
-        for (int x = 0; x < 256; ++x) {
-            const core::Rgb c = y < 80 ? kRed : y < 160 ? kGreen : kBlue;
-            rgb.insert(rgb.end(), {c.r, c.g, c.b});
-        }
-    return core::Picture(256, 256, rgb);
+    return fixture::pictureOf([](int, int y) { return y < 80 ? kRed : y < 160 ? kGreen : kBlue; });
 }
 
 QByteArray readAll(const QString& path) {

@@ -9,6 +9,9 @@
 #include <QTest>
 #include <QWidget>
 
+#include <functional>
+#include <vector>
+
 #include "core/bmp.h"
 #include "core/canvas.h"
 #include "workbench/message_box.h"
@@ -55,6 +58,18 @@ class TempEnvironment {
 
 inline core::Picture filled(core::Rgb colour, int size = 256) {
     return core::Picture::filled(size, size, colour);
+}
+
+// A 256 x 256 picture whose pixel (x, y) is colourAt(x, y).
+inline core::Picture pictureOf(const std::function<core::Rgb(int x, int y)>& colourAt) {
+    std::vector<std::uint8_t> rgb;
+    rgb.reserve(256 * 256 * 3);
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x) {
+            const core::Rgb c = colourAt(x, y);
+            rgb.insert(rgb.end(), {c.r, c.g, c.b});
+        }
+    return core::Picture(256, 256, rgb);
 }
 
 // Writes a BMP of one colour; fails the test when it cannot.

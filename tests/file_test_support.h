@@ -40,6 +40,9 @@ inline std::vector<std::string> namesIn(const fs::path& folder) {
 // A fixture with a fresh folder, m_dir, removed after the test.
 class TempFolderTest : public ::testing::Test {
   protected:
+    // A file of the folder, by name.
+    std::string path(const std::string& name) const { return (m_dir / name).string(); }
+
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "quiltane-test-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
