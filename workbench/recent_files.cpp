@@ -28,7 +28,7 @@ QList<RecentFile> recentFiles() {
     QSettings settings{QLatin1String(kOrganisation), QLatin1String(kOrganisation)};
     QList<RecentFile> list;
     const int size = settings.beginReadArray(QLatin1String(kArray));
-    for (int i = 0; i < size && list.size() < kRecentFilesKept; ++i) {
+    for (int i = 0; i < size; ++i) {
         settings.setArrayIndex(i);
         const QString path = settings.value(QLatin1String(kPath)).toString();
         if (path.isEmpty()) continue;
