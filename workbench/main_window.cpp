@@ -7,6 +7,7 @@
 #include <QShortcut>
 
 #include "platform/startup_folder.h"
+#include "stamps/edits.h"
 #include "workbench/about/about_box.h"
 #include "workbench/canvas_widget.h"
 #include "workbench/classic_fonts.h"
@@ -90,7 +91,7 @@ void MainWindow::saveAs() {
 
 void MainWindow::runRow(const stamps::ButtonSpec& button) {
     if (stamps::isStamp(button)) {
-        const core::Status status = stamps::runButton(button, m_workspace);
+        const core::Status status = stamps::pressButton(button, m_workspace);
         // Steps that ran before a failure stay painted, so show the canvases either way.
         showCanvases();
         if (!status) showMessage(this, QString::fromStdString(status.message()));

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "core/bmp.h"
+#include "stamps/edits.h"
 #include "workbench/control_builder.h"
 #include "workbench/file_lists.h"
 #include "workbench/form_layouts.h"
@@ -74,7 +75,10 @@ bool Panes::open(Pane pane, const QString& name) {
     }
     const stamps::CanvasId canvas =
         pane == Pane::Source ? stamps::CanvasId::picSource : stamps::CanvasId::picTarget;
-    m_workspace.canvas(canvas).setPicture(std::move(picture).value());
+    // The load is a step of the history, so a skin replaced by mistake comes back with undo.
+    const core::Status opened =
+        stamps::openPicture(m_workspace, canvas, std::move(picture).value(), name.toStdString());
+    if (!opened) showMessage(m_window, QString::fromStdString(opened.message()));
     m_hooks.canvasLoaded(canvas);
     m_window->setWindowTitle(path);
     return true;
