@@ -45,7 +45,8 @@ class ImageLibrary {
     // address and unchanged, for the library's whole life. Safe to call from many threads at
     // once: a thread asking for a picture another is decoding waits for it.
     const Picture& picture(ImageId id);
-    // Whether any image of the holder has been asked for.
+    // Whether any image of the holder has been asked for: from then on the holder counts as
+    // loaded, though its pictures are decoded one by one as they are asked for.
     bool isLoaded(Holder holder) const { return m_asked[int(holder)].load(std::memory_order_relaxed); }
     // Whether the image's picture has been decoded.
     bool isDecoded(ImageId id) const { return m_slots[int(id)].ready.load(std::memory_order_acquire); }
