@@ -3,12 +3,15 @@
 # make bench  benchmarks (Release build), then the 8-bit reduction's quality beside ImageMagick's
 # make fuzz   the BMP reader under libFuzzer
 # make sanitize  core, stamps and cli tests under AddressSanitizer and UBSan
+# make install   both programs, the menu entry, the icons and the manual page into PREFIX (~/.local)
+# make uninstall removes exactly the files the last make install wrote (build/install_manifest.txt)
 
 BUILD      := build
 JOBS       := $(shell nproc)
 FUZZ_SECONDS ?= 60
+PREFIX     ?= $(HOME)/.local
 
-.PHONY: all deps build run test bench fuzz sanitize clean
+.PHONY: all deps build run test bench fuzz sanitize install uninstall clean
 
 all: build
 
@@ -48,6 +51,12 @@ fuzz:
 	cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_bmp
 	mkdir -p fuzz-corpus
 	$(BUILD)-fuzz/bin/fuzz_bmp -max_total_time=$(FUZZ_SECONDS) -max_len=70000 fuzz-corpus fuzz/seeds
+
+install: build
+	cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+uninstall:
+	cmake -DMANIFEST=$(BUILD)/install_manifest.txt -P desktop/uninstall.cmake
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-release $(BUILD)-fuzz

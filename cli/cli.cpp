@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include <filesystem>
 #include <new>
 #include <ostream>
 
@@ -8,7 +9,7 @@
 #include "cli/preview_actions.h"
 #include "core/bmp.h"
 #include "core/eight_bit.h"
-#include "stamps/runner.h"
+#include "stamps/edits.h"
 
 namespace cli {
 namespace {
@@ -28,6 +29,9 @@ Actions:
   --dest FILE         open FILE into the destination canvas
   --mark ROW          a mouse-down on row ROW (0-255) of the destination canvas; the band
                       copies of "User Copy" copy the rows between the last two marks
+  --undo              undo the last --source, --dest or --press still done, as Ctrl+Z does
+                      in the window; a usage error when there is nothing to undo
+  --redo              redo what --undo undid last; a usage error when there is nothing
   --press BUTTON      press a button by control name (Command56, cmddjfld) or by its caption
                       where unique ("Bikini 402"); case and runs of blanks are not significant
                       when nothing matches exactly
@@ -66,8 +70,9 @@ sockets and folders.
 
 Exit status: 0 on success; 1 when a file cannot be read or written or a stamp fails (the
 message names the file or the stamp and says why); 2 on a usage error, such as an unknown
-or ambiguous button (the message lists the closest names). The "Delete" and "About" buttons
-work on the window's file panes and dialogs and cannot be pressed here.
+or ambiguous button (the message lists the closest names) or an --undo with nothing to
+undo. The "Delete" and "About" buttons work on the window's file panes and dialogs and
+cannot be pressed here.
 
 Example: cut the bikini out of a clothed skin, put it on the medium female body, add black
 sneakers and save the result:
@@ -93,11 +98,12 @@ core::Status printInfo(const std::string& path, std::ostream& out) {
     return core::Status::ok();
 }
 
-core::Status open(core::Canvas& canvas, const std::string& path) {
+// Opens the file into the canvas as a step of the history, named by the file's name.
+core::Status open(stamps::Workspace& workspace, stamps::CanvasId canvas, const std::string& path) {
     auto picture = core::loadPicture(path);
     if (!picture) return picture.status();
-    canvas.setPicture(std::move(picture).value());
-    return core::Status::ok();
+    return stamps::openPicture(workspace, canvas, std::move(picture).value(),
+                               std::filesystem::path(path).filename().string());
 }
 
 core::Status convert(const std::string& in, const std::string& out) {
@@ -123,14 +129,14 @@ core::Status run(const CliAction& action, stamps::Workspace& workspace, float& d
     case ActionKind::Help: // answered by runCli before any action runs
         return core::Status::ok();
     case ActionKind::Source:
-        return open(workspace.picSource, action.first);
+        return open(workspace, stamps::CanvasId::picSource, action.first);
     case ActionKind::Dest:
-        return open(workspace.picTarget, action.first);
+        return open(workspace, stamps::CanvasId::picTarget, action.first);
     case ActionKind::Mark:
         workspace.marker.mark(action.row);
         return core::Status::ok();
     case ActionKind::Press: {
-        auto status = stamps::runButton(*action.button, workspace);
+        auto status = stamps::pressButton(*action.button, workspace);
         if (!status)
             return core::Status::error(describeButton(*action.button) + " failed: " + status.message());
         return status;
@@ -159,6 +165,16 @@ core::Status run(const CliAction& action, stamps::Workspace& workspace, float& d
         return convertEightBit(action.first, action.second, dithering);
     case ActionKind::Dither:
         dithering = action.level;
+        return core::Status::ok();
+    case ActionKind::Undo:
+        if (!stamps::undo(workspace))
+            return core::Status::error("--undo: there is nothing to undo (only --source, --dest and --press "
+                                       "can be undone).");
+        return core::Status::ok();
+    case ActionKind::Redo:
+        if (!stamps::redo(workspace))
+            return core::Status::error("--redo: there is nothing to redo (only what --undo undid, before "
+                                       "anything else changed the canvases).");
         return core::Status::ok();
     }
     return core::Status::ok();
@@ -191,7 +207,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
         if (!status) {
             err << "quiltane-cli: " << status.message() << "\n";
-            return kExitFailed;
+            // Nothing to undo or redo is a mistake in the command line, not in a file.
+            const bool usage = action.kind == ActionKind::Undo || action.kind == ActionKind::Redo;
+            return usage ? kExitUsage : kExitFailed;
         }
     }
     return kExitOk;

@@ -33,6 +33,8 @@ constexpr OptionSpec kOptions[] = {
     {"--dither", ActionKind::Dither, 1, "LEVEL"},
     {"--preview", ActionKind::Preview, 2, "PATH YAW"},
     {"--seams", ActionKind::Seams, 0, ""},
+    {"--undo", ActionKind::Undo, 0, ""},
+    {"--redo", ActionKind::Redo, 0, ""},
 };
 
 const OptionSpec* findOption(std::string_view text) {

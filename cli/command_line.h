@@ -26,6 +26,8 @@ enum class ActionKind {
     Dither,
     Preview,
     Seams,
+    Undo,
+    Redo,
 };
 
 struct CliAction {

@@ -1,6 +1,7 @@
 #include "core/canvas.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 
@@ -44,14 +45,27 @@ long sourceIndex(long i, long from2, long size1, long size2) {
     return size1 == size2 ? from2 + i : from2 + (i * size2) / size1;
 }
 
+// Revisions count up across every canvas of the run, so no two states ever share one.
+std::uint64_t nextRevision() {
+    static std::atomic<std::uint64_t> counter{0};
+    return ++counter;
+}
+
 } // namespace
 
-Canvas::Canvas() : m_image(std::size_t(kSize) * kSize * kBpp) {
+Canvas::Canvas() : m_image(std::size_t(kSize) * kSize * kBpp), m_revision(nextRevision()) {
     fillBackground(m_image);
+}
+
+void Canvas::restore(Picture picture, const ImageDelta& change, std::uint64_t revision) {
+    m_picture = std::move(picture);
+    change.applyTo(m_image);
+    m_revision = revision;
 }
 
 void Canvas::setPicture(Picture picture) {
     m_picture = std::move(picture);
+    m_revision = nextRevision();
     fillBackground(m_image);
     if (m_picture.isEmpty()) return;
     const int w = std::min(m_picture.width(), kSize);
@@ -97,6 +111,7 @@ Status Canvas::paintPicture(const Picture& picture, const PaintArgs& args) {
     }
     if (runFirst >= runLast) return Status::ok();
 
+    m_revision = nextRevision();
     // One destination run of source colours: at most kSize pixels, since the run lies on the canvas.
     std::uint8_t run[kSize * kBpp];
     const bool sameWidth = w1 == w2;

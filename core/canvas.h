@@ -4,8 +4,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
+#include "core/image_delta.h"
 #include "core/picture.h"
 #include "core/raster_op.h"
 #include "core/status.h"
@@ -53,10 +55,20 @@ class Canvas {
     }
     // Persistent image bytes, rows top to bottom, r g b per pixel: for drawing on screen.
     const std::uint8_t* imageBytes() const { return m_image.data(); }
+    std::span<const std::uint8_t> imageSpan() const { return m_image; }
+
+    // Changes with every load, paint and restore, and no two states of any canvases of the run
+    // share one: how the history knows that a canvas is still as it left it.
+    std::uint64_t revision() const { return m_revision; }
+    // Puts back a state the history recorded: the loaded picture as it was, the persistent
+    // image changed by change (made between this image and the one wanted), and the revision
+    // the canvas had in that state.
+    void restore(Picture picture, const ImageDelta& change, std::uint64_t revision);
 
   private:
     Picture m_picture;
     std::vector<std::uint8_t> m_image; // kSize * kSize * 3
+    std::uint64_t m_revision;
 };
 
 } // namespace core

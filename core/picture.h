@@ -59,6 +59,16 @@ class Picture {
     }
     const std::uint8_t* rgbRow(int y, std::uint8_t* scratch) const { return rgb(0, y, m_width, scratch); }
 
+    // Whether both are copies of one picture (the same pixels), not merely equal colours.
+    bool isSameAs(const Picture& other) const {
+        return m_pixels == other.m_pixels && m_palette == other.m_palette;
+    }
+    // Bytes of pixels held: 3 a pixel, or 1 and the palette.
+    std::size_t memoryBytes() const {
+        const std::size_t pixels = std::size_t(m_width) * std::size_t(m_height);
+        return m_palette ? pixels + sizeof(Palette) : pixels * kChannels;
+    }
+
     // Same size and the same colour at every pixel, whichever kind either is (two empty
     // pictures are equal).
     friend bool operator==(const Picture& a, const Picture& b);

@@ -12,6 +12,8 @@ packages=(
   libimagequant-dev # reduces skins of many colours to 256 for the 8-bit save
   fonts-liberation fonts-dejavu-core
   xvfb xauth # xvfb-run: the window on a machine without a display
+  help2man # the manual page of quiltane-cli, made from its --help text
+  desktop-file-utils # the install test validates the menu entry
 )
 if [[ "${1:-}" == fuzz ]]; then
   packages+=(clang libclang-rt-14-dev)

@@ -53,7 +53,28 @@ constexpr MenuRow kRows[] = {
     {Menu::Help, MenuCommand::Version, "actVersion", kVersionText},
 };
 
+const MenuRow& rowOf(MenuCommand command) {
+    for (const MenuRow& row : kRows)
+        if (row.command == command) return row;
+    return kRows[0];
+}
+
+void showStep(QAction* action, MenuCommand command, const std::string& step) {
+    QString text = QString::fromUtf8(rowOf(command).text);
+    // A caption's ampersand is shown, not taken for a mnemonic.
+    if (!step.empty())
+        text +=
+            QLatin1Char(' ') + QString::fromStdString(step).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    action->setText(text);
+    action->setEnabled(!step.empty());
+}
+
 } // namespace
+
+void MainMenu::showSteps(const std::string& undoName, const std::string& redoName) const {
+    showStep(action(MenuCommand::Undo), MenuCommand::Undo, undoName);
+    showStep(action(MenuCommand::Redo), MenuCommand::Redo, redoName);
+}
 
 MainMenu buildMainMenu(QWidget* window, const std::function<void(MenuCommand)>& run) {
     MainMenu built;

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <functional>
 #include <map>
+#include <string>
 
 class QAction;
 class QMenu;
@@ -34,6 +35,9 @@ struct MainMenu {
     QMenu* recent = nullptr; // "Open Recent"
 
     QAction* action(MenuCommand command) const { return actions.at(command); }
+    // Undo and Redo name the step they would undo or redo ("Undo Bikini 402"); with no step
+    // they show their plain text, greyed.
+    void showSteps(const std::string& undoName, const std::string& redoName) const;
 };
 
 // Builds `menuBar` on window (not a native one, so the window's height is known) and connects

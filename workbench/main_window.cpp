@@ -11,6 +11,7 @@
 #include <QScreen>
 
 #include "platform/startup_folder.h"
+#include "stamps/edits.h"
 #include "workbench/about/about_box.h"
 #include "workbench/canvas_widget.h"
 #include "workbench/classic_fonts.h"
@@ -87,7 +88,8 @@ MainWindow::MainWindow() {
     focusOrder.addForm(m_classic, layout);
     focusOrder.apply();
 
-    markDestinationSaved();         // the empty destination has nothing to save
+    markDestinationSaved(); // the empty destination has nothing to save
+    m_menu.showSteps({}, {});
     platform::enterStartupFolder(); // `Form_Load`
 }
 
@@ -120,8 +122,11 @@ void MainWindow::runCommand(MenuCommand command) {
         close();
         return;
     case MenuCommand::Undo:
+        stamps::undo(m_workspace);
+        return showCanvases();
     case MenuCommand::Redo:
-        return;
+        stamps::redo(m_workspace);
+        return showCanvases();
     case MenuCommand::Preview:
         return showPreview();
     case MenuCommand::About:
@@ -162,7 +167,6 @@ void MainWindow::openDropped(Pane pane, const QList<QUrl>& urls) {
 void MainWindow::canvasLoaded(stamps::CanvasId canvas, const QString& path) {
     rememberRecentFile({path, canvas});
     if (canvas == stamps::CanvasId::picTarget) {
-        ++m_destinationEdits;
         m_destinationFile = path;
         markDestinationSaved(); // a file just loaded holds what the canvas shows
     }
@@ -189,21 +193,17 @@ void MainWindow::fillRecentMenu() {
 }
 
 void MainWindow::markDestinationSaved() {
-    m_savedRevision = destinationRevision();
-}
-
-std::uint64_t MainWindow::destinationRevision() const {
-    return m_destinationEdits;
+    m_savedRevision = m_workspace.picTarget.revision();
 }
 
 bool MainWindow::destinationHasChanges() const {
-    return destinationRevision() != m_savedRevision;
+    // Undo back to the saved state gives the canvas that state's revision again.
+    return m_workspace.picTarget.revision() != m_savedRevision;
 }
 
 void MainWindow::runRow(const stamps::ButtonSpec& button) {
     if (stamps::isStamp(button)) {
-        const core::Status status = stamps::runButton(button, m_workspace);
-        ++m_destinationEdits;
+        const core::Status status = stamps::pressButton(button, m_workspace);
         // Steps that ran before a failure stay painted, so show the canvases either way.
         showCanvases();
         if (!status) showMessage(this, QString::fromStdString(status.message()));
@@ -241,6 +241,9 @@ void MainWindow::openSaveDialog() {
 void MainWindow::showCanvases() {
     m_picSource->update();
     m_picTarget->update();
+    // Every change of the canvases is a step done, undone or redone, or one that emptied the
+    // history: Undo and Redo show what they would do now.
+    m_menu.showSteps(m_workspace.history.undoName(), m_workspace.history.redoName());
     emit destinationChanged();
 }
 

@@ -72,7 +72,6 @@ class MainWindow : public QWidget {
     void fillRecentMenu();
     // The destination as it is now counts as saved.
     void markDestinationSaved();
-    std::uint64_t destinationRevision() const;
     // Whether the window may close: asks when the destination has changed, and saves through
     // the classic dialog when the user says so.
     bool mayClose();
@@ -92,8 +91,7 @@ class MainWindow : public QWidget {
     QPointer<PreviewWindow> m_preview;
     // The destination file last opened or saved as, absolute; empty before the first.
     QString m_destinationFile;
-    std::uint64_t m_savedRevision = 0;
-    std::uint64_t m_destinationEdits = 0; // stands in for the canvas's revision
+    std::uint64_t m_savedRevision = 0; // the destination's when it was last loaded or saved
 };
 
 } // namespace workbench

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "core/bmp.h"
+#include "stamps/edits.h"
 #include "workbench/control_builder.h"
 #include "workbench/file_lists.h"
 #include "workbench/form_layouts.h"
@@ -77,7 +78,10 @@ bool Panes::open(Pane pane, const QString& path) {
     }
     const stamps::CanvasId canvas =
         pane == Pane::Source ? stamps::CanvasId::picSource : stamps::CanvasId::picTarget;
-    m_workspace.canvas(canvas).setPicture(std::move(picture).value());
+    // The load is a step of the history, so a skin replaced by mistake comes back with undo.
+    const std::string name = QFileInfo(path).fileName().toStdString();
+    const core::Status opened = stamps::openPicture(m_workspace, canvas, std::move(picture).value(), name);
+    if (!opened) showMessage(m_window, QString::fromStdString(opened.message()));
     m_hooks.canvasLoaded(canvas, path);
     m_window->window()->setWindowTitle(path);
     return true;

@@ -481,13 +481,48 @@ TEST_F(Cli, AnInterruptedConvertLeavesNoTemporaryFile) {
     fs::remove_all(out);
 }
 
+TEST_F(Cli, UndoAndRedoWalkTheHistoryOfLoadsAndPresses) {
+    const std::string undone = path("undone.bmp"), redone = path("redone.bmp"),
+                      reloaded = path("reloaded.bmp");
+    // The second --dest replaces the skin by mistake; undo brings the cut-out skin back. The
+    // marks between are not steps.
+    const Run run = executable({"--source", source, "--dest", dest, "--press", "Miniskirt 200/69/24",
+                                "--dest", source, "--mark", "10", "--undo", "--save", reloaded, "--undo",
+                                "--save", undone, "--redo", "--save", redone});
+    ASSERT_EQ(run.code, 0) << run.err;
+    auto picture = [](const std::string& p) { return core::loadPicture(p).value(); };
+    const auto skirt = [](int x, int y) {
+        return Rgb{std::uint8_t(x), std::uint8_t(y), x >= 90 && y >= 126 ? kSourceTag : kTargetTag};
+    };
+    EXPECT_TRUE(pictureIs(picture(reloaded), skirt));
+    EXPECT_EQ(picture(undone), coordinatePicture(kTargetTag));
+    EXPECT_TRUE(pictureIs(picture(redone), skirt));
+
+    // Nothing to undo or redo is a usage error, after the actions before it took effect.
+    struct Case {
+        std::vector<std::string> args;
+        const char* says;
+    };
+    const Case cases[] = {
+        {{"--undo"}, "nothing to undo"},
+        {{"--dest", dest, "--undo", "--undo"}, "nothing to undo"},
+        {{"--dest", dest, "--redo"}, "nothing to redo"},
+        {{"--dest", dest, "--undo", "--press", "Mask", "--redo"}, "nothing to redo"},
+    };
+    for (const Case& c : cases) {
+        const Run failed = inProcess(c.args);
+        EXPECT_EQ(failed.code, 2) << failed.err;
+        EXPECT_NE(failed.err.find(c.says), std::string::npos) << failed.err;
+    }
+}
+
 TEST_F(Cli, HelpDocumentsEveryActionAndAnExample) {
     const Run run = executable({"--help"});
     EXPECT_EQ(run.code, 0);
-    for (const char* part :
-         {"--source FILE", "--dest FILE", "--mark ROW", "--press BUTTON", "--save PATH", "--save-source PATH",
-          "--list", "--convert IN OUT", "--info FILE", "--save-8bit PATH", "--convert-8bit IN OUT",
-          "--dither LEVEL", "Exit status", "\"Bikini 402\"", "\"Med Fem\"", "\"Black Sneakers\""})
+    for (const char* part : {"--source FILE", "--dest FILE", "--mark ROW", "--press BUTTON", "--save PATH",
+                             "--save-source PATH", "--list", "--convert IN OUT", "--info FILE",
+                             "--save-8bit PATH", "--convert-8bit IN OUT", "--dither LEVEL", "--undo",
+                             "--redo", "Exit status", "\"Bikini 402\"", "\"Med Fem\"", "\"Black Sneakers\""})
         EXPECT_NE(run.out.find(part), std::string::npos) << part;
 }
 

@@ -1,6 +1,6 @@
-// What the window adds over the classic controls: the menu bar's commands and keys, opening
-// through the File menu, Open Recent, files dropped on the canvases, and the question before
-// quitting with unsaved changes.
+// What the window adds over the classic controls: the menu bar's commands and keys, undo and
+// redo, opening through the File menu, Open Recent, files dropped on the canvases, and the
+// question before quitting with unsaved changes.
 
 #include <QDropEvent>
 #include <QLabel>
@@ -137,6 +137,46 @@ class WindowCommandsTest : public QObject {
         QVERIFY2(found, qPrintable(text));
         if (!action.isEmpty()) QCOMPARE(found->objectName(), action);
         QCOMPARE(QKeySequence::listToString(found->shortcuts()), keys);
+    }
+
+    // Ctrl+Z takes back a stamp, and a load that replaced unsaved work; Edit names the steps.
+    void undoAndRedoWalkTheSteps() {
+        QAction* undo = child<QAction>(m_window.get(), "actUndo");
+        QAction* redo = child<QAction>(m_window.get(), "actRedo");
+        QVERIFY(undo && redo);
+        QCOMPARE(undo->text(), QStringLiteral("&Undo"));
+        QVERIFY(!undo->isEnabled());
+
+        const core::Canvas& destination = m_window->workspace().picTarget;
+        QVERIFY(m_window->panes().openFile(Pane::Destination, m_startup + "/skin.bmp"));
+        const core::Picture loaded = destination.image();
+        QTest::mouseClick(child<QPushButton>(m_window.get(), "Command56"), Qt::LeftButton); // "Bikini 402"
+        const core::Picture cut = destination.image();
+        QVERIFY(cut != loaded);
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Bikini 402"));
+        QCOMPARE(redo->text(), QStringLiteral("&Redo"));
+        QVERIFY(undo->isEnabled() && !redo->isEnabled());
+
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(destination.image(), loaded);
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Open skin.bmp"));
+        QCOMPARE(redo->text(), QStringLiteral("&Redo Bikini 402"));
+        QVERIFY(redo->isEnabled());
+        QVERIFY(!m_window->destinationHasChanges()); // back as it was loaded
+        pressKey(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(destination.image(), cut);
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        pressKey(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(destination.image(), cut);
+
+        // Another skin opened over the cut-out, then taken back: the unsaved work returns.
+        QVERIFY(m_window->panes().openFile(Pane::Destination, m_skins + "/b.bmp"));
+        QVERIFY(!m_window->destinationHasChanges());
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(destination.image(), cut);
+        QVERIFY(m_window->destinationHasChanges());
+        QCOMPARE(child<QWidget>(m_window.get(), "picTarget")->grab().toImage().pixelColor(2 + 10, 2 + 10),
+                 QColor(cut.pixel(10, 10).r, cut.pixel(10, 10).g, cut.pixel(10, 10).b));
     }
 
     // Ctrl+O and Ctrl+Shift+O do what picking the file in the pane does, and the pane's lists

@@ -1,0 +1,31 @@
+# cmake -DMANIFEST=build/install_manifest.txt -P desktop/uninstall.cmake
+# Removes exactly the files that an install manifest lists (folders stay, others may share
+# them), then refreshes the desktop's caches where an entry or icon was removed.
+if(NOT MANIFEST)
+  message(FATAL_ERROR "Give the install manifest: -DMANIFEST=build/install_manifest.txt")
+endif()
+if(NOT EXISTS "${MANIFEST}")
+  message(FATAL_ERROR "There is no install manifest ${MANIFEST}: nothing was installed from this build folder")
+endif()
+include("${CMAKE_CURRENT_LIST_DIR}/caches.cmake")
+
+file(STRINGS "${MANIFEST}" files)
+set(removed 0)
+set(datadirs "")
+foreach(file IN LISTS files)
+  if(NOT EXISTS "${file}" AND NOT IS_SYMLINK "${file}")
+    continue()
+  endif()
+  message(STATUS "Removing ${file}")
+  file(REMOVE "${file}")
+  math(EXPR removed "${removed} + 1")
+  # The share folder of a menu entry or an icon: the part before applications/ or icons/.
+  if(file MATCHES "^(.*)/(applications|icons)/")
+    list(APPEND datadirs "${CMAKE_MATCH_1}")
+  endif()
+endforeach()
+list(REMOVE_DUPLICATES datadirs)
+foreach(datadir IN LISTS datadirs)
+  quiltane_refresh_caches("${datadir}")
+endforeach()
+message(STATUS "Removed ${removed} files listed in ${MANIFEST}")

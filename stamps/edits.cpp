@@ -1,0 +1,61 @@
+#include "stamps/edits.h"
+
+#include <new>
+#include <utility>
+
+namespace stamps {
+namespace {
+
+constexpr const char* kNoMemoryForUndo =
+    "There is not enough memory to keep the step for undo, so nothing was done.";
+
+} // namespace
+
+core::Status pressButton(const ButtonSpec& button, Workspace& workspace) {
+    if (!isStamp(button)) return runButton(button, workspace); // says why it cannot run
+    History::Before before;
+    try {
+        before = History::before(workspace.picSource, workspace.picTarget);
+    } catch (const std::bad_alloc&) {
+        return core::Status::outOfMemory(kNoMemoryForUndo);
+    }
+    core::Status status = runButton(button, workspace);
+    try {
+        workspace.history.record(std::string(button.caption), before, workspace.picSource,
+                                 workspace.picTarget);
+    } catch (const std::bad_alloc&) {
+        // The stamp stays painted; only the history, now empty, could not keep it.
+        if (status)
+            return core::Status::outOfMemory(
+                "The stamp is done, but there is not enough memory to keep it for "
+                "undo: the history is now empty.");
+    }
+    return status;
+}
+
+core::Status openPicture(Workspace& workspace, CanvasId canvas, core::Picture picture,
+                         const std::string& name) {
+    // The picture is loaded whatever happens; short of memory, the history cannot keep the
+    // step and empties, since its steps would no longer fit the canvas.
+    try {
+        const History::Before before = History::before(workspace.picSource, workspace.picTarget);
+        workspace.canvas(canvas).setPicture(std::move(picture));
+        workspace.history.record("Open " + name, before, workspace.picSource, workspace.picTarget);
+    } catch (const std::bad_alloc&) {
+        if (!picture.isEmpty()) workspace.canvas(canvas).setPicture(std::move(picture));
+        workspace.history.clear();
+        return core::Status::outOfMemory("The skin is open, but there is not enough memory to keep the step "
+                                         "for undo: the history is now empty.");
+    }
+    return core::Status::ok();
+}
+
+bool undo(Workspace& workspace) {
+    return workspace.history.undo(workspace.picSource, workspace.picTarget);
+}
+
+bool redo(Workspace& workspace) {
+    return workspace.history.redo(workspace.picSource, workspace.picTarget);
+}
+
+} // namespace stamps
