@@ -3,7 +3,6 @@
 // commands. Each row gives its menu, object name, text and keys; the window runs a command by
 // its id and keeps the texts that change (Undo, Redo, Open Recent) up to date.
 
-#include <QPointer>
 #include <functional>
 #include <map>
 #include <string>
