@@ -3,16 +3,12 @@
 #include <QApplication>
 
 #include "core/atomic_file.h"
-#include "workbench/app_icon.h"
-#include "workbench/main_window.h"
+#include "workbench/program_start.h"
 
 int main(int argc, char** argv) {
     // Ctrl-C or a termination signal during a save leaves no temporary file behind.
     core::cleanUpSavesOnSignals();
     QApplication app(argc, argv);
-    // Every window of the program shows the application icon; it is drawn once, here.
-    QApplication::setWindowIcon(workbench::appIcon());
-    workbench::MainWindow window;
-    window.showCentred();
+    const auto window = workbench::startMainWindow();
     return app.exec();
 }
