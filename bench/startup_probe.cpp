@@ -1,5 +1,5 @@
 // One program start, timed by whoever starts it: creates the application, then either the main
-// window as the program starts it, a bare window of the same size or a bare window with one
+// window as the program starts it (program_start.h), a bare window of the same size or a bare window with one
 // caption, shows it and waits until it has been painted. It then prints the monotonic clock's
 // reading in nanoseconds (CLOCK_MONOTONIC, the same clock in every process) and the process's
 // resident memory in KiB. The parent reads the clock just before it starts the probe, so the
@@ -15,6 +15,7 @@
 #include <ctime>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "workbench/program_start.h"
@@ -70,11 +71,14 @@ std::unique_ptr<QWidget> bareWindow(bool withCaption) {
 
 int main(int argc, char** argv) {
     const char* kind = argc > 1 ? argv[1] : "main";
+    const bool mainWindow = std::strcmp(kind, "main") == 0;
+    // The main window starts as the program does, reading the fonts from before the application.
+    std::optional<workbench::ProgramStart> start;
+    if (mainWindow) start.emplace();
     QApplication app(argc, argv);
     const PaintWatch watch;
-    const std::unique_ptr<QWidget> window = std::strcmp(kind, "main") == 0
-                                                ? workbench::startMainWindow()
-                                                : bareWindow(std::strcmp(kind, "caption") == 0);
+    const std::unique_ptr<QWidget> window =
+        mainWindow ? start->showMainWindow() : bareWindow(std::strcmp(kind, "caption") == 0);
     // Shown windows are painted once the platform has exposed them (at once offscreen, after
     // the X server's answer on xcb).
     while (!watch.painted())

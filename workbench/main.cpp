@@ -8,7 +8,8 @@
 int main(int argc, char** argv) {
     // Ctrl-C or a termination signal during a save leaves no temporary file behind.
     core::cleanUpSavesOnSignals();
+    workbench::ProgramStart start; // before the application: the fonts are read meanwhile
     QApplication app(argc, argv);
-    const auto window = workbench::startMainWindow();
+    const auto window = start.showMainWindow();
     return app.exec();
 }

@@ -1,9 +1,11 @@
-// What the window's first appearance rests on: the folder lists take the style's icons after
-// their first paint without any row moving, the buttons' bevel is the classic one drawn
+// What the window's first appearance rests on: the program's start shows the main window
+// centred with the icon, the folder lists take the style's icons after their first paint
+// without any row moving, the buttons' bevel is the classic one drawn
 // quickly, caption widths remembered per font never cross fonts, and a canvas reaches the
 // screen pixel for pixel.
 
 #include <QPainter>
+#include <QScreen>
 #include <QStyle>
 #include <QtTest>
 #include <qdrawutil.h>
@@ -14,6 +16,7 @@
 #include "workbench/classic_fonts.h"
 #include "workbench/file_lists.h"
 #include "workbench/main_window.h"
+#include "workbench/program_start.h"
 
 using fixture::child;
 using workbench::FolderList;
@@ -37,6 +40,20 @@ QList<int> rowHeights(FolderList* list) {
 class FirstPaintTest : public QObject {
     Q_OBJECT
   private slots:
+    void theStartShowsTheWindowCentredWithTheIcon() {
+        fixture::TempEnvironment env;
+        workbench::ProgramStart start;
+        const std::unique_ptr<workbench::MainWindow> window = start.showMainWindow();
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Quiltane "));
+        QCOMPARE(QApplication::windowIcon().availableSizes(), (QList<QSize>{QSize(32, 32), QSize(16, 16)}));
+        const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+        // Within the width of the window's frame, which the platform may add around it.
+        const QPoint off = window->geometry().center() - centre;
+        QVERIFY2(qAbs(off.x()) <= 4 && qAbs(off.y()) <= 4,
+                 qPrintable(QString("%1, %2").arg(off.x()).arg(off.y())));
+    }
+
     void folderIconsFollowTheFirstPaint() {
         fixture::TempEnvironment env;
         QDir().mkpath(env.textures() + "/Sub"); // one closed folder below the open chain
