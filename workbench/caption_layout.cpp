@@ -16,9 +16,9 @@ QRect captionArea(const QSize& size) {
 
 // Widths of texts in one font. Fitting a caption measures the same joins of words again and
 // again (the squeeze search wraps it at many widths), and each measurement shapes the text
-// anew; so each text is measured once. The fonts of the layouts have pixel sizes, whose
-// widths never change, so their widths are kept for the whole run and shared by all the
-// buttons in the font.
+// anew; so each text is measured once. A font sized in pixels, as the layouts' fonts are,
+// measures a text alike on every screen, so its widths are kept for the whole run and shared
+// by all the buttons in it; a font sized in points is measured afresh each time.
 class TextWidths {
   public:
     explicit TextWidths(const QFont& font) : m_metrics(font), m_known(memoryFor(font)) {}
