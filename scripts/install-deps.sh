@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev libgl-dev
+  libfontconfig-dev # the program reads the font configuration while the application starts
   libgtest-dev libgmock-dev libbenchmark-dev
   libpng-dev # the tests read the BMP suite's PNG reference images
   libimagequant-dev # reduces skins of many colours to 256 for the 8-bit save

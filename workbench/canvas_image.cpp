@@ -5,8 +5,12 @@ namespace workbench {
 QImage canvasImage(const core::Canvas& canvas) {
     // Rows top to bottom, three bytes (red, green, blue) a pixel, no padding.
     constexpr int kStride = core::Canvas::kSize * core::Picture::kChannels;
-    return QImage(canvas.imageBytes(), core::Canvas::kSize, core::Canvas::kSize, kStride,
-                  QImage::Format_RGB888);
+    const QImage borrowed(canvas.imageBytes(), core::Canvas::kSize, core::Canvas::kSize, kStride,
+                          QImage::Format_RGB888);
+    // Converted here, in one piece: a painter given the three-byte pixels converts them while
+    // drawing, split among the threads of a pool it starts on first use, and on a busy machine
+    // waiting for those threads costs more than the conversion.
+    return borrowed.convertToFormat(QImage::Format_RGB32);
 }
 
 QImage pictureImage(const core::Picture& picture) {

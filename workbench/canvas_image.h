@@ -8,8 +8,8 @@
 
 namespace workbench {
 
-// The canvas's persistent image, 256 x 256. The QImage borrows the canvas's pixels: draw it
-// at once and keep it no longer than the canvas is left unchanged.
+// A copy of the canvas's persistent image, 256 x 256, in the 32-bit format that screens' backing
+// stores use, so that drawing it is a plain copy.
 QImage canvasImage(const core::Canvas& canvas);
 
 // A copy of an RGB picture (a canvas's image, a rendered preview) that the QImage owns; a null

@@ -2,14 +2,19 @@
 
 #include <QDir>
 #include <QKeyEvent>
+#include <QPixmap>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTimer>
+#include <QTreeWidgetItemIterator>
 #include <algorithm>
 
 namespace workbench {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
+// True for the folders of the chain down to the current one, shown open.
+constexpr int kOpenRole = Qt::UserRole + 1;
 // Each level of the chain sits this many pixels right of its parent.
 constexpr int kIndent = 8;
 
@@ -73,16 +78,43 @@ void FolderList::keyPressEvent(QKeyEvent* event) {
     QTreeWidget::keyPressEvent(event);
 }
 
+void FolderList::paintEvent(QPaintEvent* event) {
+    QTreeWidget::paintEvent(event);
+    // The window is on the screen once this paint has been flushed: then the style's icons.
+    if (!m_iconsAsked) {
+        m_iconsAsked = true;
+        QTimer::singleShot(0, this, &FolderList::showFolderIcons);
+    }
+}
+
+QIcon FolderList::folderIcon(bool open) const {
+    if (m_iconsShown) return style()->standardIcon(open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon);
+    // Blank, but as large as the style's icons, so that the rows have their final height.
+    const int side = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    QPixmap blank(side, side);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
+
+void FolderList::showFolderIcons() {
+    m_iconsShown = true;
+    const QIcon openIcon = folderIcon(true);
+    const QIcon closedIcon = folderIcon(false);
+    for (QTreeWidgetItemIterator it(this); *it; ++it)
+        (*it)->setIcon(0, (*it)->data(0, kOpenRole).toBool() ? openIcon : closedIcon);
+}
+
 void FolderList::fill() {
     clear();
-    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const QIcon openIcon = folderIcon(true);
+    const QIcon closedIcon = folderIcon(false);
     QTreeWidgetItem* parent = nullptr;
     for (const QString& path : chainTo(m_folder)) {
         auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
         item->setText(0, entryName(path));
         item->setIcon(0, openIcon);
         item->setData(0, kPathRole, path);
+        item->setData(0, kOpenRole, true);
         item->setExpanded(true);
         parent = item;
     }

@@ -1,6 +1,10 @@
 #pragma once
 // The two lists of a file pane: a folder list (the chain of folders from the root down to the
 // current folder, then its subfolders) and a file list of the folder's "*.bmp" files.
+//
+// The folder icons are the style's, read from image files; the first such read loads every
+// image format plugin, which would hold up the window's first appearance. So a folder list
+// shows blank icons of the same size until it has been painted once, then the style's.
 
 #include <QListWidget>
 #include <QString>
@@ -18,19 +22,26 @@ class FolderList : public QTreeWidget {
     // Makes folder the current one, as a double-click on it does, and reports the change.
     // A folder that no longer exists is not entered; the list is read anew instead.
     void openFolder(const QString& folder);
+    // Whether the folder icons are the style's yet, not the blank stand-ins.
+    bool showsFolderIcons() const { return m_iconsShown; }
 
   signals:
     void folderChanged(const QString& folder);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     // The chain is always open: no expand or collapse marks.
     void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
 
   private:
     void fill();
+    QIcon folderIcon(bool open) const;
+    void showFolderIcons();
 
     QString m_folder;
+    bool m_iconsShown = false;
+    bool m_iconsAsked = false; // after the first paint
 };
 
 class FileList : public QListWidget {
