@@ -44,26 +44,33 @@ ImageLibrary& ImageLibrary::shared() {
 }
 
 const Picture& ImageLibrary::picture(ImageId id) {
-    const Holder holder = holderOf(id);
-    if (!isLoaded(holder)) load(holder);
-    return m_pictures[int(id)];
+    // Looked at before it is set, so that threads asking all run long do not keep writing the
+    // flag's cache line.
+    std::atomic<bool>& asked = m_asked[int(holderOf(id))];
+    if (!asked.load(std::memory_order_relaxed)) asked.store(true, std::memory_order_relaxed);
+    Slot& slot = m_slots[int(id)];
+    if (!slot.ready.load(std::memory_order_acquire)) decode(id);
+    return slot.picture;
 }
 
-void ImageLibrary::load(Holder holder) {
-    for (int i = 0; i < kImageCount; ++i) {
-        const ImageId id = ImageId(i);
-        if (holderOf(id) != holder) continue;
-        Result<Picture> decoded = decodeBmp(embeddedBmp(id));
-        if (!decoded) {
-            // The pictures are built into the program, so this is a broken build, not a user's
-            // mistake; carrying on would paint with a missing picture.
-            std::fprintf(stderr, "Quiltane: the built-in picture %.*s cannot be read: %s\n",
-                         int(imageName(id).size()), imageName(id).data(), decoded.message().c_str());
-            std::abort();
-        }
-        m_pictures[i] = std::move(decoded).value();
+void ImageLibrary::decode(ImageId id) {
+    Slot& slot = m_slots[int(id)];
+    // Another thread may have decoded it between our look and the lock; the release store
+    // below is made under this lock, so a relaxed look suffices here.
+    const std::lock_guard lock(slot.decoding);
+    if (slot.ready.load(std::memory_order_relaxed)) return;
+    // Running out of memory throws from here and leaves the slot as it was, for a later try.
+    Result<Picture> decoded = decodeBmp(embeddedBmp(id));
+    if (!decoded) {
+        // The pictures are built into the program, so this is a broken build, not a user's
+        // mistake; carrying on would paint with a missing picture.
+        std::fprintf(stderr, "Quiltane: the built-in picture %.*s cannot be read: %s\n",
+                     int(imageName(id).size()), imageName(id).data(), decoded.message().c_str());
+        std::abort();
     }
-    m_loaded[int(holder)] = true;
+    slot.picture = std::move(decoded).value();
+    m_decodes.fetch_add(1, std::memory_order_relaxed);
+    slot.ready.store(true, std::memory_order_release);
 }
 
 } // namespace core

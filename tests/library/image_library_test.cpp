@@ -1,5 +1,6 @@
-// Loading by holder: nothing at first, a whole holder on its first request, nothing after; the
-// pictures are decoded once and never change.
+// Loading by holder, decoding by picture: nothing at first; a request marks its holder loaded
+// and decodes that one picture, once; a stamp decodes only the pictures it paints with; the
+// pictures never change.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include "core/canvas.h"
 #include "core/image_library.h"
 #include "core/raster_op.h"
+#include "stamps/runner.h"
 
 namespace {
 
@@ -21,6 +23,13 @@ std::set<Holder> loadedHolders(const ImageLibrary& library) {
     for (int h = 0; h < core::kHolderCount; ++h)
         if (library.isLoaded(Holder(h))) loaded.insert(Holder(h));
     return loaded;
+}
+
+std::set<ImageId> decodedPictures(const ImageLibrary& library) {
+    std::set<ImageId> decoded;
+    for (int i = 0; i < core::kImageCount; ++i)
+        if (library.isDecoded(ImageId(i))) decoded.insert(ImageId(i));
+    return decoded;
 }
 
 TEST(ImageLibrary, HoldersAndNames) {
@@ -60,12 +69,14 @@ TEST(ImageLibrary, HoldersAndNames) {
 TEST(ImageLibrary, NothingIsLoadedAtFirst) {
     ImageLibrary library;
     EXPECT_TRUE(loadedHolders(library).empty());
-    EXPECT_EQ(library.decodeCount(), 0);
+    EXPECT_TRUE(decodedPictures(library).empty());
+    EXPECT_EQ(library.decodedPictureCount(), 0);
 }
 
-// The first request decodes every picture of its holder: asking for any of them afterwards
-// (a later "mini dress" after "Bimbo", a body or an accessory after "Bodysuit") decodes nothing.
-TEST(ImageLibrary, FirstRequestLoadsItsWholeHolderAndNothingElse) {
+// The first request marks its holder loaded and decodes that picture alone; the holder's other
+// pictures (a later "mini dress" after "Bimbo", a body or an accessory after "Bodysuit") are
+// decoded one by one as they are asked for, each once.
+TEST(ImageLibrary, FirstRequestLoadsItsHolderAndDecodesOnlyItsPicture) {
     struct Case {
         ImageId first;
         Holder holder;
@@ -81,13 +92,48 @@ TEST(ImageLibrary, FirstRequestLoadsItsWholeHolderAndNothingElse) {
         ImageLibrary library;
         EXPECT_FALSE(library.picture(c.first).isEmpty());
         EXPECT_EQ(loadedHolders(library), std::set<Holder>{c.holder});
-        EXPECT_EQ(library.decodeCount(), 1);
+        EXPECT_EQ(decodedPictures(library), std::set<ImageId>{c.first});
+        EXPECT_EQ(library.decodedPictureCount(), 1);
+
+        std::set<ImageId> members;
         for (int i = 0; i < core::kImageCount; ++i)
-            if (core::holderOf(ImageId(i)) == c.holder) {
-                EXPECT_FALSE(library.picture(ImageId(i)).isEmpty()) << core::imageName(ImageId(i));
-            }
+            if (core::holderOf(ImageId(i)) == c.holder) members.insert(ImageId(i));
+        for (int pass = 0; pass < 2; ++pass)
+            for (ImageId id : members)
+                EXPECT_FALSE(library.picture(id).isEmpty()) << core::imageName(id);
         EXPECT_EQ(loadedHolders(library), std::set<Holder>{c.holder});
-        EXPECT_EQ(library.decodeCount(), 1);
+        EXPECT_EQ(decodedPictures(library), members);
+        EXPECT_EQ(library.decodedPictureCount(), int(members.size()));
+    }
+}
+
+// An outfit mask and then a body fill, the cookie cutter, decode the mask and the body and
+// nothing else of their holders; a second skin made the same way decodes nothing more.
+TEST(ImageLibrary, CookieCutterDecodesItsMaskAndItsBodyOnly) {
+    struct Case {
+        std::string_view maskButton, bodyButton;
+        ImageId mask, body;
+    };
+    const Case cases[] = {
+        {"Command56", "Command52", ImageId::imgBikini, ImageId::imgMedBody},    // "Bikini 402", "Med Fem"
+        {"Command66", "cmddjfld", ImageId::imgBimbo, ImageId::imgLightBody},    // "Bimbo", "Light  Fem"
+        {"Command45", "Command59", ImageId::imgBodySuit, ImageId::imgMaleDark}, // "Bodysuit", "Dark Male"
+        {"Command93", "Command53", ImageId::imgB328legs, ImageId::imgDarkBody}, // "b328 L", "Dark Fem"
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.maskButton) + " then " + std::string(c.bodyButton));
+        ImageLibrary library;
+        for (int skin = 0; skin < 2; ++skin) {
+            stamps::Workspace workspace;
+            workspace.library = &library;
+            workspace.picTarget.setPicture(core::Picture::filled(256, 256, {200, 150, 100}));
+            ASSERT_TRUE(stamps::runButton(*stamps::findButton(c.maskButton), workspace));
+            ASSERT_TRUE(stamps::runButton(*stamps::findButton(c.bodyButton), workspace));
+            EXPECT_EQ(decodedPictures(library), (std::set<ImageId>{c.mask, c.body}));
+            EXPECT_EQ(library.decodedPictureCount(), 2);
+            EXPECT_EQ(loadedHolders(library),
+                      (std::set<Holder>{core::holderOf(c.mask), core::holderOf(c.body)}));
+        }
     }
 }
 
@@ -101,7 +147,8 @@ TEST(ImageLibrary, EveryPictureDecodesToItsFilesSize) {
         EXPECT_EQ(picture.width(), info.value().width) << core::imageName(id);
         EXPECT_EQ(picture.height(), info.value().height) << core::imageName(id);
     }
-    EXPECT_EQ(library.decodeCount(), core::kHolderCount);
+    EXPECT_EQ(int(loadedHolders(library).size()), core::kHolderCount);
+    EXPECT_EQ(library.decodedPictureCount(), core::kImageCount);
 }
 
 TEST(ImageLibrary, RepeatedRequestsGiveTheSamePicture) {
@@ -114,9 +161,9 @@ TEST(ImageLibrary, RepeatedRequestsGiveTheSamePicture) {
     // The program's one library keeps what it has decoded: a later request through it decodes
     // nothing more and gives the same picture.
     const core::Picture* shared = &ImageLibrary::shared().picture(ImageId::imgGoldRing);
-    const int decoded = ImageLibrary::shared().decodeCount();
+    const int decoded = ImageLibrary::shared().decodedPictureCount();
     EXPECT_EQ(&ImageLibrary::shared().picture(ImageId::imgGoldRing), shared);
-    EXPECT_EQ(ImageLibrary::shared().decodeCount(), decoded);
+    EXPECT_EQ(ImageLibrary::shared().decodedPictureCount(), decoded);
     EXPECT_NE(shared, &library.picture(ImageId::imgGoldRing)); // another library decodes its own
 }
 
