@@ -1,9 +1,12 @@
 // The batch driver (see batch.h). Threads take the next input from a shared counter, run it
 // through the same action runner as a single run, and leave its output staged: written in full
-// beside its target, unflushed and without a name. Every kFilesPerGroup staged outputs, and
-// once at the end, a group is committed together: one flush for all, then the renames.
+// beside its target, unflushed and without a name. Whenever a group of them is full, and once
+// at the end, the group is committed together: one flush for all, then the renames.
 
 #include "cli/batch.h"
+
+#include <malloc.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <atomic>
@@ -21,9 +24,24 @@
 namespace cli {
 namespace {
 
-// Staged outputs committed together. Each holds two file descriptors until then, so a group
-// stays well below the usual limit of 1024 open files.
-constexpr std::size_t kFilesPerGroup = 128;
+// Staged outputs committed together: as many as the limit of open files allows (each holds
+// two descriptors until its commit), up to kMaxFilesPerGroup. The limit is raised to what the
+// system allows first.
+constexpr std::size_t kMaxFilesPerGroup = 1024, kMinFilesPerGroup = 16;
+constexpr rlim_t kDescriptorsKept = 64; // for everything else: inputs being read, the folders
+
+std::size_t filesPerGroup() {
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0) return kMinFilesPerGroup;
+    if (limit.rlim_cur < limit.rlim_max) {
+        rlimit raised = limit;
+        raised.rlim_cur = limit.rlim_max;
+        if (::setrlimit(RLIMIT_NOFILE, &raised) == 0) limit = raised;
+    }
+    if (limit.rlim_cur == RLIM_INFINITY) return kMaxFilesPerGroup;
+    const rlim_t spare = limit.rlim_cur > kDescriptorsKept ? (limit.rlim_cur - kDescriptorsKept) / 2 : 0;
+    return std::clamp<std::size_t>(std::size_t(spare), kMinFilesPerGroup, kMaxFilesPerGroup);
+}
 
 // Outputs waiting for their commit, with the inputs they came from.
 struct Group {
@@ -35,6 +53,7 @@ struct Group {
 core::Result<core::AtomicFile> runInput(const BatchPlan& plan, std::size_t i) {
     std::ostream printsNothing(nullptr); // a batch refuses the actions that print
     Session session(printsNothing);
+    session.keepsHistory = needsHistory(plan.actions);
     std::optional<core::AtomicFile> staged;
     session.staged = &staged;
 
@@ -54,7 +73,7 @@ core::Result<core::AtomicFile> runInput(const BatchPlan& plan, std::size_t i) {
 class BatchRun {
   public:
     BatchRun(const BatchPlan& plan, std::ostream& err, bool terminal)
-        : m_plan(plan), m_progress(err, terminal, plan.inputs.size()) {}
+        : m_plan(plan), m_progress(err, terminal, plan.inputs.size()), m_filesPerGroup(filesPerGroup()) {}
 
     int run() {
         const std::size_t threads = std::min<std::size_t>(std::size_t(m_plan.jobs), m_plan.inputs.size());
@@ -95,7 +114,7 @@ class BatchRun {
             const std::lock_guard lock(m_mutex);
             m_waiting.inputs.push_back(input);
             m_waiting.files.push_back(std::move(file));
-            if (m_waiting.files.size() < kFilesPerGroup) return;
+            if (m_waiting.files.size() < m_filesPerGroup) return;
             full = std::exchange(m_waiting, {});
         }
         commit(std::move(full));
@@ -116,6 +135,7 @@ class BatchRun {
 
     const BatchPlan& m_plan;
     Progress m_progress;
+    const std::size_t m_filesPerGroup;
     std::atomic<std::size_t> m_next{0};
     std::atomic<std::size_t> m_failures{0};
     std::mutex m_mutex; // guards m_waiting
@@ -125,6 +145,13 @@ class BatchRun {
 } // namespace
 
 int runBatch(const BatchPlan& plan, std::ostream& err, bool errIsTerminal) {
+    // Every input allocates and frees the same few skin-sized buffers (file bytes, pictures,
+    // canvases). By default glibc maps each one afresh and hands freed memory back at once, so
+    // each input would fault its pages in again; keeping them in the heap avoids that. Larger
+    // pictures (above kMapped) are still mapped and given back as they are freed.
+    constexpr int kMapped = 16 << 20, kKeptFree = 64 << 20;
+    ::mallopt(M_MMAP_THRESHOLD, kMapped);
+    ::mallopt(M_TRIM_THRESHOLD, kKeptFree);
     return BatchRun(plan, err, errIsTerminal).run();
 }
 

@@ -39,14 +39,31 @@ bool shapesBatch(ActionKind kind) {
            kind == ActionKind::Jobs;
 }
 
-// A path with its links resolved as far as it exists, so that two names of one file compare
-// equal; the path made absolute where it cannot be resolved.
-std::string resolved(const std::string& path) {
-    std::error_code error;
-    fs::path result = fs::weakly_canonical(path, error);
-    if (error) result = fs::absolute(path, error).lexically_normal();
-    return result.string();
-}
+// Paths with their links resolved as far as they exist, so that two names of one file compare
+// equal; made absolute where they cannot be resolved. A batch's files mostly share a few
+// folders, so each folder is resolved once.
+class Resolver {
+  public:
+    std::string operator()(const std::string& path) {
+        const fs::path p(path);
+        std::error_code error;
+        // A link's target may lie anywhere: resolved whole.
+        if (fs::is_symlink(p, error)) return whole(p);
+        const auto [folder, added] = m_folders.try_emplace(p.parent_path().string());
+        if (added) folder->second = whole(p.parent_path().empty() ? fs::path(".") : p.parent_path());
+        return (fs::path(folder->second) / p.filename()).string();
+    }
+
+  private:
+    static std::string whole(const fs::path& path) {
+        std::error_code error;
+        fs::path result = fs::weakly_canonical(path, error);
+        if (error) result = fs::absolute(path, error).lexically_normal();
+        return result.string();
+    }
+
+    std::map<std::string, std::string> m_folders;
+};
 
 // The output folder exists, no two inputs share a name, and no output is one of the inputs.
 core::Status checkFiles(const BatchPlan& plan) {
@@ -58,6 +75,7 @@ core::Status checkFiles(const BatchPlan& plan) {
         return core::Status::error(option + ": " + plan.outFolder + " is not a folder.");
 
     std::map<std::string, std::size_t> byName, byResolved;
+    Resolver resolved;
     for (std::size_t i = 0; i < plan.inputs.size(); ++i) {
         const std::string& input = plan.inputs[i];
         const std::string name = fs::path(input).filename().string();

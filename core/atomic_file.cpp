@@ -20,6 +20,9 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <string>
 #include <utility>
 
 namespace core {
@@ -92,11 +95,23 @@ Result<Target> resolve(const std::string& path) {
     }
 }
 
-// 0666 less the process's umask: what a new file gets.
-mode_t newFileMode() {
+// The process's umask, read without changing it where the kernel tells it (Linux 4.7 on):
+// setting it to read it would give a file created meanwhile by another thread the wrong
+// permissions.
+mode_t processUmask() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("Umask:", 0) == 0) return mode_t(std::stoul(line.substr(6), nullptr, 8));
+    static std::mutex setting; // the old way, one thread at a time
+    const std::lock_guard lock(setting);
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    return 0666 & ~mask;
+    return mask;
+}
+
+// 0666 less the process's umask: what a new file gets.
+mode_t newFileMode() {
+    return 0666 & ~processUmask();
 }
 
 // ".quiltane-" and six random letters or digits: short, so any target name fits beside it.
@@ -367,6 +382,11 @@ Status AtomicFile::write(std::span<const std::uint8_t> bytes) {
         if (testing::saveSeams().whileWriting) testing::saveSeams().whileWriting();
     }
     return Status::ok();
+}
+
+void AtomicFile::startFlush() noexcept {
+    // Only a head start: the flush that counts comes later, so a failure here is not one.
+    ::sync_file_range(m_fd, 0, 0, SYNC_FILE_RANGE_WRITE);
 }
 
 Status AtomicFile::commit() {

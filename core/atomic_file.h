@@ -40,6 +40,9 @@ class AtomicFile {
     ~AtomicFile();
 
     Status write(std::span<const std::uint8_t> bytes);
+    // Starts writing the data written so far to the device, without waiting for it, so that
+    // a later flush of many files (commitTogether) finds most of it done.
+    void startFlush() noexcept;
     // Gives the file the permissions of the file it replaces (the ordinary ones: never
     // set-user-ID, set-group-ID or sticky) or, for a new file, 0666 less the umask; flushes it;
     // renames it over the target and flushes the folder.

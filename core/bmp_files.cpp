@@ -145,6 +145,7 @@ Result<AtomicFile> stageBmp(const BmpEncoder& encoder, const std::string& path) 
         if (!file) return Status::error(prefix + file.message());
         if (Status written = writeRows(encoder, file.value()); !written)
             return Status::error(prefix + written.message());
+        file.value().startFlush();
         return file;
     } catch (const std::bad_alloc&) {
         return Status::outOfMemory(prefix + "not enough memory to save it (" +

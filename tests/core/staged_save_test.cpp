@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/atomic_file.h"
@@ -151,6 +152,27 @@ TEST_F(StagedSaving, AStagedFileThatIsDroppedLeavesNothing) {
             EXPECT_EQ(readAll(m_dir / names[i]), i % 2 == 0 ? kOld : Bytes());
         std::vector<std::string> existing = {names[0], names[2]};
         EXPECT_EQ(namesIn(m_dir), existing);
+    }
+}
+
+// New files take 0666 less the umask, also when many threads save at once (reading the umask
+// must not change it, even for a moment).
+TEST_F(StagedSaving, NewFilesFromManyThreadsTakeTheUmask) {
+    constexpr int kThreads = 4, kEach = 25;
+    const mode_t old = ::umask(027);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&, t] {
+            for (int i = 0; i < kEach; ++i)
+                EXPECT_TRUE(core::savePicture(tagged(i), path(targetName(t * kEach + i))));
+        });
+    for (std::thread& thread : threads)
+        thread.join();
+    ::umask(old);
+    for (int i = 0; i < kThreads * kEach; ++i) {
+        struct stat st {};
+        ASSERT_EQ(::stat(path(targetName(i)).c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, mode_t(0640)) << targetName(i);
     }
 }
 
