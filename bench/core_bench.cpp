@@ -1,11 +1,13 @@
 // The imaging core against its baselines: a full-canvas paint beside a memcpy of the same
-// bytes, and the BMP codec beside Qt's own BMP reader and writer on the same bytes.
+// bytes, the BMP codec beside Qt's own BMP reader and writer on the same bytes, and the
+// codec's row loops through each instruction set this processor runs.
 
 #include <benchmark/benchmark.h>
 
 #include <cstring>
 
 #include "core/bmp.h"
+#include "core/bmp_bgr_rows.h"
 #include "core/bmp_encoder.h"
 #include "core/bmp_index_rows.h"
 #include "core/canvas.h"
@@ -20,6 +22,7 @@ namespace {
 using core::Canvas;
 using core::PaintArgs;
 using core::Picture;
+using core::bmp::Kernel;
 
 std::vector<std::uint8_t> skinRgb() {
     std::vector<std::uint8_t> rgb;
@@ -109,30 +112,33 @@ void BM_DecodeSkin8(benchmark::State& state) {
 }
 BENCHMARK(BM_DecodeSkin8);
 
-// Decoding and then every row's red, green and blue, as loading a skin into a canvas needs:
-// the 64-pixel AVX-512 path (where this processor has it) and the portable path, forced, which
-// is what a processor without AVX-512 runs.
+// One benchmark run per kernel a row loop has that this processor runs, the kernel as its
+// argument: the portable loop (what a processor without the vector sets runs) beside each
+// vector version.
+template <std::vector<Kernel> (*kernels)()> void eachKernel(benchmark::internal::Benchmark* b) {
+    for (Kernel kernel : kernels())
+        b->Arg(int(kernel));
+}
+
+// Decoding and then every row's red, green and blue, as loading a skin into a canvas needs.
 void BM_DecodeSkin8ToRgb(benchmark::State& state) {
-    const bool wide = state.range(0) != 0;
-    if (wide && !core::bmp::IndexRowExpander::wideAvailable()) {
-        state.SkipWithError("this processor has no AVX-512 byte permutes");
-        return;
-    }
-    state.SetLabel(wide ? "AVX-512" : "portable");
+    const auto kernel = Kernel(state.range(0));
+    state.SetLabel(std::string(core::bmp::kernelName(kernel)));
     const std::vector<std::uint8_t> bmp = skinBmp8();
     std::vector<std::uint8_t> rgb(256 * 256 * 3);
     for (auto _ : state) {
         auto picture = core::decodeBmp(bmp);
         const Picture& p = picture.value();
-        const core::bmp::IndexRowExpander expand(p.palette()->lut(), wide);
+        const core::bmp::IndexRowExpander expand(p.palette()->lut(), kernel);
         for (int y = 0; y < 256; ++y)
             expand(p.indexRow(y), &rgb[std::size_t(y) * 256 * 3], 256);
         benchmark::DoNotOptimize(rgb.data());
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_DecodeSkin8ToRgb)->Arg(1)->Arg(0);
+BENCHMARK(BM_DecodeSkin8ToRgb)->Apply(eachKernel<core::bmp::IndexRowExpander::kernels>);
 
+// The whole file in memory, through the row loops this processor runs best.
 void BM_EncodeSkin24(benchmark::State& state) {
     const Picture picture = skinPicture();
     for (auto _ : state) {
@@ -141,6 +147,47 @@ void BM_EncodeSkin24(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EncodeSkin24);
+
+// The same through each kernel's red-blue swap.
+void BM_EncodeSkin24ByKernel(benchmark::State& state) {
+    const auto kernel = Kernel(state.range(0));
+    state.SetLabel(std::string(core::bmp::kernelName(kernel)));
+    const Picture picture = skinPicture();
+    for (auto _ : state) {
+        auto bytes = core::BmpEncoder::trueColour(picture, kernel).value().bytes();
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.SetBytesProcessed(state.iterations() * 256 * 256 * 3);
+}
+BENCHMARK(BM_EncodeSkin24ByKernel)->Apply(eachKernel<core::bmp::swapKernels>);
+
+// The swap alone, every row of the skin into rows padded as the file pads them: the part of
+// the encode that the kernel changes.
+void BM_SwapSkinRows(benchmark::State& state) {
+    const auto kernel = Kernel(state.range(0));
+    state.SetLabel(std::string(core::bmp::kernelName(kernel)));
+    const std::vector<std::uint8_t> rgb = skinRgb();
+    const std::size_t stride = 256 * 3; // already a whole number of 4-byte words
+    std::vector<std::uint8_t> stored(stride * 256);
+    for (auto _ : state) {
+        for (std::size_t y = 0; y < 256; ++y)
+            core::bmp::swapRedBlue(kernel, &rgb[y * 256 * 3], &stored[y * stride], 256);
+        benchmark::DoNotOptimize(stored.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * 256 * 256 * 3);
+}
+BENCHMARK(BM_SwapSkinRows)->Apply(eachKernel<core::bmp::swapKernels>);
+
+// A 24-bit file read back: the same swap, the other way.
+void BM_DecodeSkin24(benchmark::State& state) {
+    const std::vector<std::uint8_t> bmp = core::encodeBmp24(skinPicture());
+    for (auto _ : state) {
+        auto picture = core::decodeBmp(bmp);
+        benchmark::DoNotOptimize(picture);
+    }
+}
+BENCHMARK(BM_DecodeSkin24);
 
 #ifdef QUILTANE_WITH_QT
 void BM_QImageDecodeSkin8(benchmark::State& state) {

@@ -4,17 +4,38 @@
 
 #include <cstring>
 
+#include "core/bmp_bgr_rows.h"
 #include "core/bmp_format.h"
 
 namespace core {
 
-Result<BmpEncoder> BmpEncoder::trueColour(const Picture& picture) {
+namespace {
+
+// A palette table of red | green << 8 | blue << 16 as blue | green << 8 | red << 16.
+bmp::PaletteLut storedOrder(const bmp::PaletteLut& lut) {
+    bmp::PaletteLut swapped;
+    for (std::size_t i = 0; i < lut.size(); ++i)
+        swapped[i] = (lut[i] & 0x00FF00) | (lut[i] & 0xFF) << 16 | (lut[i] >> 16 & 0xFF);
+    return swapped;
+}
+
+} // namespace
+
+Result<BmpEncoder> BmpEncoder::trueColour(const Picture& picture, std::optional<bmp::Kernel> kernel) {
     if (picture.isEmpty()) return Status::error("there is no picture to save.");
     BmpEncoder encoder;
     encoder.m_width = picture.width();
     encoder.m_height = picture.height();
     encoder.m_bitsPerPixel = 24;
     encoder.m_picture = picture;
+    encoder.m_kernel = kernel;
+    if (const Palette* palette = picture.palette()) {
+        const bmp::PaletteLut lut = storedOrder(palette->lut());
+        if (kernel)
+            encoder.m_storedColours.emplace(lut, *kernel);
+        else
+            encoder.m_storedColours.emplace(lut);
+    }
     encoder.makeHeaders(0, 0);
     return encoder;
 }
@@ -77,14 +98,16 @@ void BmpEncoder::storedRow(int i, std::uint8_t* out) const {
     const int y = int(bmp::storedRow(i, m_height, false)); // the mapping is its own inverse
     const std::size_t used = bmp::rowBytes(std::size_t(m_width), m_bitsPerPixel);
     if (m_bitsPerPixel == 24) {
-        // An indexed picture expands into out itself, so each pixel is read before it is written.
-        const std::uint8_t* src = m_picture.rgbRow(y, out);
-        std::uint8_t* dst = out;
-        for (int x = 0; x < m_width; ++x, src += 3, dst += 3) {
-            const std::uint8_t r = src[0], g = src[1], b = src[2];
-            dst[bmp::kRed] = r;
-            dst[bmp::kGreen] = g;
-            dst[bmp::kBlue] = b;
+        static_assert(bmp::kBlue == 0 && bmp::kGreen == 1 && bmp::kRed == 2,
+                      "stored colours are r, g, b swapped");
+        if (m_storedColours) {
+            (*m_storedColours)(m_picture.indexRow(y), out, m_width);
+        } else {
+            const std::uint8_t* rgb = m_picture.rgbRow(y, nullptr); // an RGB picture's own row
+            if (m_kernel)
+                bmp::swapRedBlue(*m_kernel, rgb, out, m_width);
+            else
+                bmp::swapRedBlue(rgb, out, m_width);
         }
     } else {
         const std::uint8_t* indices = m_image.indices.data() + std::size_t(y) * std::size_t(m_width);

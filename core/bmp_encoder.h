@@ -6,10 +6,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
+#include "core/bmp_index_rows.h"
 #include "core/picture.h"
+#include "core/row_kernel.h"
 #include "core/status.h"
 
 namespace core {
@@ -28,8 +31,10 @@ class BmpEncoder {
     // readers take as "the whole palette", or the number of entries written.
     enum class ColoursUsed { Zero, Stated };
 
-    // A 24-bit file. Fails for an empty picture.
-    static Result<BmpEncoder> trueColour(const Picture& picture);
+    // A 24-bit file. Fails for an empty picture. Its rows go through the widest row loops
+    // this processor runs, or through the kernel's where one is given (tests and benchmarks
+    // compare them).
+    static Result<BmpEncoder> trueColour(const Picture& picture, std::optional<bmp::Kernel> kernel = {});
     // A 1-bit file (a palette of at most 2 entries) or an 8-bit one (at most 256). The palette
     // is written whole, 2 or 256 entries, entries the image lacks black. Fails for an empty
     // image, an index count that does not match the size, or a palette too large for the depth.
@@ -56,7 +61,11 @@ class BmpEncoder {
     int m_height = 0;
     int m_bitsPerPixel = 24;
     std::size_t m_stride = 0;
-    Picture m_picture;    // 24 bits
+    Picture m_picture;                   // 24 bits
+    std::optional<bmp::Kernel> m_kernel; // the row loops asked for; none: the widest
+    // An indexed picture's palette with blue and red swapped, so that its rows expand
+    // straight into the stored order.
+    std::optional<bmp::IndexRowExpander> m_storedColours;
     PaletteImage m_image; // 1 and 8 bits
     std::vector<std::uint8_t> m_headers;
 };

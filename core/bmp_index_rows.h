@@ -4,6 +4,9 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
+
+#include "core/row_kernel.h"
 
 namespace core::bmp {
 
@@ -14,21 +17,33 @@ using PaletteLut = std::array<std::uint32_t, 256>;
 // Expands rows of 8-bit indices into r, g, b triples through one palette.
 class IndexRowExpander {
   public:
-    // wide: use the 64-pixel path where the processor has it (tests and benchmarks turn it off
-    // to measure and check the other).
-    explicit IndexRowExpander(const PaletteLut& lut, bool wide = true);
-    // Writes width * 3 bytes to rgb, nothing beyond.
-    void operator()(const std::uint8_t* indices, std::uint8_t* rgb, int width) const;
-    const PaletteLut& lut() const { return m_lut; }
-    // Whether rows go 64 pixels at a time: asked for, and the processor has it.
-    bool isWide() const { return m_wide; }
-    // Whether this processor has the 64-pixel path (AVX-512 with byte permutes).
-    static bool wideAvailable();
+    // The palette's tables, as the row loops read them.
+    struct Tables {
+        PaletteLut lut;
+        alignas(64) std::uint8_t planes[3][256]; // the palette's red, green and blue, each by index
+    };
+    using ExpandRow = void (*)(const Tables&, const std::uint8_t* indices, std::uint8_t* rgb, int width);
+
+    // Through the widest version this processor runs.
+    explicit IndexRowExpander(const PaletteLut& lut);
+    // Through the kernel's version where this processor runs it, else the portable one (tests
+    // and benchmarks compare them).
+    IndexRowExpander(const PaletteLut& lut, Kernel kernel);
+
+    // Writes width * 3 bytes to rgb, nothing beyond, reading width indices.
+    void operator()(const std::uint8_t* indices, std::uint8_t* rgb, int width) const {
+        m_expand(m_tables, indices, rgb, width);
+    }
+    const PaletteLut& lut() const { return m_tables.lut; }
+    // The kernel whose version this expander runs.
+    Kernel kernel() const { return m_kernel; }
+    // The kernels the expansion has that this processor runs, portable first.
+    static std::vector<Kernel> kernels();
 
   private:
-    PaletteLut m_lut;
-    alignas(64) std::uint8_t m_planes[3][256]; // the palette's red, green and blue, each by index
-    bool m_wide = false;                       // 64 pixels at a time with AVX-512 byte permutes
+    Tables m_tables;
+    Kernel m_kernel = Kernel::Portable;
+    ExpandRow m_expand = nullptr;
 };
 
 } // namespace core::bmp

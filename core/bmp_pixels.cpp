@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/bmp_bgr_rows.h"
 #include "core/bmp_format.h"
 
 namespace core::bmp {
@@ -59,9 +60,10 @@ template <int Bits> class PackedRowUnpacker {
 };
 template <int Bits> constexpr PackedRowUnpacker<Bits> kUnpack{};
 
-// Blue, green, red (and a spare byte when step is 4) to red, green, blue.
-void bgrRow(const std::uint8_t* src, std::uint8_t* dst, int width, int step) {
-    for (int x = 0; x < width; ++x, src += step, dst += 3) {
+// Blue, green, red and a spare byte to red, green, blue. (24-bit rows go through
+// swapRedBlue, whose vector versions serve the writer too.)
+void bgrxRow(const std::uint8_t* src, std::uint8_t* dst, int width) {
+    for (int x = 0; x < width; ++x, src += 4, dst += 3) {
         dst[0] = src[kRed];
         dst[1] = src[kGreen];
         dst[2] = src[kBlue];
@@ -152,8 +154,11 @@ Result<Picture> decodePixels(const Header& h, std::span<const std::uint8_t> byte
             unpackRows(kUnpack<2>);
         else
             unpackRows(kUnpack<4>);
-    } else if (bits == 24 || (bits == 32 && plain888)) {
-        eachRow([&](const std::uint8_t* src, std::uint8_t* dst) { bgrRow(src, dst, h.width, bits / 8); });
+    } else if (bits == 24) {
+        static_assert(kBlue == 0 && kGreen == 1 && kRed == 2, "stored colours are r, g, b swapped");
+        eachRow([&](const std::uint8_t* src, std::uint8_t* dst) { swapRedBlue(src, dst, h.width); });
+    } else if (bits == 32 && plain888) {
+        eachRow([&](const std::uint8_t* src, std::uint8_t* dst) { bgrxRow(src, dst, h.width); });
     } else {
         const Channel channels[3] = {Channel(h.masks[0]), Channel(h.masks[1]), Channel(h.masks[2])};
         eachRow([&](const std::uint8_t* src, std::uint8_t* dst) {
