@@ -14,6 +14,7 @@
 #include <new>
 #include <optional>
 #include <ostream>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -78,8 +79,13 @@ class BatchRun {
     int run() {
         const std::size_t threads = std::min<std::size_t>(std::size_t(m_plan.jobs), m_plan.inputs.size());
         std::vector<std::thread> helpers;
-        for (std::size_t t = 1; t < threads; ++t)
-            helpers.emplace_back([this] { work(); });
+        for (std::size_t t = 1; t < threads; ++t) {
+            try {
+                helpers.emplace_back([this] { work(); });
+            } catch (const std::system_error&) {
+                break; // the system gives no more threads: the ones there are do the work
+            }
+        }
         work();
         for (std::thread& helper : helpers)
             helper.join();
@@ -112,6 +118,10 @@ class BatchRun {
         Group full;
         {
             const std::lock_guard lock(m_mutex);
+            // Room for a whole group at once, so that adding to it cannot fail halfway and
+            // leave the inputs out of step with the files.
+            m_waiting.inputs.reserve(m_filesPerGroup);
+            m_waiting.files.reserve(m_filesPerGroup);
             m_waiting.inputs.push_back(input);
             m_waiting.files.push_back(std::move(file));
             if (m_waiting.files.size() < m_filesPerGroup) return;
