@@ -5,36 +5,53 @@
 
 namespace core {
 
+namespace {
+
+// to ^= from over n bytes, eight at a time where it can.
+void exclusiveOr(std::uint8_t* to, const std::uint8_t* from, std::size_t n) {
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t a, b;
+        std::memcpy(&a, to + i, 8);
+        std::memcpy(&b, from + i, 8);
+        a ^= b;
+        std::memcpy(to + i, &a, 8);
+    }
+    for (; i < n; ++i)
+        to[i] ^= from[i];
+}
+
+} // namespace
+
 ImageDelta ImageDelta::between(std::span<const std::uint8_t> before, std::span<const std::uint8_t> after) {
     ImageDelta delta;
     const std::size_t size = std::min(before.size(), after.size());
-    std::size_t runStart = 0;
+    // First the runs of differing blocks, then their bytes in one allocation of the exact size.
+    std::size_t changed = 0;
     bool inRun = false;
-    auto closeRun = [&](std::size_t end) {
-        const std::size_t at = delta.m_bytes.size();
-        delta.m_runs.push_back({std::uint32_t(runStart), std::uint32_t(end - runStart)});
-        delta.m_bytes.resize(at + (end - runStart));
-        for (std::size_t i = runStart; i < end; ++i)
-            delta.m_bytes[at + i - runStart] = before[i] ^ after[i];
-    };
     for (std::size_t block = 0; block < size; block += kBlock) {
         const std::size_t length = std::min(kBlock, size - block);
         const bool differs = std::memcmp(before.data() + block, after.data() + block, length) != 0;
-        if (differs && !inRun) runStart = block;
-        if (!differs && inRun) closeRun(block);
+        if (differs && !inRun) delta.m_runs.push_back({std::uint32_t(block), 0});
+        if (differs) delta.m_runs.back().length += std::uint32_t(length);
+        if (differs) changed += length;
         inRun = differs;
     }
-    if (inRun) closeRun(size);
     delta.m_runs.shrink_to_fit();
+    delta.m_bytes.resize(changed);
+    std::uint8_t* to = delta.m_bytes.data();
+    for (const Run& run : delta.m_runs) {
+        std::memcpy(to, before.data() + run.offset, run.length);
+        exclusiveOr(to, after.data() + run.offset, run.length);
+        to += run.length;
+    }
     return delta;
 }
 
 void ImageDelta::applyTo(std::span<std::uint8_t> image) const {
     const std::uint8_t* change = m_bytes.data();
     for (const Run& run : m_runs) {
-        std::uint8_t* at = image.data() + run.offset;
-        for (std::uint32_t i = 0; i < run.length; ++i)
-            at[i] ^= change[i];
+        exclusiveOr(image.data() + run.offset, change, run.length);
         change += run.length;
     }
 }

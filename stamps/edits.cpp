@@ -13,16 +13,14 @@ constexpr const char* kNoMemoryForUndo =
 
 core::Status pressButton(const ButtonSpec& button, Workspace& workspace) {
     if (!isStamp(button)) return runButton(button, workspace); // says why it cannot run
-    History::Before before;
     try {
-        before = History::before(workspace.picSource, workspace.picTarget);
+        workspace.history.begin(workspace.picSource, workspace.picTarget);
     } catch (const std::bad_alloc&) {
         return core::Status::outOfMemory(kNoMemoryForUndo);
     }
     core::Status status = runButton(button, workspace);
     try {
-        workspace.history.record(std::string(button.caption), before, workspace.picSource,
-                                 workspace.picTarget);
+        workspace.history.record(std::string(button.caption), workspace.picSource, workspace.picTarget);
     } catch (const std::bad_alloc&) {
         // The stamp stays painted; only the history, now empty, could not keep it.
         if (status)
@@ -38,9 +36,9 @@ core::Status openPicture(Workspace& workspace, CanvasId canvas, core::Picture pi
     // The picture is loaded whatever happens; short of memory, the history cannot keep the
     // step and empties, since its steps would no longer fit the canvas.
     try {
-        const History::Before before = History::before(workspace.picSource, workspace.picTarget);
+        workspace.history.begin(workspace.picSource, workspace.picTarget);
         workspace.canvas(canvas).setPicture(std::move(picture));
-        workspace.history.record("Open " + name, before, workspace.picSource, workspace.picTarget);
+        workspace.history.record("Open " + name, workspace.picSource, workspace.picTarget);
     } catch (const std::bad_alloc&) {
         if (!picture.isEmpty()) workspace.canvas(canvas).setPicture(std::move(picture));
         workspace.history.clear();

@@ -15,20 +15,22 @@ std::size_t changeBytes(const core::Picture& before, const core::Picture& after,
 
 } // namespace
 
-History::Before History::before(const core::Canvas& source, const core::Canvas& target) {
-    Before state;
+void History::begin(const core::Canvas& source, const core::Canvas& target) {
+    if (!m_enabled) return;
     const core::Canvas* canvases[2] = {&source, &target};
     for (int i = 0; i < 2; ++i) {
-        state.m_pictures[i] = canvases[i]->picture();
+        m_before.pictures[i] = canvases[i]->picture();
         const auto image = canvases[i]->imageSpan();
-        state.m_images[i].assign(image.begin(), image.end());
-        state.m_revisions[i] = canvases[i]->revision();
+        m_before.images[i].assign(image.begin(), image.end());
+        m_before.revisions[i] = canvases[i]->revision();
     }
-    return state;
 }
 
-void History::record(std::string name, const Before& before, const core::Canvas& source,
-                     const core::Canvas& target) {
+void History::record(std::string name, const core::Canvas& source, const core::Canvas& target) {
+    if (!m_enabled) return;
+    const Before& before = m_before;
+    // The pictures taken at begin are held no longer than this step needs them.
+    const std::array<core::Picture, 2> pictures = std::exchange(m_before.pictures, {});
     Step step;
     step.name = std::move(name);
     const core::Canvas* canvases[2] = {&source, &target};
@@ -36,10 +38,10 @@ void History::record(std::string name, const Before& before, const core::Canvas&
     try {
         for (int i = 0; i < 2; ++i) {
             const core::Canvas& canvas = *canvases[i];
-            if (canvas.revision() == before.m_revisions[i]) continue;
-            CanvasChange change{before.m_pictures[i], canvas.picture(),
-                                core::ImageDelta::between(before.m_images[i], canvas.imageSpan()),
-                                before.m_revisions[i], canvas.revision()};
+            if (canvas.revision() == before.revisions[i]) continue;
+            CanvasChange change{pictures[i], canvas.picture(),
+                                core::ImageDelta::between(before.images[i], canvas.imageSpan()),
+                                before.revisions[i], canvas.revision()};
             step.bytes += changeBytes(change.before, change.after, change.image);
             step.changes[i] = std::move(change);
             changed = true;

@@ -23,20 +23,20 @@ class History {
     static constexpr std::size_t kMaxBytes = std::size_t(64) << 20;
     static constexpr std::size_t kMaxSteps = 1000;
 
-    // Both canvases as they were before an edit.
-    class Before {
-        friend class History;
-        std::array<core::Picture, 2> m_pictures;
-        std::array<std::vector<std::uint8_t>, 2> m_images;
-        std::array<std::uint64_t, 2> m_revisions{};
-    };
-    // Takes both canvases' state before an edit. Throws std::bad_alloc when memory is short.
-    static Before before(const core::Canvas& source, const core::Canvas& target);
-    // Records the edit from before to now as one step named name ("Bikini 402"), when it changed
-    // either canvas; the steps that could have been redone are dropped. Throws std::bad_alloc
-    // when memory is short, and then holds no step.
-    void record(std::string name, const Before& before, const core::Canvas& source,
-                const core::Canvas& target);
+    // Takes both canvases' state before an edit (into buffers kept from one edit to the next).
+    // Throws std::bad_alloc when memory is short.
+    void begin(const core::Canvas& source, const core::Canvas& target);
+    // Records the edit since begin as one step named name ("Bikini 402"), when it changed either
+    // canvas; the steps that could have been redone are dropped. Throws std::bad_alloc when
+    // memory is short, and then holds no step.
+    void record(std::string name, const core::Canvas& source, const core::Canvas& target);
+
+    // A history switched off keeps nothing and costs nothing: for runs that never undo.
+    void setEnabled(bool enabled) {
+        m_enabled = enabled;
+        if (!enabled) clear();
+    }
+    bool isEnabled() const { return m_enabled; }
 
     // Puts both canvases back as they were before the newest step, or forward as they were after
     // the next one. False, changing nothing, when there is no such step. Should a canvas have
@@ -75,6 +75,15 @@ class History {
     bool putBack(const Step& step, core::Canvas& source, core::Canvas& target, bool undoing);
     void dropOldest();
 
+    // Both canvases as they were when the edit began.
+    struct Before {
+        std::array<core::Picture, 2> pictures;
+        std::array<std::vector<std::uint8_t>, 2> images;
+        std::array<std::uint64_t, 2> revisions{};
+    };
+
+    bool m_enabled = true;
+    Before m_before;
     std::deque<Step> m_steps;
     std::size_t m_done = 0; // steps before this can be undone, from this on redone
     std::size_t m_bytes = 0;

@@ -1,5 +1,8 @@
 #include "workbench/canvas_widget.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -12,6 +15,7 @@ CanvasWidget::CanvasWidget(const core::Canvas& canvas, QWidget* parent) : QFrame
     // The classic sunken panel: two pixels, so 260 x 260 leaves the 256 x 256 client area.
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAcceptDrops(true);
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {
@@ -34,6 +38,16 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event) {
 void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     emit doubleClicked();
     event->accept();
+}
+
+void CanvasWidget::dragEnterEvent(QDragEnterEvent* event) {
+    // Any drop of files is taken, also one that cannot be opened, so that the window can say why.
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CanvasWidget::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    emit dropped(event->mimeData()->urls());
 }
 
 } // namespace workbench

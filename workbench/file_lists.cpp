@@ -121,6 +121,10 @@ void FileList::refresh() {
     fill(selectedName());
 }
 
+void FileList::showSelected(const QString& name) {
+    fill(name);
+}
+
 QString FileList::selectedName() const {
     const QList<QListWidgetItem*> selected = selectedItems();
     return selected.isEmpty() ? QString() : selected.first()->text();

@@ -43,6 +43,9 @@ class FileList : public QListWidget {
     void setFolder(const QString& folder);
     // Lists the folder anew; the selected name stays selected while its file exists.
     void refresh();
+    // Lists the folder anew with name selected, as if the user had picked it, but without
+    // reporting it: the file is open already.
+    void showSelected(const QString& name);
     // The selected file's bare name, or empty.
     QString selectedName() const;
 

@@ -1,10 +1,12 @@
 // Quiltane: builds body-skin textures from stamps. The main window is the program.
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include "core/atomic_file.h"
 #include "workbench/app_icon.h"
 #include "workbench/main_window.h"
+#include "workbench/panes.h"
 
 int main(int argc, char** argv) {
     // Ctrl-C or a termination signal during a save leaves no temporary file behind.
@@ -12,7 +14,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Every window of the program shows the application icon; it is drawn once, here.
     QApplication::setWindowIcon(workbench::appIcon());
+    // "Open with Quiltane" on a skin, or quiltane FILE: the file opens as the destination, as
+    // File, Open Destination would open it. Its path is taken before the window enters the
+    // start-up folder.
+    const QStringList arguments = QApplication::arguments();
+    const QString file = arguments.size() > 1 ? QFileInfo(arguments.at(1)).absoluteFilePath() : QString();
     workbench::MainWindow window;
     window.showCentred();
+    if (!file.isEmpty()) window.panes().openFile(workbench::Pane::Destination, file);
     return app.exec();
 }

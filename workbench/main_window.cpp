@@ -2,9 +2,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
-#include <QShortcut>
 
 #include "platform/startup_folder.h"
 #include "stamps/edits.h"
@@ -12,16 +16,26 @@
 #include "workbench/canvas_widget.h"
 #include "workbench/classic_fonts.h"
 #include "workbench/control_builder.h"
+#include "workbench/file_drop.h"
 #include "workbench/file_lists.h"
 #include "workbench/form_layouts.h"
 #include "workbench/message_box.h"
 #include "workbench/panes.h"
 #include "workbench/preview_window.h"
+#include "workbench/recent_files.h"
 #include "workbench/save_as.h"
 #include "workbench/save_dialog.h"
 #include "workbench/status_line.h"
+#include "workbench/window_prompts.h"
 
 namespace workbench {
+namespace {
+
+Pane paneOf(stamps::CanvasId canvas) {
+    return canvas == stamps::CanvasId::picSource ? Pane::Source : Pane::Destination;
+}
+
+} // namespace
 
 MainWindow::MainWindow() {
     platform::enterStartupFolder(); // `Form_Initialize`
@@ -29,41 +43,53 @@ MainWindow::MainWindow() {
     setObjectName(qString(layout.name));
     setWindowTitle(qString(layout.title));
     setFont(defaultFont());
-    // The classic client area, every control at its stored place, and the status line below it.
-    const QSize classic = pixelRect(layout.client).size();
-    m_status = makeStatusLine(this, classic);
-    resize(classic.width(), classic.height() + m_status->height());
 
-    makeLabel(this, layout.control("Label1"));
-    makeLabel(this, layout.control("Label2"));
+    // The menu bar on top, the classic client area below it with every control at its stored
+    // place, and the status line below that; the window is the three together.
+    m_menu = buildMainMenu(this, [this](MenuCommand command) { runCommand(command); });
+    const int menuHeight = m_menu.bar->sizeHint().height();
+    const QRect classic(QPoint(0, menuHeight), pixelRect(layout.client).size());
+    m_menu.bar->setGeometry(0, 0, classic.width(), menuHeight);
+    m_classic = new QWidget(this);
+    m_classic->setObjectName(QStringLiteral("classicArea"));
+    m_classic->setGeometry(classic);
+    m_status = makeStatusLine(this, classic);
+    resize(classic.width(), classic.bottom() + 1 + m_status->height());
+    connect(m_menu.recent, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+
+    makeLabel(m_classic, layout.control("Label1"));
+    makeLabel(m_classic, layout.control("Label2"));
     // The row marker's labels show its captions, "Label8" and "Label9" at start.
-    m_lblY1 = makeLabel(this, layout.control("lblY1"));
-    m_lblY2 = makeLabel(this, layout.control("lblY2"));
+    m_lblY1 = makeLabel(m_classic, layout.control("lblY1"));
+    m_lblY2 = makeLabel(m_classic, layout.control("lblY2"));
     showMarkedRows();
 
-    m_picSource = new CanvasWidget(m_workspace.picSource, this);
+    m_picSource = new CanvasWidget(m_workspace.picSource, m_classic);
     placeControl(m_picSource, layout.control("picSource"));
-    m_picTarget = new CanvasWidget(m_workspace.picTarget, this);
+    m_picTarget = new CanvasWidget(m_workspace.picTarget, m_classic);
     placeControl(m_picTarget, layout.control("picTarget"));
     connect(m_picTarget, &CanvasWidget::mouseDown, this,
             [this](Qt::MouseButton, double, double y) { markRow(y); });
     connect(m_picTarget, &CanvasWidget::doubleClicked, this, &MainWindow::openSaveDialog);
+    connect(m_picSource, &CanvasWidget::dropped, this,
+            [this](const QList<QUrl>& urls) { openDropped(Pane::Source, urls); });
+    connect(m_picTarget, &CanvasWidget::dropped, this,
+            [this](const QList<QUrl>& urls) { openDropped(Pane::Destination, urls); });
 
     Panes::Hooks hooks;
-    hooks.canvasLoaded = [this](stamps::CanvasId) { showCanvases(); };
+    hooks.canvasLoaded = [this](stamps::CanvasId canvas, const QString& path) { canvasLoaded(canvas, path); };
+    hooks.tell = [this](const QString& text) { showStatus(text); };
     hooks.proposeSaveName = [this](const QString& name) { ensureSaveDialog().setName(name); };
-    m_panes = new Panes(this, m_workspace, std::move(hooks));
+    m_panes = new Panes(m_classic, m_workspace, std::move(hooks));
 
     FocusOrder focusOrder;
     buildButtons(
-        this, [this](const stamps::ButtonSpec& button) { runRow(button); }, focusOrder);
-    focusOrder.addForm(this, layout);
+        m_classic, [this](const stamps::ButtonSpec& button) { runRow(button); }, focusOrder);
+    focusOrder.addForm(m_classic, layout);
     focusOrder.apply();
-    connect(new QShortcut(Qt::Key_F3, this), &QShortcut::activated, this, &MainWindow::showPreview);
 
-    auto* saveAsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
-    connect(saveAsKey, &QShortcut::activated, this, &MainWindow::saveAs);
-
+    markDestinationSaved(); // the empty destination has nothing to save
+    m_menu.showSteps({}, {});
     platform::enterStartupFolder(); // `Form_Load`
 }
 
@@ -82,11 +108,97 @@ void MainWindow::showStatus(const QString& text) {
     m_status->setText(text);
 }
 
+void MainWindow::runCommand(MenuCommand command) {
+    switch (command) {
+    case MenuCommand::OpenSource:
+        return openChosenFile(Pane::Source);
+    case MenuCommand::OpenDestination:
+        return openChosenFile(Pane::Destination);
+    case MenuCommand::Save:
+        return openSaveDialog();
+    case MenuCommand::SaveAs:
+        return saveAs();
+    case MenuCommand::Quit:
+        close();
+        return;
+    case MenuCommand::Undo:
+        stamps::undo(m_workspace);
+        return showCanvases();
+    case MenuCommand::Redo:
+        stamps::redo(m_workspace);
+        return showCanvases();
+    case MenuCommand::Preview:
+        return showPreview();
+    case MenuCommand::About:
+        return showAboutBox(this);
+    case MenuCommand::OpenRecent:
+    case MenuCommand::Version:
+        return;
+    }
+}
+
 void MainWindow::saveAs() {
-    if (const std::optional<QString> said = saveDestinationAs(this, m_workspace.picTarget)) {
-        showStatus(*said);
+    // The dialog opens where the destination file came from, else on the start-up folder.
+    const QString folder =
+        m_destinationFile.isEmpty() ? QDir::currentPath() : QFileInfo(m_destinationFile).absolutePath();
+    if (const std::optional<SavedAs> saved = saveDestinationAs(this, m_workspace.picTarget, folder)) {
+        m_destinationFile = saved->path;
+        markDestinationSaved();
+        showStatus(saved->said);
         m_panes->refreshLists(); // the file may be in a folder a list shows
     }
+}
+
+void MainWindow::openChosenFile(Pane pane) {
+    const QString title =
+        pane == Pane::Source ? QStringLiteral("Open Source") : QStringLiteral("Open Destination");
+    const QString path = chooseFileToOpen(this, title, m_panes->folderList(pane)->folder());
+    if (!path.isEmpty()) m_panes->openFile(pane, path);
+}
+
+void MainWindow::openDropped(Pane pane, const QList<QUrl>& urls) {
+    const DroppedFile file = droppedFile(urls);
+    if (file.path.isEmpty())
+        showStatus(file.refusal);
+    else
+        m_panes->openFile(pane, file.path);
+}
+
+void MainWindow::canvasLoaded(stamps::CanvasId canvas, const QString& path) {
+    rememberRecentFile({path, canvas});
+    if (canvas == stamps::CanvasId::picTarget) {
+        m_destinationFile = path;
+        markDestinationSaved(); // a file just loaded holds what the canvas shows
+    }
+    showStatus({}); // an earlier failure no longer applies
+    showCanvases();
+}
+
+void MainWindow::fillRecentMenu() {
+    QMenu* menu = m_menu.recent;
+    menu->clear();
+    const QList<RecentFile> files = recentFiles();
+    if (files.isEmpty()) menu->addAction(QStringLiteral("No files opened yet"))->setEnabled(false);
+    for (int i = 0; i < files.size(); ++i) {
+        const RecentFile& file = files[i];
+        const QString canvas = file.canvas == stamps::CanvasId::picSource ? QStringLiteral("source")
+                                                                          : QStringLiteral("destination");
+        // "&1 /skins/skin.bmp (destination)"; ampersands in the path are shown, not mnemonics.
+        QString path = QDir::toNativeSeparators(file.path);
+        path.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString text = QStringLiteral("&%1 %2 (%3)").arg(i + 1 == 10 ? 0 : i + 1).arg(path, canvas);
+        connect(menu->addAction(text), &QAction::triggered, this,
+                [this, file] { m_panes->openFile(paneOf(file.canvas), file.path); });
+    }
+}
+
+void MainWindow::markDestinationSaved() {
+    m_savedRevision = m_workspace.picTarget.revision();
+}
+
+bool MainWindow::destinationHasChanges() const {
+    // Undo back to the saved state gives the canvas that state's revision again.
+    return m_workspace.picTarget.revision() != m_savedRevision;
 }
 
 void MainWindow::runRow(const stamps::ButtonSpec& button) {
@@ -117,6 +229,7 @@ SaveDialog& MainWindow::ensureSaveDialog() {
     if (!m_saveDialog) {
         m_saveDialog = new SaveDialog([this] { return m_workspace.picTarget.image(); }, this);
         connect(m_saveDialog, &SaveDialog::saved, m_panes, &Panes::refreshLists);
+        connect(m_saveDialog, &SaveDialog::saved, this, &MainWindow::markDestinationSaved);
     }
     return *m_saveDialog;
 }
@@ -128,6 +241,9 @@ void MainWindow::openSaveDialog() {
 void MainWindow::showCanvases() {
     m_picSource->update();
     m_picTarget->update();
+    // Every change of the canvases is a step done, undone or redone, or one that emptied the
+    // history: Undo and Redo show what they would do now.
+    m_menu.showSteps(m_workspace.history.undoName(), m_workspace.history.redoName());
     emit destinationChanged();
 }
 
@@ -149,11 +265,53 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
 }
 
+bool MainWindow::mayClose() {
+    if (!destinationHasChanges()) return true;
+    switch (askToSaveChanges(this)) {
+    case UnsavedAnswer::Save:
+        return saveThroughClassicDialog();
+    case UnsavedAnswer::Discard:
+        return true;
+    case UnsavedAnswer::Cancel:
+        return false;
+    }
+    return false;
+}
+
+bool MainWindow::saveThroughClassicDialog() {
+    // Modal this once, so that nothing is painted between the save and the end: the window
+    // waits until the dialog has saved, or until its close button has destroyed it.
+    QPointer<SaveDialog> dialog = &ensureSaveDialog();
+    dialog->hide(); // the modality of a shown window does not change
+    dialog->setWindowModality(Qt::ApplicationModal);
+    bool saved = false;
+    QEventLoop waiting;
+    connect(dialog, &SaveDialog::saved, &waiting, [&] {
+        saved = true;
+        waiting.quit();
+    });
+    connect(dialog, &QObject::destroyed, &waiting, &QEventLoop::quit);
+    dialog->showDialog();
+    waiting.exec();
+    if (dialog) dialog->setWindowModality(Qt::NonModal); // hidden by its save
+    return saved;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // The program ends at once; the save dialog goes with it, unsaved.
+    if (!mayClose()) {
+        event->ignore();
+        return;
+    }
+    // The program ends; the save dialog goes with it.
     event->accept();
     delete m_saveDialog;
     QCoreApplication::quit();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    // The menu bar runs across the window; the classic controls never move.
+    m_menu.bar->resize(std::max(width(), m_classic->width()), m_menu.bar->height());
+    QWidget::resizeEvent(event);
 }
 
 } // namespace workbench

@@ -1,11 +1,17 @@
 #pragma once
 // The main window `frmMain`: the program. It holds the workspace (both canvases and the row
-// marker) for the whole run and every control at its fixed place; closing it ends the program.
+// marker) for the whole run and every control at its fixed place in the classic client area;
+// a menu bar lies above that area and a status line below it. Closing the window ends the
+// program, after asking whether to save a destination that has changed.
 
+#include <QList>
 #include <QPointer>
+#include <QUrl>
 #include <QWidget>
+#include <cstdint>
 
 #include "stamps/runner.h"
+#include "workbench/main_menu.h"
 #include "workbench/save_dialog.h"
 
 class QLabel;
@@ -15,6 +21,7 @@ namespace workbench {
 class CanvasWidget;
 class Panes;
 class PreviewWindow;
+enum class Pane;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -33,6 +40,8 @@ class MainWindow : public QWidget {
     void showStatus(const QString& text);
     // The preview window if it has been opened.
     PreviewWindow* previewWindow() const;
+    // Whether the destination has changed since it was last loaded or saved.
+    bool destinationHasChanges() const;
 
   public slots:
     // Opens the preview window beside this one, or raises it (F3).
@@ -45,17 +54,33 @@ class MainWindow : public QWidget {
   protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override; // `Form_DblClick`
     void closeEvent(QCloseEvent* event) override;            // `Form_Unload`
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void runRow(const stamps::ButtonSpec& button);
-    void markRow(double y);         // `picTarget_MouseDown`
-    void showMarkedRows();          // the row marker's captions in `lblY1` and `lblY2`
-    void openSaveDialog();          // `picTarget_DblClick`
-    void saveAs();                  // "Save Destination As…", Ctrl+Shift+S
-    SaveDialog& ensureSaveDialog(); // created hidden on first need
+    void runCommand(MenuCommand command); // the menu bar's commands
+    void markRow(double y);               // `picTarget_MouseDown`
+    void showMarkedRows();                // the row marker's captions in `lblY1` and `lblY2`
+    void openSaveDialog();                // `picTarget_DblClick`, "Save Destination", Ctrl+S
+    void saveAs();                        // "Save Destination As…", Ctrl+Shift+S
+    SaveDialog& ensureSaveDialog();       // created hidden on first need
     void showCanvases();
+    // A file of the pane's kind picked in the platform's file dialog, opened as from the pane.
+    void openChosenFile(Pane pane);
+    void openDropped(Pane pane, const QList<QUrl>& urls);
+    void canvasLoaded(stamps::CanvasId canvas, const QString& path);
+    void fillRecentMenu();
+    // The destination as it is now counts as saved.
+    void markDestinationSaved();
+    // Whether the window may close: asks when the destination has changed, and saves through
+    // the classic dialog when the user says so.
+    bool mayClose();
+    // Shows the classic save dialog modal; true once it has saved, false when it was closed.
+    bool saveThroughClassicDialog();
 
     stamps::Workspace m_workspace;
+    MainMenu m_menu;
+    QWidget* m_classic = nullptr; // the classic client area, 701 x 573, below the menu bar
     CanvasWidget* m_picSource = nullptr;
     CanvasWidget* m_picTarget = nullptr;
     QLabel* m_lblY1 = nullptr;
@@ -64,6 +89,9 @@ class MainWindow : public QWidget {
     Panes* m_panes = nullptr;
     QPointer<SaveDialog> m_saveDialog;
     QPointer<PreviewWindow> m_preview;
+    // The destination file last opened or saved as, absolute; empty before the first.
+    QString m_destinationFile;
+    std::uint64_t m_savedRevision = 0; // the destination's when it was last loaded or saved
 };
 
 } // namespace workbench

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <cerrno>
 #include <system_error>
@@ -63,33 +64,54 @@ QString Panes::fullPath(Pane pane, const QString& name) const {
     return QDir(folderList(pane)->folder()).filePath(name);
 }
 
-bool Panes::open(Pane pane, const QString& name) {
-    const QString path = fullPath(pane, name);
-    // A file that cannot be read stops the opening silently: canvas, title and labels stay.
-    // Only running out of memory is reported, as it says nothing about the file.
+bool Panes::open(Pane pane, const QString& path) {
+    // A file that cannot be read stops the opening: canvas, title and labels stay, and the
+    // status line names the file and the reason. Running out of memory says nothing about the
+    // file, so it is shown in a message box.
     auto picture = core::loadPicture(nativePath(path));
     if (!picture) {
         if (picture.status().isOutOfMemory())
             showMessage(m_window, QString::fromStdString(picture.message()));
+        else
+            m_hooks.tell(QString::fromStdString(picture.message()));
         return false;
     }
     const stamps::CanvasId canvas =
         pane == Pane::Source ? stamps::CanvasId::picSource : stamps::CanvasId::picTarget;
     // The load is a step of the history, so a skin replaced by mistake comes back with undo.
-    const core::Status opened =
-        stamps::openPicture(m_workspace, canvas, std::move(picture).value(), name.toStdString());
+    const std::string name = QFileInfo(path).fileName().toStdString();
+    const core::Status opened = stamps::openPicture(m_workspace, canvas, std::move(picture).value(), name);
     if (!opened) showMessage(m_window, QString::fromStdString(opened.message()));
-    m_hooks.canvasLoaded(canvas);
-    m_window->setWindowTitle(path);
+    m_hooks.canvasLoaded(canvas, path);
+    m_window->window()->setWindowTitle(path);
     return true;
 }
 
+void Panes::showOpened(Pane pane, const QString& name) {
+    if (pane == Pane::Source)
+        m_lblSource->setText(name.left(4));
+    else
+        m_hooks.proposeSaveName(defaultSaveName(name));
+}
+
 void Panes::openSource(const QString& name) {
-    if (open(Pane::Source, name)) m_lblSource->setText(name.left(4));
+    if (open(Pane::Source, fullPath(Pane::Source, name))) showOpened(Pane::Source, name);
 }
 
 void Panes::openTarget(const QString& name) {
-    if (open(Pane::Destination, name)) m_hooks.proposeSaveName(defaultSaveName(name));
+    if (open(Pane::Destination, fullPath(Pane::Destination, name))) showOpened(Pane::Destination, name);
+}
+
+bool Panes::openFile(Pane pane, const QString& path) {
+    const QFileInfo file(path);
+    const QString folder = file.absolutePath();
+    const QString name = file.fileName();
+    // The title names the file as the pane would: its folder, a separator, its name.
+    if (!open(pane, QDir(folder).filePath(name))) return false;
+    folderList(pane)->openFolder(folder);
+    fileList(pane)->showSelected(name);
+    showOpened(pane, name);
+    return true;
 }
 
 void Panes::switchLock() {

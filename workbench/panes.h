@@ -23,14 +23,17 @@ class Panes : public QObject {
     Q_OBJECT
   public:
     struct Hooks {
-        // A file was loaded into the canvas: show it anew.
-        std::function<void(stamps::CanvasId)> canvasLoaded;
+        // The file at path (absolute) was loaded into the canvas: show it anew.
+        std::function<void(stamps::CanvasId, const QString& path)> canvasLoaded;
+        // A file could not be opened: one line that names it and says why, for the status line.
+        std::function<void(const QString&)> tell;
         // Opening a destination file proposes this name to the save dialog.
         std::function<void(const QString&)> proposeSaveName;
     };
 
-    // Creates `Dir1`, `FilMain`, `lblSource`, `DirTwo` and `FilTwo` on window at their places
-    // in the main window's layout, all on the process's current directory.
+    // Creates `Dir1`, `FilMain`, `lblSource`, `DirTwo` and `FilTwo` on window (the main
+    // window's classic area) at their places in its layout, all on the process's current
+    // directory. Opening a file titles the top-level window window belongs to.
     Panes(QWidget* window, stamps::Workspace& workspace, Hooks hooks);
 
     FolderList* folderList(Pane pane) const;
@@ -38,8 +41,12 @@ class Panes : public QObject {
 
     void openSource(const QString& name); // `FilMain_Click`
     void openTarget(const QString& name); // `FilTwo_Click`
-    void switchLock();                    // `FilTwo_DblClick`
-    void releaseLock();                   // `Form_DblClick`
+    // Opens the file at path into the pane's canvas as picking it in the pane's file list does;
+    // the folder list then shows the file's folder and the file list selects the file. A file
+    // that cannot be opened changes nothing and is told. False when it could not be opened.
+    bool openFile(Pane pane, const QString& path);
+    void switchLock();  // `FilTwo_DblClick`
+    void releaseLock(); // `Form_DblClick`
     // `Command28_Click` and `Command37_Click`: deletes the selected file when its name ends in
     // ".bmp" exactly, then lists both folders anew. A failed delete is told to the user.
     void deleteSelected(Pane pane);
@@ -48,9 +55,11 @@ class Panes : public QObject {
 
   private:
     QString fullPath(Pane pane, const QString& name) const;
-    // Loads the named file of the pane's folder into its canvas and titles the window with its
-    // path; false, changing nothing, when the file cannot be read.
-    bool open(Pane pane, const QString& name);
+    // Loads the file at path into the pane's canvas and titles the window with the path; false,
+    // changing nothing but the status line, when the file cannot be read.
+    bool open(Pane pane, const QString& path);
+    // What opening a file sets beside the canvas: `lblSource`, or the proposed save name.
+    void showOpened(Pane pane, const QString& name);
 
     QWidget* m_window;
     stamps::Workspace& m_workspace;

@@ -89,8 +89,8 @@ QStringList saveAsFilters() {
     return filters;
 }
 
-std::optional<QString> saveDestinationAs(QWidget* parent, const core::Canvas& destination) {
-    const QString folder = QDir::currentPath(); // the start-up folder
+std::optional<SavedAs> saveDestinationAs(QWidget* parent, const core::Canvas& destination,
+                                         const QString& folder) {
     const auto choice =
         prompts().chooseFile ? prompts().chooseFile(parent, folder) : askWithFileDialog(parent, folder);
     if (!choice || choice->name.isEmpty()) return std::nullopt;
@@ -112,9 +112,10 @@ std::optional<QString> saveDestinationAs(QWidget* parent, const core::Canvas& de
     }
     // The name alone for a file in the start-up folder, else the whole path.
     const QFileInfo file(path);
-    const QString where =
-        file.absolutePath() == QDir(folder).absolutePath() ? file.fileName() : QDir::toNativeSeparators(path);
-    return QStringLiteral("Saved %1, %2").arg(where, saved.value());
+    const QString where = file.absolutePath() == QDir::current().absolutePath()
+                              ? file.fileName()
+                              : QDir::toNativeSeparators(path);
+    return SavedAs{path, QStringLiteral("Saved %1, %2").arg(where, saved.value())};
 }
 
 } // namespace workbench

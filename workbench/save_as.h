@@ -1,7 +1,8 @@
 #pragma once
 // "Save Destination As…": the destination canvas saved under a name the user picks in the
 // platform's file dialog, as an 8-bit BMP the game loads as it is (the default type) or as a
-// 24-bit BMP. The dialog opens on the start-up folder; a name without an ending gets ".bmp";
+// 24-bit BMP. The dialog opens on the folder the caller gives (the destination file's, or the
+// start-up folder); a name without an ending gets ".bmp";
 // an existing file is replaced only when the user says so; a failure is told in one line, as
 // the classic save dialog tells it.
 
@@ -37,9 +38,17 @@ SaveAsPrompts setSaveAsPrompts(SaveAsPrompts prompts);
 // The dialog's file types as its name filters, the default first.
 QStringList saveAsFilters();
 
-// Runs the command on the destination canvas. Returns what the window's status line says
-// ("Saved skin2.bmp, 8-bit, 231 colours, exact"), or nothing when the user cancels or keeps an
-// existing file, or when the save fails (the failure shown in a message box over parent).
-std::optional<QString> saveDestinationAs(QWidget* parent, const core::Canvas& destination);
+// A file written: its absolute path, and what the window's status line says ("Saved
+// skin2.bmp, 8-bit, 231 colours, exact").
+struct SavedAs {
+    QString path;
+    QString said;
+};
+
+// Runs the command on the destination canvas, the file dialog opening on folder. Returns
+// nothing when the user cancels or keeps an existing file, or when the save fails (the
+// failure shown in a message box over parent).
+std::optional<SavedAs> saveDestinationAs(QWidget* parent, const core::Canvas& destination,
+                                         const QString& folder);
 
 } // namespace workbench

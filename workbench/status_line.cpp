@@ -5,7 +5,7 @@
 
 namespace workbench {
 
-QLabel* makeStatusLine(QWidget* window, QSize classic) {
+QLabel* makeStatusLine(QWidget* window, QRect classic) {
     auto* line = new QLabel(window);
     line->setObjectName(QStringLiteral("statusLine"));
     // A sunken panel, as status bars are drawn, with room for one line of the window's font.
@@ -13,7 +13,7 @@ QLabel* makeStatusLine(QWidget* window, QSize classic) {
     line->setIndent(4);
     line->setTextFormat(Qt::PlainText);
     const int height = QFontMetrics(window->font()).height() + 6;
-    line->setGeometry(0, classic.height(), classic.width(), height);
+    line->setGeometry(classic.left(), classic.bottom() + 1, classic.width(), height);
     return line;
 }
 

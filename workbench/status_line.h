@@ -4,14 +4,15 @@
 // The classic area and every control in it stay where they are; the window grows by the
 // line's height.
 
-#include <QSize>
+#include <QRect>
 
 class QLabel;
 class QWidget;
 
 namespace workbench {
 
-// Makes the line `statusLine` on window, right below the classic client area of that size.
-QLabel* makeStatusLine(QWidget* window, QSize classicClientArea);
+// Makes the line `statusLine` on window, right below the classic client area, which lies at
+// classicArea in the window.
+QLabel* makeStatusLine(QWidget* window, QRect classicArea);
 
 } // namespace workbench

@@ -132,6 +132,15 @@ TEST_F(HistoryTest, ANewStepDropsWhatCouldBeRedone) {
     EXPECT_EQ(w.history.undoName(), "Mask");
 }
 
+TEST_F(HistoryTest, SwitchedOffItKeepsNothingAndEditsStillWork) {
+    w.history.setEnabled(false);
+    EXPECT_EQ(w.history.stepCount(), 0u);
+    ASSERT_TRUE(pressed(w, "Command56"));
+    EXPECT_FALSE(stamps::undo(w));
+    EXPECT_EQ(w.history.memoryBytes(), 0u);
+    EXPECT_EQ(w.picTarget.pixel(0, 0), (core::Rgb{255, 255, 255})); // outside the bikini: white
+}
+
 TEST_F(HistoryTest, ACanvasChangedBehindItsBackEmptiesTheHistoryInsteadOfScramblingIt) {
     ASSERT_TRUE(pressed(w, "Command56"));
     const State changed = [&] {

@@ -1,10 +1,11 @@
-// The main window: every control at its place, the captions readable, stamps painting the
-// canvases, the row marker's labels, the icon, and closing.
+// The main window: every control at its place below the menu bar, the captions readable,
+// stamps painting the canvases, the row marker's labels, the icon, and closing.
 
 #define QTEST_QPA_MOUSE_HANDLING // real press, release and double-click sequences
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
 
@@ -98,13 +99,20 @@ class MainWindowTest : public QObject {
             check(row.name, row.place, row.tabIndex);
         for (const workbench::ControlSpec& row : workbench::mainWindowLayout().controls)
             check(row.name, row.place, row.tabIndex);
-        // The classic client area stays as stored: the status line lies right below it, across
-        // its width, and the window is the two together.
-        const QRect classic = workbench::pixelRect(workbench::mainWindowLayout().client);
+        // The classic client area stays as stored, right below the menu bar; the status line lies
+        // right below it, across its width, and the window is the three together.
+        const QSize classic = workbench::pixelRect(workbench::mainWindowLayout().client).size();
+        auto* menuBar = child<QMenuBar>(m_window.get(), "menuBar");
+        auto* area = child<QWidget>(m_window.get(), "classicArea");
         auto* status = child<QLabel>(m_window.get(), "statusLine");
-        QVERIFY(status);
-        QCOMPARE(status->geometry(), QRect(0, classic.height(), classic.width(), status->height()));
-        QCOMPARE(m_window->size(), QSize(classic.width(), classic.height() + status->height()));
+        QVERIFY(menuBar && area && status);
+        const int menuHeight = menuBar->height();
+        QVERIFY(menuHeight > 0);
+        QCOMPARE(menuBar->geometry(), QRect(0, 0, classic.width(), menuHeight));
+        QCOMPARE(area->geometry(), QRect(QPoint(0, menuHeight), classic));
+        QCOMPARE(status->geometry(),
+                 QRect(0, menuHeight + classic.height(), classic.width(), status->height()));
+        QCOMPARE(m_window->size(), QSize(classic.width(), menuHeight + classic.height() + status->height()));
     }
 
     // Read from the pixels drawn: the border's top line runs through the caption, which stands
@@ -174,10 +182,12 @@ class MainWindowTest : public QObject {
 
     void windowAtStart() {
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Quiltane "));
-        // 701 x 573 of classic client area above the status line, which says nothing yet.
+        // 701 x 573 of classic client area between the menu bar and the status line, which says
+        // nothing yet.
+        auto* menuBar = child<QMenuBar>(m_window.get(), "menuBar");
         auto* status = child<QLabel>(m_window.get(), "statusLine");
-        QVERIFY(status);
-        QCOMPARE(m_window->size(), QSize(701, 573 + status->height()));
+        QVERIFY(menuBar && status);
+        QCOMPARE(m_window->size(), QSize(701, menuBar->height() + 573 + status->height()));
         QCOMPARE(status->text(), QString());
         QCOMPARE(m_window->findChildren<QPushButton*>().size(), 96);
         QCOMPARE(child<QLabel>(m_window.get(), "lblY1")->text(), QStringLiteral("Label8"));

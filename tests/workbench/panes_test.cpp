@@ -1,5 +1,5 @@
-// The file panes: listing, opening into the canvases, the title and labels they set, the
-// destination lock and the "Delete" buttons.
+// The file panes: listing, opening into the canvases, the title and labels they set, a file
+// that cannot be opened told in the status line, the destination lock and the "Delete" buttons.
 
 #define QTEST_QPA_MOUSE_HANDLING // real press, release and double-click sequences
 #include <QLabel>
@@ -141,11 +141,15 @@ class PanesTest : public QObject {
         const core::Picture source = m_window->workspace().picSource.image();
         const core::Picture target = m_window->workspace().picTarget.image();
 
+        // Each failure is told in the status line, naming the file, not in a message box.
+        auto* status = child<QLabel>(m_window.get(), "statusLine");
         click(m_filMain, "broken.bmp");
+        QCOMPARE(status->text(), "Cannot open " + m_folder + "/broken.bmp: it is not a BMP file.");
         click(m_filTwo, "broken.bmp");
         // A file that vanished after it was listed.
         QVERIFY(QFile::remove(m_folder + "/SKIN.BMP"));
         click(m_filTwo, "SKIN.BMP");
+        QCOMPARE(status->text(), "Cannot open " + m_folder + "/SKIN.BMP: the file does not exist.");
 
         QCOMPARE(m_window->windowTitle(), title);
         QCOMPARE(child<QLabel>(m_window.get(), "lblSource")->text(), QStringLiteral("ab.b"));

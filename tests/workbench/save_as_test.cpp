@@ -1,6 +1,6 @@
-// "Save Destination As…": Ctrl+Shift+S, the file dialog on the start-up folder with its two
-// types, the 8-bit and the 24-bit file and what the status line says, ".bmp" added, the
-// question before replacing, and a failure told in one line.
+// "Save Destination As…": Ctrl+Shift+S, the file dialog on the start-up folder (or where the
+// destination came from) with its two types, the 8-bit and the 24-bit file and what the status line says,
+// ".bmp" added, the question before replacing, and a failure told in one line.
 
 #include <QFileDialog>
 #include <QLabel>
@@ -11,6 +11,7 @@
 #include "window_fixture.h"
 #include "workbench/file_lists.h"
 #include "workbench/main_window.h"
+#include "workbench/panes.h"
 #include "workbench/save_as.h"
 
 using fixture::child;
@@ -71,6 +72,23 @@ class SaveAsTest : public QObject {
         QCOMPARE(QDir(m_folderShown).canonicalPath(), m_folder);
         QCOMPARE(QDir(m_folder).entryList(QDir::Files), QStringList());
         QCOMPARE(status(), QString());
+    }
+
+    // Once a destination file is opened, or saved as, the dialog opens on that file's folder.
+    void itOpensWhereTheDestinationCameFrom() {
+        const QString skins = QDir(m_env->elsewhere("skins")).canonicalPath();
+        fixture::writeBmp(skins + "/skin.bmp", kRed);
+        QVERIFY(m_window->panes().openFile(workbench::Pane::Destination, skins + "/skin.bmp"));
+        pressCtrlShiftS();
+        QCOMPARE(QDir(m_folderShown).canonicalPath(), skins);
+
+        const QString other = QDir(m_env->elsewhere("other")).canonicalPath();
+        m_chosen = SaveAsChoice{other + "/skin2", SaveAsType::EightBit};
+        pressCtrlShiftS();
+        QVERIFY(QFile::exists(other + "/skin2.bmp"));
+        m_chosen.reset();
+        pressCtrlShiftS();
+        QCOMPARE(QDir(m_folderShown).canonicalPath(), other);
     }
 
     // The real dialog: both types, the 8-bit one chosen, on the start-up folder.

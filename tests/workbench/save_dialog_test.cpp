@@ -121,11 +121,14 @@ class SaveDialogTest : public QObject {
             << "missing/skin"
             << "Cannot save <folder>/missing/skin.bmp: No such file or directory.";
         QTest::newRow("a folder takes the name")
-            << "taken" << "Cannot save <folder>/taken.bmp: it is a folder, not a file.";
+            << "taken"
+            << "Cannot save <folder>/taken.bmp: it is a folder, not a file.";
         QTest::newRow("a named pipe takes the name")
-            << "pipe" << "Cannot save <folder>/pipe.bmp: it is a named pipe, not a file.";
+            << "pipe"
+            << "Cannot save <folder>/pipe.bmp: it is a named pipe, not a file.";
         QTest::newRow("a link that leads round in a loop")
-            << "loop" << "Cannot save <folder>/loop.bmp: it is a link that leads round in a loop.";
+            << "loop"
+            << "Cannot save <folder>/loop.bmp: it is a link that leads round in a loop.";
     }
     void aFailedSaveKeepsTheDialogAndWhatIsOnDisk() {
         QFETCH(QString, typed);

@@ -1,9 +1,10 @@
 #pragma once
-// What the window tests share: a throw-away home and Wine prefix with the game's texture
-// folder, BMP files to open, and message boxes caught instead of shown.
+// What the window tests share: a throw-away home, settings folder and Wine prefix with the
+// game's texture folder, BMP files to open, and message boxes caught instead of shown.
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,8 +19,8 @@
 
 namespace fixture {
 
-// HOME and WINEPREFIX point into a temporary folder for the fixture's life; the current
-// directory and the environment are restored afterwards.
+// HOME, WINEPREFIX and the user's settings (Open Recent) point into a temporary folder for the
+// fixture's life; the current directory and the environment are restored afterwards.
 class TempEnvironment {
   public:
     enum class Layout { TextureFolder, DriveCOnly, NoPrefix };
@@ -32,6 +33,9 @@ class TempEnvironment {
         if (layout == Layout::TextureFolder) root.mkpath(textures().mid(m_root.path().size() + 1));
         qputenv("HOME", home().toUtf8());
         qputenv("WINEPREFIX", root.filePath(QStringLiteral("prefix")).toUtf8());
+        // Settings files are found once per process, so HOME alone would not do.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           root.filePath(QStringLiteral("settings")));
     }
     ~TempEnvironment() {
         QDir::setCurrent(m_oldCwd);

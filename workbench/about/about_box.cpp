@@ -16,14 +16,10 @@
 #include "workbench/form_layouts.h"
 #include "workbench/message_box.h"
 #include "workbench/program_launcher_wine.h"
+#include "workbench/version.h"
 
 namespace workbench {
 namespace {
-
-// The version the box shows as "Version major.minor.revision".
-constexpr int kVersionMajor = 0;
-constexpr int kVersionMinor = 2;
-constexpr int kVersionRevision = 16;
 
 void showPlainMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
@@ -75,9 +71,7 @@ AboutBox::AboutBox(QWidget* parent, SystemInfoServices services)
 
 void AboutBox::fillTexts() {
     setWindowTitle(QStringLiteral("About ") + kApplicationTitle);
-    findChild<QLabel*>("lblVersion")
-        ->setText(
-            QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+    findChild<QLabel*>("lblVersion")->setText(QStringLiteral("Version ") + QLatin1String(kVersion));
     findChild<QLabel*>("lblTitle")->setText(kApplicationTitle);
 }
 

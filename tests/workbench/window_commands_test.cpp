@@ -1,0 +1,373 @@
+// What the window adds over the classic controls: the menu bar's commands and keys, undo and
+// redo, opening through the File menu, Open Recent, files dropped on the canvases, and the
+// question before quitting with unsaved changes.
+
+#include <QDropEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "window_fixture.h"
+#include "workbench/file_lists.h"
+#include "workbench/main_window.h"
+#include "workbench/panes.h"
+#include "workbench/save_dialog.h"
+#include "workbench/window_prompts.h"
+
+using fixture::child;
+using workbench::MainWindow;
+using workbench::Pane;
+using workbench::UnsavedAnswer;
+
+Q_DECLARE_METATYPE(workbench::UnsavedAnswer)
+
+namespace {
+
+constexpr core::Rgb kRed{200, 10, 20}, kGreen{10, 200, 20}, kBlue{10, 20, 200};
+
+// Drags urls onto widget and drops them there; false when the widget refuses the drag.
+bool drop(QWidget* widget, const QList<QUrl>& urls) {
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint at = widget->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &dropped);
+    return true;
+}
+
+} // namespace
+
+class WindowCommandsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        m_env = std::make_unique<fixture::TempEnvironment>();
+        m_startup = QDir(m_env->textures()).canonicalPath();
+        m_skins = QDir(m_env->elsewhere("skins")).canonicalPath();
+        fixture::writeBmp(m_startup + "/skin.bmp", kRed);
+        fixture::writeBmp(m_skins + "/b.bmp", kGreen);
+        fixture::writeText(m_skins + "/broken.bmp", "this is text, not a picture");
+        m_window = std::make_unique<MainWindow>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_chosen.clear();
+        m_shownFolder.clear();
+        m_asked = 0;
+        m_previous = workbench::setWindowPrompts({[this](QWidget*, const QString&, const QString& folder) {
+                                                      m_shownFolder = folder;
+                                                      return m_chosen;
+                                                  },
+                                                  [this](QWidget*) {
+                                                      ++m_asked;
+                                                      return m_answer;
+                                                  }});
+    }
+    void cleanup() {
+        workbench::setWindowPrompts(m_previous);
+        m_window.reset();
+        m_env.reset();
+    }
+
+    void menuCommandsCarryTheirKeys_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("open source") << "menuFile"
+                                     << "actOpenSource"
+                                     << "Open &Source…"
+                                     << "Ctrl+O";
+        QTest::newRow("open destination") << "menuFile"
+                                          << "actOpenDestination"
+                                          << "Open &Destination…"
+                                          << "Ctrl+Shift+O";
+        QTest::newRow("save") << "menuFile"
+                              << "actSave"
+                              << "&Save Destination"
+                              << "Ctrl+S";
+        QTest::newRow("save as") << "menuFile"
+                                 << "actSaveAs"
+                                 << "Save Destination &As…"
+                                 << "Ctrl+Shift+S";
+        QTest::newRow("open recent") << "menuFile"
+                                     << ""
+                                     << "Open &Recent"
+                                     << "";
+        QTest::newRow("quit") << "menuFile"
+                              << "actQuit"
+                              << "&Quit"
+                              << "Ctrl+Q";
+        QTest::newRow("undo") << "menuEdit"
+                              << "actUndo"
+                              << "&Undo"
+                              << "Ctrl+Z";
+        QTest::newRow("redo") << "menuEdit"
+                              << "actRedo"
+                              << "&Redo"
+                              << "Ctrl+Shift+Z; Ctrl+Y";
+        QTest::newRow("preview") << "menuView"
+                                 << "actPreview"
+                                 << "&Preview"
+                                 << "F3";
+        QTest::newRow("about") << "menuHelp"
+                               << "actAbout"
+                               << "&About Quiltane"
+                               << "";
+        QTest::newRow("version") << "menuHelp"
+                                 << "actVersion"
+                                 << "Version 0.2.16"
+                                 << "";
+    }
+    void menuCommandsCarryTheirKeys() {
+        QFETCH(QString, menu);
+        QFETCH(QString, action);
+        QFETCH(QString, text);
+        QFETCH(QString, keys);
+        auto* owner = child<QMenu>(m_window.get(), menu.toLatin1());
+        QVERIFY(owner);
+        QAction* found = nullptr;
+        for (QAction* item : owner->actions())
+            if (item->text() == text) found = item;
+        QVERIFY2(found, qPrintable(text));
+        if (!action.isEmpty()) QCOMPARE(found->objectName(), action);
+        QCOMPARE(QKeySequence::listToString(found->shortcuts()), keys);
+    }
+
+    // Ctrl+Z takes back a stamp, and a load that replaced unsaved work; Edit names the steps.
+    void undoAndRedoWalkTheSteps() {
+        QAction* undo = child<QAction>(m_window.get(), "actUndo");
+        QAction* redo = child<QAction>(m_window.get(), "actRedo");
+        QVERIFY(undo && redo);
+        QCOMPARE(undo->text(), QStringLiteral("&Undo"));
+        QVERIFY(!undo->isEnabled());
+
+        const core::Canvas& destination = m_window->workspace().picTarget;
+        QVERIFY(m_window->panes().openFile(Pane::Destination, m_startup + "/skin.bmp"));
+        const core::Picture loaded = destination.image();
+        QTest::mouseClick(child<QPushButton>(m_window.get(), "Command56"), Qt::LeftButton); // "Bikini 402"
+        const core::Picture cut = destination.image();
+        QVERIFY(cut != loaded);
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Bikini 402"));
+        QCOMPARE(redo->text(), QStringLiteral("&Redo"));
+        QVERIFY(undo->isEnabled() && !redo->isEnabled());
+
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(destination.image(), loaded);
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Open skin.bmp"));
+        QCOMPARE(redo->text(), QStringLiteral("&Redo Bikini 402"));
+        QVERIFY(redo->isEnabled());
+        QVERIFY(!m_window->destinationHasChanges()); // back as it was loaded
+        pressKey(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(destination.image(), cut);
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        pressKey(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(destination.image(), cut);
+
+        // Another skin opened over the cut-out, then taken back: the unsaved work returns.
+        QVERIFY(m_window->panes().openFile(Pane::Destination, m_skins + "/b.bmp"));
+        QVERIFY(!m_window->destinationHasChanges());
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(destination.image(), cut);
+        QVERIFY(m_window->destinationHasChanges());
+        QCOMPARE(child<QWidget>(m_window.get(), "picTarget")->grab().toImage().pixelColor(2 + 10, 2 + 10),
+                 QColor(cut.pixel(10, 10).r, cut.pixel(10, 10).g, cut.pixel(10, 10).b));
+    }
+
+    // Ctrl+O and Ctrl+Shift+O do what picking the file in the pane does, and the pane's lists
+    // move to the file's folder.
+    void openingFromTheFileMenuActsAsThePane_data() {
+        QTest::addColumn<Qt::KeyboardModifiers>("keys");
+        QTest::addColumn<Pane>("pane");
+        QTest::newRow("source") << Qt::KeyboardModifiers(Qt::ControlModifier) << Pane::Source;
+        QTest::newRow("destination") << (Qt::ControlModifier | Qt::ShiftModifier) << Pane::Destination;
+    }
+    void openingFromTheFileMenuActsAsThePane() {
+        QFETCH(Qt::KeyboardModifiers, keys);
+        QFETCH(Pane, pane);
+        const bool source = pane == Pane::Source;
+        const QString path = m_skins + "/b.bmp";
+        m_chosen = path;
+        pressKey(Qt::Key_O, keys);
+
+        // The file dialog opened on the pane's folder.
+        QCOMPARE(QDir(m_shownFolder).canonicalPath(), m_startup);
+        const core::Canvas& opened =
+            source ? m_window->workspace().picSource : m_window->workspace().picTarget;
+        const core::Canvas& other =
+            source ? m_window->workspace().picTarget : m_window->workspace().picSource;
+        QCOMPARE(opened.pixel(10, 10), kGreen);
+        QVERIFY(other.picture().isEmpty());
+        QCOMPARE(m_window->windowTitle(), path);
+        QCOMPARE(m_window->panes().folderList(pane)->folder(), m_skins);
+        QCOMPARE(m_window->panes().fileList(pane)->folder(), m_skins);
+        QCOMPARE(m_window->panes().fileList(pane)->selectedName(), QStringLiteral("b.bmp"));
+        if (source) {
+            QCOMPARE(child<QLabel>(m_window.get(), "lblSource")->text(), QStringLiteral("b.bm"));
+            QVERIFY(!m_window->saveDialog());
+        } else {
+            QCOMPARE(m_window->saveDialog()->name(), QStringLiteral("b2"));
+            QCOMPARE(child<QLabel>(m_window.get(), "lblSource")->text(), QString());
+        }
+        // The other pane stays on the start-up folder.
+        const Pane otherPane = source ? Pane::Destination : Pane::Source;
+        QCOMPARE(QDir(m_window->panes().folderList(otherPane)->folder()).canonicalPath(), m_startup);
+    }
+
+    // The last ten files opened in either canvas, most recent first and each once; the list
+    // outlives the window, and an entry opens its file into the canvas it was opened in.
+    void openRecentKeepsTheLastTenFiles() {
+        for (int i = 0; i <= 10; ++i) {
+            const QString path = m_skins + QStringLiteral("/f%1.bmp").arg(i);
+            fixture::writeBmp(path, {std::uint8_t(i), 0, 0});
+            QVERIFY(m_window->panes().openFile(i % 2 ? Pane::Destination : Pane::Source, path));
+        }
+        QVERIFY(m_window->panes().openFile(Pane::Destination, m_skins + "/f4.bmp"));
+
+        MainWindow nextRun;
+        auto* recent = child<QMenu>(&nextRun, "menuRecent");
+        QVERIFY(recent);
+        emit recent->aboutToShow();
+        QStringList texts;
+        for (const QAction* action : recent->actions())
+            texts << action->text();
+        const auto entry = [&](int number, int file, const char* canvas) {
+            return QStringLiteral("&%1 %2/f%3.bmp (%4)").arg(number).arg(m_skins).arg(file).arg(canvas);
+        };
+        QCOMPARE(texts,
+                 QStringList({entry(1, 4, "destination"), entry(2, 10, "source"), entry(3, 9, "destination"),
+                              entry(4, 8, "source"), entry(5, 7, "destination"), entry(6, 6, "source"),
+                              entry(7, 5, "destination"), entry(8, 3, "destination"), entry(9, 2, "source"),
+                              entry(0, 1, "destination")}));
+
+        recent->actions().at(3)->trigger(); // f8, into the source
+        QCOMPARE(nextRun.workspace().picSource.pixel(0, 0), (core::Rgb{8, 0, 0}));
+        QVERIFY(nextRun.workspace().picTarget.picture().isEmpty());
+        QCOMPARE(nextRun.windowTitle(), m_skins + "/f8.bmp");
+    }
+
+    void aFileDroppedOnACanvasOpensThere() {
+        auto* picTarget = child<QWidget>(m_window.get(), "picTarget");
+        QVERIFY(drop(picTarget, {QUrl::fromLocalFile(m_skins + "/b.bmp")}));
+        QCOMPARE(m_window->workspace().picTarget.pixel(10, 10), kGreen);
+        QVERIFY(m_window->workspace().picSource.picture().isEmpty());
+        QCOMPARE(m_window->windowTitle(), m_skins + "/b.bmp");
+        QCOMPARE(m_window->panes().fileList(Pane::Destination)->selectedName(), QStringLiteral("b.bmp"));
+        QCOMPARE(m_window->saveDialog()->name(), QStringLiteral("b2"));
+    }
+
+    void aDropThatCannotBeOpenedChangesNothing_data() {
+        QTest::addColumn<QStringList>("dropped"); // paths, or addresses with a scheme
+        QTest::addColumn<QString>("said");
+        QTest::newRow("two files") << QStringList{"<skins>/b.bmp", "<startup>/skin.bmp"}
+                                   << "Drop one BMP file at a time on a canvas; 2 items were dropped.";
+        QTest::newRow("a folder") << QStringList{"<skins>"}
+                                  << "Cannot open <skins>: it is a folder, not a file.";
+        QTest::newRow("text named .bmp")
+            << QStringList{"<skins>/broken.bmp"} << "Cannot open <skins>/broken.bmp: it is not a BMP file.";
+        QTest::newRow("a web address")
+            << QStringList{"https://example.com/skin.bmp"}
+            << "Cannot open https://example.com/skin.bmp: only files on this computer can be opened.";
+    }
+    void aDropThatCannotBeOpenedChangesNothing() {
+        QFETCH(QStringList, dropped);
+        QFETCH(QString, said);
+        said.replace("<skins>", m_skins);
+        QVERIFY(m_window->panes().openFile(Pane::Destination, m_startup + "/skin.bmp"));
+        const QString title = m_window->windowTitle();
+        const core::Picture before = m_window->workspace().picTarget.image();
+        QList<QUrl> urls;
+        for (QString path : dropped) {
+            path.replace("<skins>", m_skins).replace("<startup>", m_startup);
+            urls << (path.startsWith('/') ? QUrl::fromLocalFile(path) : QUrl(path));
+        }
+        fixture::MessageCatcher messages;
+        QVERIFY(drop(child<QWidget>(m_window.get(), "picTarget"), urls));
+        QCOMPARE(child<QLabel>(m_window.get(), "statusLine")->text(), said);
+        QCOMPARE(m_window->workspace().picTarget.image(), before);
+        QCOMPARE(m_window->windowTitle(), title);
+        QCOMPARE(QDir(m_window->panes().folderList(Pane::Destination)->folder()).canonicalPath(), m_startup);
+        QCOMPARE(m_window->panes().fileList(Pane::Destination)->selectedName(), QStringLiteral("skin.bmp"));
+        QVERIFY(messages.messages().isEmpty());
+    }
+
+    void quittingWithChangesAsks_data() {
+        QTest::addColumn<bool>("stamp");      // a stamp paints the destination first
+        QTest::addColumn<bool>("savedSince"); // then the classic dialog saves it
+        QTest::addColumn<UnsavedAnswer>("answer");
+        QTest::addColumn<bool>(
+            "pressSave"); // in the classic dialog the question opens: Save, else its close button
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("unchanged") << false << false << UnsavedAnswer::Cancel << false << 0 << true;
+        QTest::newRow("saved since") << true << true << UnsavedAnswer::Cancel << false << 0 << true;
+        QTest::newRow("cancel") << true << false << UnsavedAnswer::Cancel << false << 1 << false;
+        QTest::newRow("discard") << true << false << UnsavedAnswer::Discard << false << 1 << true;
+        QTest::newRow("save") << true << false << UnsavedAnswer::Save << true << 1 << true;
+        QTest::newRow("save, but the dialog closed")
+            << true << false << UnsavedAnswer::Save << false << 1 << false;
+    }
+    void quittingWithChangesAsks() {
+        QFETCH(bool, stamp);
+        QFETCH(bool, savedSince);
+        QFETCH(UnsavedAnswer, answer);
+        QFETCH(bool, pressSave);
+        QFETCH(int, asked);
+        QFETCH(bool, closed);
+        m_window->panes().openTarget("skin.bmp");
+        m_window->workspace().picSource.setPicture(fixture::filled(kBlue));
+        if (stamp) QTest::mouseClick(child<QPushButton>(m_window.get(), "Command1"), Qt::LeftButton);
+        if (savedSince) {
+            m_window->saveDialog()->setName("early");
+            QTest::mouseClick(child<QPushButton>(m_window->saveDialog(), "Command1"), Qt::LeftButton);
+        }
+        const core::Picture painted = m_window->workspace().picTarget.image();
+
+        m_answer = answer;
+        bool modal = false;
+        if (answer == UnsavedAnswer::Save)
+            QTimer::singleShot(0, this, [&] {
+                workbench::SaveDialog* dialog = m_window->saveDialog();
+                if (!dialog || !dialog->isVisible()) return;
+                modal = dialog->windowModality() == Qt::ApplicationModal;
+                if (pressSave)
+                    QTest::mouseClick(child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+                else
+                    dialog->close();
+            });
+        pressKey(Qt::Key_Q, Qt::ControlModifier);
+
+        QCOMPARE(m_asked, asked);
+        QCOMPARE(m_window->isVisible(), !closed);
+        QCOMPARE(modal, answer == UnsavedAnswer::Save);
+        // The classic dialog saves its proposed name into the start-up folder.
+        const auto saved = core::loadPicture(QFile::encodeName(m_startup + "/skin2.bmp").toStdString());
+        QCOMPARE(bool(saved), pressSave);
+        if (pressSave) QCOMPARE(saved.value(), painted);
+        if (!closed) QVERIFY(m_window->destinationHasChanges());
+    }
+
+  private:
+    void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        m_window->activateWindow();
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(m_window.get());
+        QTest::keyClick(m_window.get(), key, modifiers);
+    }
+
+    std::unique_ptr<fixture::TempEnvironment> m_env;
+    std::unique_ptr<MainWindow> m_window;
+    QString m_startup, m_skins;
+    QString m_chosen;      // what the file dialog gives
+    QString m_shownFolder; // where it opened
+    UnsavedAnswer m_answer = UnsavedAnswer::Cancel;
+    int m_asked = 0; // how often "Save changes to the destination skin?" was asked
+    workbench::WindowPrompts m_previous;
+};
+
+QTEST_MAIN(WindowCommandsTest)
+#include "window_commands_test.moc"

@@ -1,0 +1,56 @@
+#include "workbench/recent_files.h"
+
+#include <QSettings>
+
+namespace workbench {
+namespace {
+
+// In the settings: an array of entries, each a path and the canvas's name.
+constexpr char kArray[] = "recentFiles";
+constexpr char kPath[] = "path";
+constexpr char kCanvas[] = "canvas";
+constexpr char kSource[] = "source";
+constexpr char kDestination[] = "destination";
+
+// The user's settings file of the program, organisation and application both "Quiltane".
+constexpr char kOrganisation[] = "Quiltane";
+
+} // namespace
+
+QList<RecentFile> withRecentFile(QList<RecentFile> list, const RecentFile& file) {
+    list.removeIf([&](const RecentFile& entry) { return entry.path == file.path; });
+    list.prepend(file);
+    if (list.size() > kRecentFilesKept) list.resize(kRecentFilesKept);
+    return list;
+}
+
+QList<RecentFile> recentFiles() {
+    QSettings settings{QLatin1String(kOrganisation), QLatin1String(kOrganisation)};
+    QList<RecentFile> list;
+    const int size = settings.beginReadArray(QLatin1String(kArray));
+    for (int i = 0; i < size; ++i) {
+        settings.setArrayIndex(i);
+        const QString path = settings.value(QLatin1String(kPath)).toString();
+        if (path.isEmpty()) continue;
+        const bool source = settings.value(QLatin1String(kCanvas)).toString() == QLatin1String(kSource);
+        list.append({path, source ? stamps::CanvasId::picSource : stamps::CanvasId::picTarget});
+    }
+    settings.endArray();
+    return list;
+}
+
+void rememberRecentFile(const RecentFile& file) {
+    const QList<RecentFile> list = withRecentFile(recentFiles(), file);
+    QSettings settings{QLatin1String(kOrganisation), QLatin1String(kOrganisation)};
+    settings.remove(QLatin1String(kArray)); // no entries of a longer list left behind
+    settings.beginWriteArray(QLatin1String(kArray), int(list.size()));
+    for (int i = 0; i < list.size(); ++i) {
+        settings.setArrayIndex(i);
+        settings.setValue(QLatin1String(kPath), list[i].path);
+        const bool source = list[i].canvas == stamps::CanvasId::picSource;
+        settings.setValue(QLatin1String(kCanvas), QLatin1String(source ? kSource : kDestination));
+    }
+    settings.endArray();
+}
+
+} // namespace workbench

@@ -1,0 +1,13 @@
+#pragma once
+// The program's version, "major.minor.patch", as the build's project() declares it. The About
+// box and the Help menu show it; nothing else keeps a copy.
+
+#ifndef QUILTANE_VERSION
+#error "QUILTANE_VERSION comes from workbench/CMakeLists.txt"
+#endif
+
+namespace workbench {
+
+inline constexpr char kVersion[] = QUILTANE_VERSION;
+
+} // namespace workbench

@@ -1,0 +1,27 @@
+#pragma once
+// The questions the window's menu commands ask through the platform's dialogs: which BMP file
+// to open, and whether to save the destination's changes before quitting. Tests replace them
+// so that nothing blocks.
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace workbench {
+
+enum class UnsavedAnswer { Save, Discard, Cancel };
+
+struct WindowPrompts {
+    // The file to open, or empty when the user cancels. folder: where the dialog opens.
+    std::function<QString(QWidget* parent, const QString& title, const QString& folder)> chooseFile;
+    // "Save changes to the destination skin?" with Save, Discard and Cancel.
+    std::function<UnsavedAnswer(QWidget* parent)> askToSaveChanges;
+};
+// Replaces the prompts; empty ones restore the dialogs. Returns the previous prompts.
+WindowPrompts setWindowPrompts(WindowPrompts prompts);
+
+QString chooseFileToOpen(QWidget* parent, const QString& title, const QString& folder);
+UnsavedAnswer askToSaveChanges(QWidget* parent);
+
+} // namespace workbench
