@@ -28,24 +28,12 @@ core::Status printInfo(const std::string& path, std::ostream& out) {
     return core::Status::ok();
 }
 
-// Opens the file into the canvas; kept, where the session keeps history, as a step named by
-// the file's name.
-core::Status open(Session& session, stamps::CanvasId canvas, const std::string& path) {
+// Opens the file into the canvas as a step of the history, named by the file's name.
+core::Status open(stamps::Workspace& workspace, stamps::CanvasId canvas, const std::string& path) {
     auto picture = core::loadPicture(path);
     if (!picture) return picture.status();
-    if (!session.keepsHistory) {
-        session.workspace.canvas(canvas).setPicture(std::move(picture).value());
-        return core::Status::ok();
-    }
-    return stamps::openPicture(session.workspace, canvas, std::move(picture).value(),
+    return stamps::openPicture(workspace, canvas, std::move(picture).value(),
                                std::filesystem::path(path).filename().string());
-}
-
-core::Status press(Session& session, const stamps::ButtonSpec& button) {
-    const core::Status status = session.keepsHistory ? stamps::pressButton(button, session.workspace)
-                                                     : stamps::runButton(button, session.workspace);
-    if (!status) return core::Status::error(describeButton(button) + " failed: " + status.message());
-    return status;
 }
 
 core::Status convert(const std::string& in, const std::string& out) {
@@ -91,14 +79,18 @@ core::Status run(const CliAction& action, Session& session) {
     case ActionKind::Jobs:
         return core::Status::ok();
     case ActionKind::Source:
-        return open(session, stamps::CanvasId::picSource, action.first);
+        return open(workspace, stamps::CanvasId::picSource, action.first);
     case ActionKind::Dest:
-        return open(session, stamps::CanvasId::picTarget, action.first);
+        return open(workspace, stamps::CanvasId::picTarget, action.first);
     case ActionKind::Mark:
         workspace.marker.mark(action.row);
         return core::Status::ok();
-    case ActionKind::Press:
-        return press(session, *action.button);
+    case ActionKind::Press: {
+        auto status = stamps::pressButton(*action.button, workspace);
+        if (!status)
+            return core::Status::error(describeButton(*action.button) + " failed: " + status.message());
+        return status;
+    }
     case ActionKind::Save:
         return saveDestination(session, action.first, false);
     case ActionKind::SaveSource:

@@ -20,16 +20,13 @@ struct Session {
     stamps::Workspace workspace;
     float dithering = 0; // what --dither set last, for the 8-bit saves
     std::ostream& out;   // where --list, --info and --seams print
-    // Whether loads and presses are kept as steps of the history. A run that cannot undo
-    // (no --undo or --redo) keeps none: the canvases come out the same, without the copies
-    // and deltas each step costs.
-    bool keepsHistory = true;
     // Set by a batch: the destination's saves (--save, --save-8bit) are left staged here, for
     // the batch to make durable together with the others, rather than committed one by one.
     std::optional<core::AtomicFile>* staged = nullptr;
 };
 
-// Whether the actions can undo or redo, and so need a history.
+// Whether the actions can undo or redo, and so need the workspace's history; a run that
+// cannot undo switches it off and saves the copies and deltas each step costs.
 bool needsHistory(std::span<const CliAction> actions);
 
 // Runs the actions in order and stops at the first that fails: ok, or why it failed, with

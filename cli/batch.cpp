@@ -54,7 +54,7 @@ struct Group {
 core::Result<core::AtomicFile> runInput(const BatchPlan& plan, std::size_t i) {
     std::ostream printsNothing(nullptr); // a batch refuses the actions that print
     Session session(printsNothing);
-    session.keepsHistory = needsHistory(plan.actions);
+    session.workspace.history.setEnabled(needsHistory(plan.actions));
     std::optional<core::AtomicFile> staged;
     session.staged = &staged;
 

@@ -128,7 +128,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (batch.value()) return runBatch(*batch.value(), err, errIsTerminal);
 
     Session session(out);
-    session.keepsHistory = needsHistory(actions.value());
+    session.workspace.history.setEnabled(needsHistory(actions.value()));
     const CliAction* failed = nullptr;
     if (core::Status status = runActions(actions.value(), session, &failed); !status) {
         err << "quiltane-cli: " << status.message() << "\n";
