@@ -1,6 +1,8 @@
 # make run    installs what is missing, builds, starts the window
 # make test   installs, builds, runs every test
-# make bench  benchmarks (Release build), then the 8-bit reduction's quality beside ImageMagick's
+# make bench  benchmarks (Release build), then the 8-bit reduction's quality beside ImageMagick's,
+#             then a batch of 200 skins by quiltane-cli --each beside ImageMagick's mogrify
+# make bench-batch  only the batch beside mogrify (bench/batch.sh)
 # make fuzz   the BMP reader under libFuzzer
 # make sanitize  core, stamps and cli tests under AddressSanitizer and UBSan
 # make install   both programs, the menu entry, the icons and the manual page into PREFIX (~/.local)
@@ -11,7 +13,7 @@ JOBS       := $(shell nproc)
 FUZZ_SECONDS ?= 60
 PREFIX     ?= $(HOME)/.local
 
-.PHONY: all deps build run test bench fuzz sanitize install uninstall clean
+.PHONY: all deps build run test bench bench-batch fuzz sanitize install uninstall clean
 
 all: build
 
@@ -40,9 +42,15 @@ sanitize: deps
 
 bench: deps
 	cmake -S . -B $(BUILD)-release -G Ninja -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD)-release -j $(JOBS) --target quiltane_bench quiltane_quality
+	cmake --build $(BUILD)-release -j $(JOBS) --target quiltane_bench quiltane_quality quiltane-cli
 	QT_QPA_PLATFORM=offscreen $(BUILD)-release/bin/quiltane_bench --benchmark_min_time=0.2
 	$(BUILD)-release/bin/quiltane_quality
+	bench/batch.sh $(BUILD)-release
+
+bench-batch: deps
+	cmake -S . -B $(BUILD)-release -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD)-release -j $(JOBS) --target quiltane-cli
+	bench/batch.sh $(BUILD)-release
 
 fuzz:
 	@scripts/install-deps.sh fuzz

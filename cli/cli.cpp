@@ -1,24 +1,17 @@
 #include "cli/cli.h"
 
-#include <filesystem>
-#include <new>
 #include <ostream>
 
-#include "cli/button_lookup.h"
+#include "cli/actions.h"
+#include "cli/batch.h"
+#include "cli/batch_plan.h"
 #include "cli/command_line.h"
-#include "cli/preview_actions.h"
-#include "core/bmp.h"
-#include "core/eight_bit.h"
-#include "stamps/edits.h"
 
 namespace cli {
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitFailed = 1; // a file could not be read or written, or a stamp failed
-constexpr int kExitUsage = 2;
-
 constexpr std::string_view kHelp = R"(Usage: quiltane-cli ACTION...
+       quiltane-cli --each FILE... (--out DIR | --out-8bit DIR) [--jobs N] ACTION...
 
 Runs the stamps of Quiltane without its window. The actions run in the order given, like a
 user's clicks on two canvases: the source canvas (picSource) and the destination canvas
@@ -62,6 +55,27 @@ Actions:
                       below about 2 the seam hardly shows) and its worst rows, tab-separated
   --help              print this help
 
+Batches:
+  --each FILE...      run the other actions on every FILE, each on fresh canvases, as if the
+                      command were --dest FILE ACTION... --save DIR/NAME, NAME being FILE's
+                      own name; FILE... is every argument up to the next one that begins
+                      with "--" (give a file of such a name as ./--name)
+  --out DIR           save each result into the folder DIR as a 24-bit BMP
+  --out-8bit DIR      save each result into DIR as an 8-bit BMP, as --save-8bit does
+  --jobs N            run N inputs at once (a whole number from 1 up; by default the number
+                      of processors)
+
+In a batch --source, --mark, --press, --undo, --redo and --dither work as in one run. --dest,
+--save, --save-8bit, --save-source and --preview (every input would write the same PATH),
+--seams, --list, --info, --convert and --convert-8bit cannot be used. Before anything runs
+the batch refuses an output folder that does not exist, an output that would replace one of
+the inputs and two inputs with the same name. An input that fails (it cannot be read, a stamp
+fails, an --undo finds nothing to undo) fails alone and the others are saved. On a terminal
+a progress bar shows on stderr; each failure is named there with its reason, and a last line
+sums up: "200 skins: 198 saved, 2 failed". The results are written first, flushed to disk
+together and only then renamed into place, so each output is complete or absent and an old
+file is replaced only by a complete new one.
+
 The whole command line is checked before anything runs. Files are replaced atomically, so
 no half-written file is ever left behind, not even when the program is interrupted; the
 actions before a failing one have taken effect, as clicks in the window would have. A save
@@ -71,8 +85,9 @@ sockets and folders.
 Exit status: 0 on success; 1 when a file cannot be read or written or a stamp fails (the
 message names the file or the stamp and says why); 2 on a usage error, such as an unknown
 or ambiguous button (the message lists the closest names) or an --undo with nothing to
-undo. The "Delete" and "About" buttons work on the window's file panes and dialogs and
-cannot be pressed here.
+undo. A batch exits with 0 when every input was saved, 1 when any failed and 2 on a usage
+error, its refusals included. The "Delete" and "About" buttons work on the window's file
+panes and dialogs and cannot be pressed here.
 
 Example: cut the bikini out of a clothed skin, put it on the medium female body, add black
 sneakers and save the result:
@@ -84,105 +99,16 @@ sneakers and save the result:
 source canvas; "Med Fem" fills the white area with the bare body; "Black Sneakers" ANDs the
 shoe strip onto the feet; --save writes skin2.bmp as a 24-bit BMP. For a file the game
 can load as it is, save with --save-8bit skin2.bmp instead.
+
+The same on every skin of a folder, saved as 8-bit files into done/:
+
+  quiltane-cli --each skins/*.bmp --out-8bit done \
+               --press "Bikini 402" --press "Med Fem" --press "Black Sneakers"
 )";
-
-core::Status printInfo(const std::string& path, std::ostream& out) {
-    auto info = core::readBmpInfoFile(path);
-    if (!info) return info.status();
-    const core::BmpInfo& i = info.value();
-    out << "width: " << i.width << "\nheight: " << i.height << "\nbits per pixel: " << i.bitsPerPixel
-        << "\ncompression: " << i.compression << "\n";
-    auto picture = core::loadPicture(path);
-    if (!picture) return picture.status();
-    out << "colours: " << core::countColours(picture.value()) << "\n";
-    return core::Status::ok();
-}
-
-// Opens the file into the canvas as a step of the history, named by the file's name.
-core::Status open(stamps::Workspace& workspace, stamps::CanvasId canvas, const std::string& path) {
-    auto picture = core::loadPicture(path);
-    if (!picture) return picture.status();
-    return stamps::openPicture(workspace, canvas, std::move(picture).value(),
-                               std::filesystem::path(path).filename().string());
-}
-
-core::Status convert(const std::string& in, const std::string& out) {
-    auto picture = core::loadPicture(in);
-    if (!picture) return picture.status();
-    return core::savePicture(picture.value(), out);
-}
-
-core::Status convertEightBit(const std::string& in, const std::string& out, float dithering) {
-    auto picture = core::loadPicture(in);
-    if (!picture) return picture.status();
-    return core::saveEightBit(picture.value(), picture.value(), out, dithering).status();
-}
-
-void printList(std::ostream& out) {
-    for (const stamps::ButtonSpec& button : stamps::allButtons())
-        out << button.name << '\t' << stamps::groupName(button.group) << '\t' << button.caption << '\n';
-}
-
-// dithering: what --dither set last, for the 8-bit saves.
-core::Status run(const CliAction& action, stamps::Workspace& workspace, float& dithering, std::ostream& out) {
-    switch (action.kind) {
-    case ActionKind::Help: // answered by runCli before any action runs
-        return core::Status::ok();
-    case ActionKind::Source:
-        return open(workspace, stamps::CanvasId::picSource, action.first);
-    case ActionKind::Dest:
-        return open(workspace, stamps::CanvasId::picTarget, action.first);
-    case ActionKind::Mark:
-        workspace.marker.mark(action.row);
-        return core::Status::ok();
-    case ActionKind::Press: {
-        auto status = stamps::pressButton(*action.button, workspace);
-        if (!status)
-            return core::Status::error(describeButton(*action.button) + " failed: " + status.message());
-        return status;
-    }
-    case ActionKind::Save:
-        return core::savePicture(workspace.picTarget.image(), action.first);
-    case ActionKind::SaveSource:
-        return core::savePicture(workspace.picSource.image(), action.first);
-    case ActionKind::List:
-        printList(out);
-        return core::Status::ok();
-    case ActionKind::Convert:
-        return convert(action.first, action.second);
-    case ActionKind::Info:
-        return printInfo(action.first, out);
-    case ActionKind::Preview:
-        return writePreview(workspace.picTarget.image(), action.yaw, action.first);
-    case ActionKind::Seams:
-        printSeams(workspace.picTarget.image(), out);
-        return core::Status::ok();
-    case ActionKind::SaveEightBit:
-        return core::saveEightBit(workspace.picTarget.image(), workspace.picTarget.picture(), action.first,
-                                  dithering)
-            .status();
-    case ActionKind::ConvertEightBit:
-        return convertEightBit(action.first, action.second, dithering);
-    case ActionKind::Dither:
-        dithering = action.level;
-        return core::Status::ok();
-    case ActionKind::Undo:
-        if (!stamps::undo(workspace))
-            return core::Status::error("--undo: there is nothing to undo (only --source, --dest and --press "
-                                       "can be undone).");
-        return core::Status::ok();
-    case ActionKind::Redo:
-        if (!stamps::redo(workspace))
-            return core::Status::error("--redo: there is nothing to redo (only what --undo undid, before "
-                                       "anything else changed the canvases).");
-        return core::Status::ok();
-    }
-    return core::Status::ok();
-}
 
 } // namespace
 
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal) {
     auto actions = parseCommandLine(args);
     if (!actions) {
         err << "quiltane-cli: " << actions.message() << "\n";
@@ -194,23 +120,21 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return kExitOk;
         }
     }
-    stamps::Workspace workspace;
-    float dithering = 0;
-    for (const CliAction& action : actions.value()) {
-        core::Status status = core::Status::ok();
-        // Running out of memory ends the action that needed it, with a message, like any failure.
-        try {
-            status = run(action, workspace, dithering, out);
-        } catch (const std::bad_alloc&) {
-            status =
-                core::Status::outOfMemory("There is not enough memory for " + describeAction(action) + ".");
-        }
-        if (!status) {
-            err << "quiltane-cli: " << status.message() << "\n";
-            // Nothing to undo or redo is a mistake in the command line, not in a file.
-            const bool usage = action.kind == ActionKind::Undo || action.kind == ActionKind::Redo;
-            return usage ? kExitUsage : kExitFailed;
-        }
+    auto batch = planBatch(actions.value());
+    if (!batch) {
+        err << "quiltane-cli: " << batch.message() << "\n";
+        return kExitUsage;
+    }
+    if (batch.value()) return runBatch(*batch.value(), err, errIsTerminal);
+
+    Session session(out);
+    session.workspace.history.setEnabled(needsHistory(actions.value()));
+    const CliAction* failed = nullptr;
+    if (core::Status status = runActions(actions.value(), session, &failed); !status) {
+        err << "quiltane-cli: " << status.message() << "\n";
+        // Nothing to undo or redo is a mistake in the command line, not in a file.
+        const bool usage = failed->kind == ActionKind::Undo || failed->kind == ActionKind::Redo;
+        return usage ? kExitUsage : kExitFailed;
     }
     return kExitOk;
 }

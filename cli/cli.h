@@ -1,5 +1,6 @@
 #pragma once
-// quiltane-cli's logic: runs the actions of a command line, in order, and returns the exit code.
+// quiltane-cli's logic: runs the actions of a command line, in order, or a batch of inputs
+// (--each), and returns the exit code.
 
 #include <iosfwd>
 #include <string>
@@ -7,6 +8,12 @@
 
 namespace cli {
 
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1; // a file could not be read or written, or a stamp failed
+constexpr int kExitUsage = 2;  // the command line is wrong, or a batch refuses it
+
+// errIsTerminal: whether err is a terminal, where a batch draws its progress bar.
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           bool errIsTerminal = false);
 
 } // namespace cli

@@ -9,10 +9,13 @@
 namespace cli {
 namespace {
 
+// Takes every following argument up to the next option (--each FILE...).
+constexpr int kUpToNextOption = -1;
+
 struct OptionSpec {
     std::string_view option;
     ActionKind kind;
-    int argumentCount;
+    int argumentCount;              // or kUpToNextOption
     std::string_view argumentNames; // for messages: "FILE", "IN OUT"
 };
 
@@ -35,7 +38,17 @@ constexpr OptionSpec kOptions[] = {
     {"--seams", ActionKind::Seams, 0, ""},
     {"--undo", ActionKind::Undo, 0, ""},
     {"--redo", ActionKind::Redo, 0, ""},
+    {"--each", ActionKind::Each, kUpToNextOption, "FILE..."},
+    {"--out", ActionKind::Out, 1, "DIR"},
+    {"--out-8bit", ActionKind::OutEightBit, 1, "DIR"},
+    {"--jobs", ActionKind::Jobs, 1, "N"},
 };
+
+// What ends the files of --each: an argument that begins with "--", or "-h". A file whose name
+// begins with "--" is given as "./--name".
+bool isOption(std::string_view text) {
+    return text.starts_with("--") || text == "-h";
+}
 
 const OptionSpec* findOption(std::string_view text) {
     for (const OptionSpec& known : kOptions)
@@ -68,6 +81,17 @@ core::Result<double> parseYaw(const std::string& text) {
     return yaw;
 }
 
+// A number of threads: a whole number from 1 up.
+core::Result<int> parseJobs(const std::string& text) {
+    int jobs = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, jobs);
+    if (ec != std::errc() || ptr != end || jobs < 1)
+        return core::Status::error("--jobs needs a number of threads, a whole number from 1 up, not \"" +
+                                   text + "\".");
+    return jobs;
+}
+
 // A dithering level: a number from 0 (none) to 1 (full).
 core::Result<float> parseLevel(const std::string& text) {
     float level = -1;
@@ -87,12 +111,20 @@ core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::str
         const OptionSpec* known = findOption(args[i]);
         if (known == nullptr)
             return core::Status::error("Unknown option \"" + args[i] + "\"; see quiltane-cli --help.");
+        CliAction action;
+        action.kind = known->kind;
+        if (known->argumentCount == kUpToNextOption) {
+            while (i + 1 < args.size() && !isOption(args[i + 1]))
+                action.files.push_back(args[++i]);
+            if (action.files.empty())
+                return core::Status::error(std::string(known->option) + " needs " +
+                                           std::string(known->argumentNames) + ", one file or more.");
+            actions.push_back(std::move(action));
+            continue;
+        }
         if (args.size() - i - 1 < std::size_t(known->argumentCount))
             return core::Status::error(std::string(known->option) + " needs " +
                                        std::string(known->argumentNames) + ".");
-
-        CliAction action;
-        action.kind = known->kind;
         if (known->argumentCount >= 1) action.first = args[++i];
         if (known->argumentCount >= 2) action.second = args[++i];
 
@@ -108,6 +140,10 @@ core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::str
             auto button = lookupStamp(action.first);
             if (!button) return button.status();
             action.button = button.value();
+        } else if (action.kind == ActionKind::Jobs) {
+            auto jobs = parseJobs(action.first);
+            if (!jobs) return jobs.status();
+            action.jobs = jobs.value();
         } else if (action.kind == ActionKind::Preview) {
             auto yaw = parseYaw(action.second);
             if (!yaw) return yaw.status();
@@ -124,6 +160,8 @@ std::string describeAction(const CliAction& action) {
     for (const OptionSpec& known : kOptions)
         if (known.kind == action.kind) {
             text = known.option;
+            for (const std::string& file : action.files)
+                text += " " + file;
             if (known.argumentCount >= 1) text += " " + action.first;
             if (known.argumentCount >= 2) text += " " + action.second;
             break;

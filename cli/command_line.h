@@ -28,6 +28,10 @@ enum class ActionKind {
     Seams,
     Undo,
     Redo,
+    Each,
+    Out,
+    OutEightBit,
+    Jobs,
 };
 
 struct CliAction {
@@ -38,6 +42,8 @@ struct CliAction {
     float level = 0;    // --dither: 0 to 1
     const stamps::ButtonSpec* button = nullptr; // --press
     double yaw = 0;                             // --preview, in degrees
+    std::vector<std::string> files;             // --each
+    int jobs = 0;                               // --jobs
 };
 
 // The actions in command-line order, or a usage error that says what is wrong.

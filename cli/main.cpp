@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <iostream>
 
 #include "cli/cli.h"
@@ -6,5 +8,5 @@
 int main(int argc, char** argv) {
     // Ctrl-C or a termination signal during a save leaves no temporary file behind.
     core::cleanUpSavesOnSignals();
-    return cli::runCli({argv + 1, argv + argc}, std::cout, std::cerr);
+    return cli::runCli({argv + 1, argv + argc}, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1);
 }

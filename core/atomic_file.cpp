@@ -5,18 +5,24 @@
 #include "core/atomic_file.h"
 
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <pthread.h>
 #include <signal.h>
 #include <sys/random.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <string>
 #include <utility>
 
 namespace core {
@@ -89,11 +95,23 @@ Result<Target> resolve(const std::string& path) {
     }
 }
 
-// 0666 less the process's umask: what a new file gets.
-mode_t newFileMode() {
+// The process's umask, read without changing it where the kernel tells it (Linux 4.7 on):
+// setting it to read it would give a file created meanwhile by another thread the wrong
+// permissions.
+mode_t processUmask() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("Umask:", 0) == 0) return mode_t(std::stoul(line.substr(6), nullptr, 8));
+    static std::mutex setting; // the old way, one thread at a time
+    const std::lock_guard lock(setting);
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    return 0666 & ~mask;
+    return mask;
+}
+
+// 0666 less the process's umask: what a new file gets.
+mode_t newFileMode() {
+    return 0666 & ~processUmask();
 }
 
 // ".quiltane-" and six random letters or digits: short, so any target name fits beside it.
@@ -141,28 +159,119 @@ struct PendingName {
     std::atomic<int> folder{kFree};
     char name[32] = {};
 };
-// More saves at once than this are not cleaned up by a signal (the program saves one at a time).
-PendingName g_pending[8];
+// Slots come in blocks: one to start with, another whenever more saves are in progress at once
+// than the blocks hold. A block is never freed, as a handler may be reading it.
+struct PendingBlock {
+    PendingName slots[64];
+    std::atomic<PendingBlock*> next{nullptr};
+};
+PendingBlock g_pending;
 
-void remember(int folder, const std::string& name) {
-    for (PendingName& slot : g_pending) {
-        int expected = PendingName::kFree;
-        if (!slot.folder.compare_exchange_strong(expected, PendingName::kClaimed)) continue;
-        std::snprintf(slot.name, sizeof slot.name, "%s", name.c_str());
-        slot.folder.store(folder);
-        return;
+// Threads between making a temporary name and publishing it (or giving up). A handler waits
+// for them before it removes the published names; once it has begun (g_ending), no thread makes
+// a new name. Both are sequentially consistent, so a thread that misses g_ending is seen
+// counted by the handler.
+std::atomic<int> g_naming{0};
+std::atomic<bool> g_ending{false};
+
+// While a thread makes a temporary name, with the terminating signals blocked on it (so a
+// handler never waits for its own thread).
+class NamingWindow {
+  public:
+    NamingWindow() { g_naming.fetch_add(1); }
+    ~NamingWindow() { g_naming.fetch_sub(1); }
+    NamingWindow(const NamingWindow&) = delete;
+    NamingWindow& operator=(const NamingWindow&) = delete;
+    // The program is being ended by a signal: make no name.
+    static bool programEnding() { return g_ending.load(); }
+};
+
+// A free slot, claimed; a new block when every slot is taken.
+PendingName& claimSlot() {
+    for (PendingBlock* block = &g_pending;;) {
+        for (PendingName& slot : block->slots) {
+            int expected = PendingName::kFree;
+            if (slot.folder.compare_exchange_strong(expected, PendingName::kClaimed)) return slot;
+        }
+        PendingBlock* next = block->next.load();
+        if (next == nullptr) {
+            auto* fresh = new PendingBlock;
+            fresh->slots[0].folder.store(PendingName::kClaimed);
+            if (block->next.compare_exchange_strong(next, fresh)) return fresh->slots[0];
+            delete fresh; // another thread added a block first: look through it
+        }
+        block = next;
     }
 }
 
+void publish(PendingName& slot, int folder, const std::string& name) {
+    std::snprintf(slot.name, sizeof slot.name, "%s", name.c_str());
+    slot.folder.store(folder);
+}
+
+void release(PendingName& slot) {
+    slot.folder.store(PendingName::kFree);
+}
+
 void forget(int folder) {
-    for (PendingName& slot : g_pending) {
-        int expected = folder;
-        slot.folder.compare_exchange_strong(expected, PendingName::kFree);
+    for (PendingBlock* block = &g_pending; block != nullptr; block = block->next.load())
+        for (PendingName& slot : block->slots) {
+            int expected = folder;
+            if (slot.folder.compare_exchange_strong(expected, PendingName::kFree)) return;
+        }
+}
+
+// Waits, from a signal handler, until no thread is between making a name and publishing it;
+// gives up after about a second, should such a thread be stopped.
+void waitForNaming() noexcept {
+    const timespec pause{0, 1000 * 1000};
+    for (int i = 0; i < 1000 && g_naming.load() != 0; ++i)
+        ::nanosleep(&pause, nullptr);
+}
+
+// Flushes one file's data to its device.
+Status flushFile(int fd) {
+    if (testing::saveSeams().flushingData) testing::saveSeams().flushingData();
+    if (::fsync(fd) != 0) return Status::error(systemReason(errno));
+    return Status::ok();
+}
+
+// Local file systems whose syncfs writes out every file's dirty data and waits for it, and
+// says so when it cannot (Linux 5.8 and later), so that one call does what an fsync of each
+// file would. Others (network and user-space file systems among them) get an fsync per file.
+constexpr __fsword_t kWholeFlushFileSystems[] = {
+    EXT4_SUPER_MAGIC, XFS_SUPER_MAGIC, BTRFS_SUPER_MAGIC, F2FS_SUPER_MAGIC, TMPFS_MAGIC,
+};
+
+bool flushesEveryFile(int fd) {
+    if (!testing::saveSeams().wholeFileSystemFlush) return false;
+    struct statfs fileSystem {};
+    if (::fstatfs(fd, &fileSystem) != 0) return false;
+    return std::find(std::begin(kWholeFlushFileSystems), std::end(kWholeFlushFileSystems),
+                     fileSystem.f_type) != std::end(kWholeFlushFileSystems);
+}
+
+// Flushes the whole file system of fd; false when it could not, or reports a write that
+// failed since fd was opened.
+bool flushFileSystem(int fd) {
+    if (testing::saveSeams().flushingData) testing::saveSeams().flushingData();
+    return ::syncfs(fd) == 0;
+}
+
+// Makes renames in a folder durable; a folder that cannot be flushed does not undo them.
+void flushFolder(int folderHandle) {
+    const int folder = ::openat(folderHandle, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
     }
 }
 
 extern "C" void onTerminatingSignal(int signal) {
     const int savedErrno = errno;
+    // No thread makes a name from now on; those making one now publish it first.
+    g_ending.store(true);
+    waitForNaming();
     discardSavesInProgress();
     // End as the signal would have: the default action, delivered once this handler returns.
     ::signal(signal, SIG_DFL);
@@ -215,16 +324,22 @@ Status AtomicFile::openTemporary() {
     }
     // A named file from the start, recorded before a handler could find it missing.
     const SignalBlock block;
+    const NamingWindow naming;
+    if (NamingWindow::programEnding()) return Status::error("the program is being ended.");
+    PendingName& slot = claimSlot();
     for (int i = 0; i < kNameTries; ++i) {
         const std::string name = privateName();
         m_fd = ::openat(m_folder, name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
         if (m_fd >= 0) {
             m_tempName = name;
-            remember(m_folder, name);
+            publish(slot, m_folder, name);
             return Status::ok();
         }
-        if (errno != EEXIST) return Status::error(systemReason(errno));
+        if (errno != EEXIST) break;
     }
+    const int error = errno;
+    release(slot);
+    if (error != EEXIST) return Status::error(systemReason(error));
     return Status::error("no temporary file name beside it was free.");
 }
 
@@ -233,6 +348,9 @@ Status AtomicFile::nameTemporary() {
     // the descriptor itself (which needs privileges).
     const std::string byDescriptor = "/proc/self/fd/" + std::to_string(m_fd);
     const SignalBlock block;
+    const NamingWindow naming;
+    if (NamingWindow::programEnding()) return Status::error("the program is being ended.");
+    PendingName& slot = claimSlot();
     for (int i = 0; i < kNameTries; ++i) {
         const std::string name = privateName();
         int linked = ::linkat(AT_FDCWD, byDescriptor.c_str(), m_folder, name.c_str(), AT_SYMLINK_FOLLOW);
@@ -240,11 +358,14 @@ Status AtomicFile::nameTemporary() {
             linked = ::linkat(m_fd, "", m_folder, name.c_str(), AT_EMPTY_PATH);
         if (linked == 0) {
             m_tempName = name;
-            remember(m_folder, name);
+            publish(slot, m_folder, name);
             return Status::ok();
         }
-        if (errno != EEXIST) return Status::error(systemReason(errno));
+        if (errno != EEXIST) break;
     }
+    const int error = errno;
+    release(slot);
+    if (error != EEXIST) return Status::error(systemReason(error));
     return Status::error("no temporary file name beside it was free.");
 }
 
@@ -263,8 +384,20 @@ Status AtomicFile::write(std::span<const std::uint8_t> bytes) {
     return Status::ok();
 }
 
+void AtomicFile::startFlush() noexcept {
+    // Only a head start: the flush that counts comes later, so a failure here is not one.
+    ::sync_file_range(m_fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+}
+
 Status AtomicFile::commit() {
-    if (::fchmod(m_fd, m_mode) != 0 || ::fsync(m_fd) != 0) return Status::error(systemReason(errno));
+    if (::fchmod(m_fd, m_mode) != 0) return Status::error(systemReason(errno));
+    if (Status flushed = flushFile(m_fd); !flushed) return flushed;
+    if (Status placed = putInPlace(); !placed) return placed;
+    flushFolder(m_folder);
+    return Status::ok();
+}
+
+Status AtomicFile::putInPlace() {
     if (m_tempName.empty())
         if (Status named = nameTemporary(); !named) return named;
     const int fd = std::exchange(m_fd, -1);
@@ -283,13 +416,62 @@ Status AtomicFile::commit() {
         m_tempName.clear();
     }
     m_committed = true;
-    // Make the rename itself durable; a folder that cannot be synced does not undo the save.
-    const int folder = ::openat(m_folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
     return Status::ok();
+}
+
+std::vector<Status> AtomicFile::commitTogether(std::span<AtomicFile> files) {
+    std::vector<Status> outcome(files.size(), Status::ok());
+    const auto fail = [&](std::size_t i, Status failure) {
+        outcome[i] = std::move(failure);
+        files[i].discard();
+    };
+    for (std::size_t i = 0; i < files.size(); ++i)
+        if (::fchmod(files[i].m_fd, files[i].m_mode) != 0) fail(i, Status::error(systemReason(errno)));
+
+    // The data first, all of it: one flush per file system where that flushes every file,
+    // else (or should that flush fail) each file's own.
+    std::vector<dev_t> flushedWhole, flushedByFile;
+    const auto among = [](const std::vector<dev_t>& devices, dev_t device) {
+        return std::find(devices.begin(), devices.end(), device) != devices.end();
+    };
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (!outcome[i]) continue;
+        const int fd = files[i].m_fd;
+        struct stat st {};
+        if (::fstat(fd, &st) != 0) {
+            fail(i, Status::error(systemReason(errno)));
+            continue;
+        }
+        if (among(flushedWhole, st.st_dev)) continue;
+        if (!among(flushedByFile, st.st_dev)) {
+            if (flushesEveryFile(fd) && flushFileSystem(fd)) {
+                flushedWhole.push_back(st.st_dev);
+                continue;
+            }
+            flushedByFile.push_back(st.st_dev);
+        }
+        if (Status flushed = flushFile(fd); !flushed) fail(i, flushed);
+    }
+
+    // Then the renames, and each folder once.
+    std::vector<std::pair<dev_t, ino_t>> folders;
+    std::vector<int> folderHandles;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (!outcome[i]) continue;
+        if (Status placed = files[i].putInPlace(); !placed) {
+            fail(i, placed);
+            continue;
+        }
+        struct stat st {};
+        if (::fstat(files[i].m_folder, &st) != 0) continue;
+        const std::pair folder(st.st_dev, st.st_ino);
+        if (std::find(folders.begin(), folders.end(), folder) != folders.end()) continue;
+        folders.push_back(folder);
+        folderHandles.push_back(files[i].m_folder);
+    }
+    for (int folder : folderHandles)
+        flushFolder(folder);
+    return outcome;
 }
 
 void AtomicFile::discard() noexcept {
@@ -304,10 +486,11 @@ void AtomicFile::discard() noexcept {
 }
 
 void discardSavesInProgress() noexcept {
-    for (PendingName& slot : g_pending) {
-        const int folder = slot.folder.load();
-        if (folder >= 0) ::unlinkat(folder, slot.name, 0);
-    }
+    for (PendingBlock* block = &g_pending; block != nullptr; block = block->next.load())
+        for (PendingName& slot : block->slots) {
+            const int folder = slot.folder.load();
+            if (folder >= 0) ::unlinkat(folder, slot.name, 0);
+        }
 }
 
 void cleanUpSavesOnSignals() {

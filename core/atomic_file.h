@@ -9,12 +9,18 @@
 // the file system takes can be saved and a killed process leaves no half-written file. Where
 // the file system has no anonymous files, the short name is used from the start, and the
 // signal handlers of cleanUpSavesOnSignals() remove it when the program is interrupted.
+//
+// Many saves can be made durable together (commitTogether): every file's data is written
+// first, then flushed in one go, and only then is each renamed over its target. A crash at any
+// moment still leaves each target old or new and complete, at the cost of one flush for all.
+// Any number of saves may be in progress at once, on any threads.
 
 #include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 #include "core/status.h"
 
@@ -34,15 +40,28 @@ class AtomicFile {
     ~AtomicFile();
 
     Status write(std::span<const std::uint8_t> bytes);
+    // Starts writing the data written so far to the device, without waiting for it, so that
+    // a later flush of many files (commitTogether) finds most of it done.
+    void startFlush() noexcept;
     // Gives the file the permissions of the file it replaces (the ordinary ones: never
     // set-user-ID, set-group-ID or sticky) or, for a new file, 0666 less the umask; flushes it;
     // renames it over the target and flushes the folder.
     Status commit();
 
+    // Commits several files whose data is written, as commit() does each but with one flush
+    // for all: the permissions set, the data of every file flushed (one flush of a whole file
+    // system where that is known to flush every file's data, else an fsync of each), then each
+    // renamed over its target, then each folder flushed once. The outcome per file, in order,
+    // as the reason alone; a file that fails is discarded and its target left as it was.
+    static std::vector<Status> commitTogether(std::span<AtomicFile> files);
+
   private:
     AtomicFile() = default;
     Status openTemporary();
     Status nameTemporary();
+    // The last steps of a commit, once the data is flushed: the temporary file named, closed
+    // and renamed over the target. The folder is not flushed.
+    Status putInPlace();
     void discard() noexcept;
 
     int m_folder = -1;      // the target's folder, as a handle for the *at calls
@@ -64,11 +83,14 @@ void cleanUpSavesOnSignals();
 
 namespace testing {
 // Seams for the tests: the fallback for file systems without anonymous temporary files, and
-// hooks at the two moments a save can be interrupted.
+// hooks at the two moments a save can be interrupted and at each flush of file data.
 struct SaveSeams {
     bool anonymousTemporaryFiles = true;
     std::function<void()> whileWriting; // after the first bytes are written
     std::function<void()> onceNamed;    // the data complete, flushed and named, before the rename
+    std::function<void()> flushingData; // before each fsync of a file, or syncfs of a file system
+    bool wholeFileSystemFlush = true;   // false: commitTogether fsyncs each file, as where the
+                                        // file system's syncfs is not known to flush everything
 };
 SaveSeams& saveSeams();
 } // namespace testing

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/atomic_file.h"
 #include "core/picture.h"
 #include "core/status.h"
 
@@ -52,7 +53,13 @@ Result<BmpInfo> readBmpInfoFile(const std::string& path);
 // it was and no temporary file behind. Only a regular file is replaced or a new one created;
 // a link to a regular file is followed and kept. Errors read "Cannot save <path>: <reason>".
 Status saveBmp(const BmpEncoder& encoder, const std::string& path);
+// The first half of saveBmp, for saves made durable together (AtomicFile::commitTogether): the
+// file written in full beside its target, not yet flushed or renamed. Dropping the result
+// discards it. Errors as saveBmp's; the commit's reasons follow "Cannot save <path>: ".
+Result<AtomicFile> stageBmp(const BmpEncoder& encoder, const std::string& path);
 // `SavePicture`: writes a 24-bit BMP through saveBmp. An empty picture is not saved.
 Status savePicture(const Picture& picture, const std::string& path);
+// The 24-bit file staged, as stageBmp does.
+Result<AtomicFile> stagePicture(const Picture& picture, const std::string& path);
 
 } // namespace core

@@ -137,20 +137,34 @@ Result<BmpInfo> readBmpInfoFile(const std::string& path) {
     return bmp::describe(opened.value().header);
 }
 
-Status saveBmp(const BmpEncoder& encoder, const std::string& path) {
+Result<AtomicFile> stageBmp(const BmpEncoder& encoder, const std::string& path) {
     if (path.empty()) return Status::error("Cannot save: no file name was given.");
     const std::string prefix = "Cannot save " + path + ": ";
     try {
         Result<AtomicFile> file = AtomicFile::create(path);
         if (!file) return Status::error(prefix + file.message());
-        Status saved = writeRows(encoder, file.value());
-        if (saved) saved = file.value().commit();
-        if (!saved) return Status::error(prefix + saved.message());
-        return Status::ok();
+        if (Status written = writeRows(encoder, file.value()); !written)
+            return Status::error(prefix + written.message());
+        file.value().startFlush();
+        return file;
     } catch (const std::bad_alloc&) {
         return Status::outOfMemory(prefix + "not enough memory to save it (" +
                                    sizeText(encoder.width(), encoder.rowCount()) + ").");
     }
+}
+
+Status saveBmp(const BmpEncoder& encoder, const std::string& path) {
+    Result<AtomicFile> file = stageBmp(encoder, path);
+    if (!file) return file.status();
+    if (Status committed = file.value().commit(); !committed)
+        return Status::error("Cannot save " + path + ": " + committed.message());
+    return Status::ok();
+}
+
+Result<AtomicFile> stagePicture(const Picture& picture, const std::string& path) {
+    Result<BmpEncoder> encoder = BmpEncoder::trueColour(picture);
+    if (!encoder) return Status::error("Cannot save " + path + ": " + encoder.message());
+    return stageBmp(encoder.value(), path);
 }
 
 Status savePicture(const Picture& picture, const std::string& path) {

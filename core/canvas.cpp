@@ -10,12 +10,16 @@ namespace {
 
 constexpr int kBpp = Picture::kChannels;
 
+// The background colour everywhere: the first row pixel by pixel, the others copied from it.
 void fillBackground(std::vector<std::uint8_t>& image) {
-    for (std::size_t i = 0; i < image.size(); i += kBpp) {
+    const std::size_t row = std::size_t(Canvas::kSize) * kBpp;
+    for (std::size_t i = 0; i < row; i += kBpp) {
         image[i] = Canvas::kBackground.r;
         image[i + 1] = Canvas::kBackground.g;
         image[i + 2] = Canvas::kBackground.b;
     }
+    for (std::size_t at = row; at < image.size(); at += row)
+        std::memcpy(&image[at], image.data(), row);
 }
 
 // Combines n bytes of source into destination. Written per operation so each loop vectorizes.
@@ -66,10 +70,11 @@ void Canvas::restore(Picture picture, const ImageDelta& change, std::uint64_t re
 void Canvas::setPicture(Picture picture) {
     m_picture = std::move(picture);
     m_revision = nextRevision();
-    fillBackground(m_image);
-    if (m_picture.isEmpty()) return;
     const int w = std::min(m_picture.width(), kSize);
     const int h = std::min(m_picture.height(), kSize);
+    // The background shows only where the picture leaves the canvas uncovered.
+    if (w < kSize || h < kSize) fillBackground(m_image);
+    if (m_picture.isEmpty()) return;
     // Only the top-left 256 x 256 pixels are ever shown or painted from here.
     for (int y = 0; y < h; ++y) {
         std::uint8_t* dst = &m_image[std::size_t(y) * kSize * kBpp];

@@ -1,12 +1,18 @@
 #include "core/eight_bit.h"
 
+#include <functional>
+#include <optional>
+
 #include "core/bmp.h"
 #include "core/bmp_encoder.h"
 
 namespace core {
 
-Result<EightBitSaved> saveEightBit(const Picture& image, const Picture& loaded, const std::string& path,
-                                   float dithering) {
+namespace {
+
+// Chooses the palette and hands the file's encoder to write, which saves or stages it.
+Result<EightBitSaved> writeEightBit(const Picture& image, const Picture& loaded, const std::string& path,
+                                    float dithering, const std::function<Status(const BmpEncoder&)>& write) {
     const std::string prefix = "Cannot save " + path + ": ";
     Result<PaletteChoice> choice = choosePalette(image, loaded, dithering);
     if (!choice) {
@@ -18,8 +24,30 @@ Result<EightBitSaved> saveEightBit(const Picture& image, const Picture& loaded, 
     Result<BmpEncoder> encoder = BmpEncoder::palette({image.width(), image.height(), c.palette, c.indices}, 8,
                                                      BmpEncoder::ColoursUsed::Stated);
     if (!encoder) return Status::error(prefix + encoder.message());
-    if (Status saved = saveBmp(encoder.value(), path); !saved) return saved;
+    if (Status written = write(encoder.value()); !written) return written;
     return EightBitSaved{c.way, c.colours};
+}
+
+} // namespace
+
+Result<EightBitSaved> saveEightBit(const Picture& image, const Picture& loaded, const std::string& path,
+                                   float dithering) {
+    return writeEightBit(image, loaded, path, dithering,
+                         [&](const BmpEncoder& encoder) { return saveBmp(encoder, path); });
+}
+
+Result<AtomicFile> stageEightBit(const Picture& image, const Picture& loaded, const std::string& path,
+                                 float dithering) {
+    std::optional<AtomicFile> staged;
+    Result<EightBitSaved> written =
+        writeEightBit(image, loaded, path, dithering, [&](const BmpEncoder& encoder) {
+            Result<AtomicFile> file = stageBmp(encoder, path);
+            if (!file) return file.status();
+            staged.emplace(std::move(file).value());
+            return Status::ok();
+        });
+    if (!written) return written.status();
+    return std::move(*staged);
 }
 
 } // namespace core

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "core/atomic_file.h"
 #include "core/palette_choice.h"
 #include "core/picture.h"
 #include "core/status.h"
@@ -24,5 +25,8 @@ struct EightBitSaved {
 // Errors read "Cannot save <path>: <reason>"; an empty image is not saved.
 Result<EightBitSaved> saveEightBit(const Picture& image, const Picture& loaded, const std::string& path,
                                    float dithering = 0);
+// The same file staged, for saves made durable together (see stageBmp in core/bmp.h).
+Result<AtomicFile> stageEightBit(const Picture& image, const Picture& loaded, const std::string& path,
+                                 float dithering = 0);
 
 } // namespace core

@@ -14,9 +14,10 @@ struct Run {
     std::string out, err;
 };
 
-inline Run inProcess(const std::vector<std::string>& args) {
+// errIsTerminal: run as if stderr were a terminal.
+inline Run inProcess(const std::vector<std::string>& args, bool errIsTerminal = false) {
     std::ostringstream out, err;
-    const int code = cli::runCli(args, out, err);
+    const int code = cli::runCli(args, out, err, errIsTerminal);
     return {code, out.str(), err.str()};
 }
 

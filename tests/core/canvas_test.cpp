@@ -49,6 +49,20 @@ TEST(Canvas, SmallPictureCoversTheTopLeftOnly) {
     EXPECT_EQ(canvas.pixel(255, 255), Canvas::kBackground);
 }
 
+// Loading drops earlier paints and loads: what a smaller picture leaves uncovered is background
+// again, and an empty picture leaves only background.
+TEST(Canvas, APictureLoadedOverAnotherShowsTheBackgroundWhereItDoesNotReach) {
+    Canvas canvas;
+    canvas.setPicture(Picture::filled(256, 256, {1, 2, 3}));
+    canvas.setPicture(Picture::filled(100, 256, {4, 5, 6}));
+    EXPECT_EQ(canvas.pixel(99, 255), (Rgb{4, 5, 6}));
+    EXPECT_EQ(canvas.pixel(100, 0), Canvas::kBackground);
+    EXPECT_EQ(canvas.pixel(255, 255), Canvas::kBackground);
+    canvas.setPicture(Picture::filled(256, 256, {1, 2, 3}));
+    canvas.setPicture(Picture());
+    EXPECT_EQ(canvas.image(), Picture::filled(256, 256, Canvas::kBackground));
+}
+
 TEST(Canvas, LargePictureShowsItsTopLeftButKeepsEveryPixel) {
     Canvas canvas;
     canvas.setPicture(coordinatePicture(512, 512));

@@ -1,0 +1,37 @@
+#pragma once
+// The one runner of quiltane-cli's actions, for a single run and for each input of a batch:
+// what an action does to the two canvases, the files it reads and writes, what it prints.
+
+#include <iosfwd>
+#include <optional>
+#include <span>
+
+#include "cli/command_line.h"
+#include "core/atomic_file.h"
+#include "core/status.h"
+#include "stamps/runner.h"
+
+namespace cli {
+
+// What a run of actions works on. Fresh for every run, and for every input of a batch.
+struct Session {
+    explicit Session(std::ostream& printed) : out(printed) {}
+
+    stamps::Workspace workspace;
+    float dithering = 0; // what --dither set last, for the 8-bit saves
+    std::ostream& out;   // where --list, --info and --seams print
+    // Set by a batch: the destination's saves (--save, --save-8bit) are left staged here, for
+    // the batch to make durable together with the others, rather than committed one by one.
+    std::optional<core::AtomicFile>* staged = nullptr;
+};
+
+// Whether the actions can undo or redo, and so need the workspace's history; a run that
+// cannot undo switches it off and saves the copies and deltas each step costs.
+bool needsHistory(std::span<const CliAction> actions);
+
+// Runs the actions in order and stops at the first that fails: ok, or why it failed, with
+// failed pointing at the action. Running out of memory fails the action that needed it.
+core::Status runActions(std::span<const CliAction> actions, Session& session,
+                        const CliAction** failed = nullptr);
+
+} // namespace cli

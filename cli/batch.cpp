@@ -1,0 +1,168 @@
+// The batch driver (see batch.h). Threads take the next input from a shared counter, run it
+// through the same action runner as a single run, and leave its output staged: written in full
+// beside its target, unflushed and without a name. Whenever a group of them is full, and once
+// at the end, the group is committed together: one flush for all, then the renames.
+
+#include "cli/batch.h"
+
+#include <malloc.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <new>
+#include <optional>
+#include <ostream>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include "cli/actions.h"
+#include "cli/cli.h"
+#include "cli/progress.h"
+
+namespace cli {
+namespace {
+
+// Staged outputs committed together: as many as the limit of open files allows (each holds
+// two descriptors until its commit), up to kMaxFilesPerGroup. The limit is raised to what the
+// system allows first.
+constexpr std::size_t kMaxFilesPerGroup = 1024, kMinFilesPerGroup = 16;
+constexpr rlim_t kDescriptorsKept = 64; // for everything else: inputs being read, the folders
+
+std::size_t filesPerGroup() {
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0) return kMinFilesPerGroup;
+    if (limit.rlim_cur < limit.rlim_max) {
+        rlimit raised = limit;
+        raised.rlim_cur = limit.rlim_max;
+        if (::setrlimit(RLIMIT_NOFILE, &raised) == 0) limit = raised;
+    }
+    if (limit.rlim_cur == RLIM_INFINITY) return kMaxFilesPerGroup;
+    const rlim_t spare = limit.rlim_cur > kDescriptorsKept ? (limit.rlim_cur - kDescriptorsKept) / 2 : 0;
+    return std::clamp<std::size_t>(std::size_t(spare), kMinFilesPerGroup, kMaxFilesPerGroup);
+}
+
+// Outputs waiting for their commit, with the inputs they came from.
+struct Group {
+    std::vector<std::size_t> inputs;
+    std::vector<core::AtomicFile> files;
+};
+
+// The input run as `--dest FILE ACTION... --save OUT` (or --save-8bit), its output staged.
+core::Result<core::AtomicFile> runInput(const BatchPlan& plan, std::size_t i) {
+    std::ostream printsNothing(nullptr); // a batch refuses the actions that print
+    Session session(printsNothing);
+    session.workspace.history.setEnabled(needsHistory(plan.actions));
+    std::optional<core::AtomicFile> staged;
+    session.staged = &staged;
+
+    CliAction open;
+    open.kind = ActionKind::Dest;
+    open.first = plan.inputs[i];
+    CliAction save;
+    save.kind = plan.eightBit ? ActionKind::SaveEightBit : ActionKind::Save;
+    save.first = plan.outputOf(i);
+
+    const std::span<const CliAction> parts[] = {{&open, 1}, plan.actions, {&save, 1}};
+    for (std::span<const CliAction> actions : parts)
+        if (core::Status done = runActions(actions, session); !done) return done;
+    return std::move(*staged);
+}
+
+class BatchRun {
+  public:
+    BatchRun(const BatchPlan& plan, std::ostream& err, bool terminal)
+        : m_plan(plan), m_progress(err, terminal, plan.inputs.size()), m_filesPerGroup(filesPerGroup()) {}
+
+    int run() {
+        const std::size_t threads = std::min<std::size_t>(std::size_t(m_plan.jobs), m_plan.inputs.size());
+        std::vector<std::thread> helpers;
+        for (std::size_t t = 1; t < threads; ++t) {
+            try {
+                helpers.emplace_back([this] { work(); });
+            } catch (const std::system_error&) {
+                break; // the system gives no more threads: the ones there are do the work
+            }
+        }
+        work();
+        for (std::thread& helper : helpers)
+            helper.join();
+        commit(std::exchange(m_waiting, {}));
+
+        const std::size_t failures = m_failures.load();
+        m_progress.finish(m_plan.inputs.size() - failures, failures);
+        return failures == 0 ? kExitOk : kExitFailed;
+    }
+
+  private:
+    void work() {
+        for (std::size_t i; (i = m_next.fetch_add(1)) < m_plan.inputs.size();) {
+            try {
+                core::Result<core::AtomicFile> staged = runInput(m_plan, i);
+                if (staged)
+                    stage(i, std::move(staged).value());
+                else
+                    fail(i, staged.message());
+            } catch (const std::bad_alloc&) {
+                fail(i, "There is not enough memory to run it.");
+            }
+            m_progress.inputDone();
+        }
+    }
+
+    // Adds the output to the waiting group; commits the group once it is full, on this thread
+    // while the others go on.
+    void stage(std::size_t input, core::AtomicFile file) {
+        Group full;
+        {
+            const std::lock_guard lock(m_mutex);
+            // Room for a whole group at once, so that adding to it cannot fail halfway and
+            // leave the inputs out of step with the files.
+            m_waiting.inputs.reserve(m_filesPerGroup);
+            m_waiting.files.reserve(m_filesPerGroup);
+            m_waiting.inputs.push_back(input);
+            m_waiting.files.push_back(std::move(file));
+            if (m_waiting.files.size() < m_filesPerGroup) return;
+            full = std::exchange(m_waiting, {});
+        }
+        commit(std::move(full));
+    }
+
+    void commit(Group group) {
+        const std::vector<core::Status> outcome = core::AtomicFile::commitTogether(group.files);
+        for (std::size_t k = 0; k < outcome.size(); ++k)
+            if (!outcome[k])
+                fail(group.inputs[k],
+                     "Cannot save " + m_plan.outputOf(group.inputs[k]) + ": " + outcome[k].message());
+    }
+
+    void fail(std::size_t input, const std::string& reason) {
+        m_failures.fetch_add(1);
+        m_progress.failed("quiltane-cli: " + m_plan.inputs[input] + ": " + reason);
+    }
+
+    const BatchPlan& m_plan;
+    Progress m_progress;
+    const std::size_t m_filesPerGroup;
+    std::atomic<std::size_t> m_next{0};
+    std::atomic<std::size_t> m_failures{0};
+    std::mutex m_mutex; // guards m_waiting
+    Group m_waiting;
+};
+
+} // namespace
+
+int runBatch(const BatchPlan& plan, std::ostream& err, bool errIsTerminal) {
+    // Every input allocates and frees the same few skin-sized buffers (file bytes, pictures,
+    // canvases). By default glibc maps each one afresh and hands freed memory back at once, so
+    // each input would fault its pages in again; keeping them in the heap avoids that. Larger
+    // pictures (above kMapped) are still mapped and given back as they are freed.
+    constexpr int kMapped = 16 << 20, kKeptFree = 64 << 20;
+    ::mallopt(M_MMAP_THRESHOLD, kMapped);
+    ::mallopt(M_TRIM_THRESHOLD, kKeptFree);
+    return BatchRun(plan, err, errIsTerminal).run();
+}
+
+} // namespace cli

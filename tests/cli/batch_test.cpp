@@ -1,0 +1,315 @@
+// quiltane-cli --each: each input's output is byte for byte what a single run on it writes;
+// the refusals change nothing; a failing input fails alone; the progress bar shows only on a
+// terminal, and the report is failure lines and a summary.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "cli/progress.h"
+#include "core/bmp.h"
+#include "core/image_library.h"
+#include "tests/cli/cli_run.h"
+#include "tests/file_test_support.h"
+#include "tests/stamps/stamp_test_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using filetest::namesIn;
+using filetest::readAll;
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Inputs in in/, an empty out/; the source skin beside them.
+class Batch : public filetest::TempFolderTest {
+  protected:
+    void SetUp() override {
+        TempFolderTest::SetUp();
+        fs::create_directories(m_dir / "in");
+        fs::create_directories(m_dir / "out");
+        source = path("source.bmp");
+        ASSERT_TRUE(
+            core::savePicture(stamps_test::coordinatePicture(256, 256, stamps_test::kSourceTag), source));
+    }
+
+    // in/NAME holding a coordinate picture tagged tag; its path.
+    std::string input(const std::string& name, std::uint8_t tag) const {
+        const std::string at = path("in/" + name);
+        EXPECT_TRUE(core::savePicture(stamps_test::coordinatePicture(256, 256, tag), at));
+        return at;
+    }
+
+    // "{in}", "{out}" and "{dir}" replaced by the folders.
+    std::string placed(std::string text) const {
+        for (const auto& [key, folder] : {std::pair<std::string, std::string>{"{in}", path("in")},
+                                          {"{out}", path("out")},
+                                          {"{dir}", m_dir.string()}})
+            for (std::size_t at; (at = text.find(key)) != std::string::npos;)
+                text.replace(at, key.size(), folder);
+        return text;
+    }
+    std::vector<std::string> placed(const std::vector<std::string>& args) const {
+        std::vector<std::string> result;
+        for (const std::string& arg : args)
+            result.push_back(placed(arg));
+        return result;
+    }
+
+    std::string source;
+};
+
+TEST_F(Batch, EachOutputIsWhatASingleRunOnItsInputWrites) {
+    const bool library = !core::embeddedBmp(core::ImageId::imgLightBody).empty();
+    struct Case {
+        const char* label;
+        const char* out; // --out or --out-8bit
+        std::vector<std::string> actions;
+    };
+    std::vector<Case> cases = {
+        {"region and band copies, undo and redo",
+         "--out",
+         {"--source", "{dir}/source.bmp", "--press", "Miniskirt 200/69/24", "--mark", "40", "--mark", "20",
+          "--press", "Top", "--undo", "--press", "Command15", "--undo", "--redo"}},
+        {"8-bit, colours reduced with dithering",
+         "--out-8bit",
+         {"--dither", "0.5", "--source", "{dir}/source.bmp", "--press", "Command1"}},
+    };
+    if (library)
+        cases.push_back({"cookie cutter and shoes, 8-bit",
+                         "--out-8bit",
+                         {"--press", "Bikini 402", "--press", "Med Fem", "--press", "Black Sneakers"}});
+
+    std::vector<std::string> inputs;
+    for (int i = 0; i < 5; ++i)
+        inputs.push_back(input("skin" + std::to_string(i) + ".bmp", std::uint8_t(40 + 4 * i)));
+    // A game skin: an 8-bit file whose palette the 8-bit save keeps.
+    inputs.push_back(path("in/body.bmp"));
+    fs::copy_file(QUILTANE_SOURCE_DIR "/assets/imgMedBody.bmp", inputs.back());
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        fs::remove_all(m_dir / "out");
+        fs::remove_all(m_dir / "single");
+        fs::create_directories(m_dir / "out");
+        fs::create_directories(m_dir / "single");
+        const std::vector<std::string> actions = placed(c.actions);
+
+        std::vector<std::string> args = {"--each"};
+        args.insert(args.end(), inputs.begin(), inputs.end());
+        args.insert(args.end(), {c.out, path("out"), "--jobs", "3"});
+        args.insert(args.end(), actions.begin(), actions.end());
+        const clitest::Run batch = clitest::inProcess(args);
+        ASSERT_EQ(batch.code, 0) << batch.err;
+        EXPECT_EQ(batch.err, "6 skins: 6 saved, 0 failed\n");
+
+        for (const std::string& in : inputs) {
+            const std::string name = fs::path(in).filename().string();
+            std::vector<std::string> single = {"--dest", in};
+            single.insert(single.end(), actions.begin(), actions.end());
+            single.insert(single.end(),
+                          {std::string(c.out) == "--out" ? "--save" : "--save-8bit", path("single/" + name)});
+            const clitest::Run run = clitest::inProcess(single);
+            ASSERT_EQ(run.code, 0) << run.err;
+            const filetest::Bytes expected = readAll(path("single/" + name));
+            ASSERT_FALSE(expected.empty());
+            EXPECT_EQ(readAll(path("out/" + name)), expected) << name;
+        }
+        EXPECT_EQ(namesIn(m_dir / "out").size(), inputs.size()); // and nothing else
+    }
+}
+
+TEST_F(Batch, RefusalsAreUsageErrorsThatChangeNothing) {
+    input("a.bmp", 40);
+    input("b.bmp", 44);
+    fs::create_directories(m_dir / "other");
+    input("../other/a.bmp", 48);
+    std::ofstream(path("plain")) << "not a folder";
+    fs::create_symlink("../in/b.bmp", m_dir / "out" / "b.bmp");
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {{"--each", "{in}/a.bmp", "--out", "{dir}/missing"},
+         "--out: the folder {dir}/missing does not exist."},
+        {{"--each", "{in}/a.bmp", "--out-8bit", "{dir}/plain"}, "--out-8bit: {dir}/plain is not a folder."},
+        {{"--each", "{in}/a.bmp", "--out", "{in}"}, "--out: {in}/a.bmp would be saved over itself."},
+        {{"--each", "{in}/a.bmp", "{in}/b.bmp", "--out", "{out}"},
+         "--out: {in}/b.bmp would be saved over itself."}, // out/b.bmp is a link to it
+        {{"--each", "{in}/a.bmp", "{dir}/other/a.bmp", "--out", "{out}"},
+         "--each: {in}/a.bmp and {dir}/other/a.bmp have the same name; both would be saved as {out}/a.bmp."},
+        {{"--each", "{in}/a.bmp", "--out", "{out}", "--save", "{out}/x.bmp"},
+         "--save {out}/x.bmp cannot be used with --each: every input would be saved as the same PATH; --out "
+         "DIR "
+         "saves each under its own name."},
+        {{"--each", "{in}/a.bmp", "--out", "{out}", "--dest", "{in}/b.bmp"},
+         "--dest {in}/b.bmp cannot be used with --each: each input is opened as the destination."},
+        {{"--each", "{in}/a.bmp", "--out", "{out}", "--seams"},
+         "--seams cannot be used with --each: the lines of every input would run together."},
+        {{"--each", "{in}/a.bmp", "--out", "{out}", "--list"},
+         "--list cannot be used with --each: it works on no input; run it on its own."},
+        {{"--each", "{in}/a.bmp", "--out", "{out}", "--each", "{in}/b.bmp"},
+         "--each may be given only once."},
+        {{"--each", "{in}/a.bmp"}, "--each needs one of --out DIR and --out-8bit DIR, once."},
+        {{"--each", "{in}/a.bmp", "--out", "{out}", "--out-8bit", "{out}"},
+         "--each needs one of --out DIR and --out-8bit DIR, once."},
+        {{"--each", "--out", "{out}"}, "--each needs FILE..., one file or more."},
+        {{"--out", "{out}", "--dest", "{in}/a.bmp"},
+         "--out {out} works only with --each FILE...; see quiltane-cli --help."},
+        {{"--each", "{in}/a.bmp", "--out", "{out}", "--jobs", "0"},
+         "--jobs needs a number of threads, a whole number from 1 up, not \"0\"."},
+        {{"--each", "{in}/a.bmp", "--out", "{out}", "--jobs", "two"},
+         "--jobs needs a number of threads, a whole number from 1 up, not \"two\"."},
+    };
+    const std::vector<std::string> before = namesIn(m_dir / "out");
+    for (const Case& c : cases) {
+        const std::vector<std::string> args = placed(c.args);
+        SCOPED_TRACE(placed(c.message));
+        const clitest::Run run = clitest::inProcess(args);
+        EXPECT_EQ(run.code, 2);
+        EXPECT_EQ(run.err, "quiltane-cli: " + placed(c.message) + "\n");
+        EXPECT_EQ(namesIn(m_dir / "out"), before);
+    }
+}
+
+TEST_F(Batch, AFailingInputFailsAloneAndIsNamedWithItsReason) {
+    const std::string good0 = input("skin0.bmp", 40), good1 = input("skin1.bmp", 44);
+    const std::string blocked = input("skin2.bmp", 48);
+    fs::create_directories(m_dir / "out" / "skin2.bmp"); // its output cannot be written
+    std::ofstream(path("in/plain.bmp")) << "not a picture";
+    const clitest::Run run = clitest::inProcess(placed(
+        {"--each", "{in}/skin0.bmp", "{in}/missing.bmp", "{in}/plain.bmp", "{in}/skin1.bmp", "{in}/skin2.bmp",
+         "--out", "{out}", "--jobs", "2", "--source", "{dir}/source.bmp", "--press", "Short Sleeves"}));
+    EXPECT_EQ(run.code, 1);
+    std::vector<std::string> lines = linesOf(run.err);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "5 skins: 2 saved, 3 failed");
+    lines.pop_back();
+    // Failures come in the order they happen, one line each.
+    std::sort(lines.begin(), lines.end());
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{
+                  placed("quiltane-cli: {in}/missing.bmp: Cannot open {in}/missing.bmp: the file does not "
+                         "exist."),
+                  placed("quiltane-cli: {in}/plain.bmp: Cannot open {in}/plain.bmp: it is not a BMP file."),
+                  placed("quiltane-cli: {in}/skin2.bmp: Cannot save {out}/skin2.bmp: it is a folder, not a "
+                         "file."),
+              }));
+    EXPECT_EQ(namesIn(m_dir / "out"), (std::vector<std::string>{"skin0.bmp", "skin1.bmp", "skin2.bmp"}));
+    for (const std::string name : {"skin0.bmp", "skin1.bmp"}) {
+        auto saved = core::loadPicture(path("out/") + name);
+        ASSERT_TRUE(saved) << saved.message();
+        // "Short Sleeves" copied the source's columns 0 to 89, rows 84 to 164, over the input's.
+        EXPECT_EQ(saved.value().pixel(10, 100).b, stamps_test::kSourceTag) << name;
+        EXPECT_NE(saved.value().pixel(100, 10).b, stamps_test::kSourceTag) << name;
+    }
+}
+
+TEST_F(Batch, TheBarShowsOnlyOnATerminal) {
+    std::vector<std::string> args = {"--each"};
+    for (int i = 0; i < 4; ++i)
+        args.push_back(input("skin" + std::to_string(i) + ".bmp", std::uint8_t(40 + 4 * i)));
+    args.push_back(path("in/missing.bmp"));
+    args.insert(args.end(), {"--out", path("out")});
+    const std::string failure =
+        placed("quiltane-cli: {in}/missing.bmp: Cannot open {in}/missing.bmp: the file does not exist.\n");
+    const std::string summary = "5 skins: 4 saved, 1 failed\n";
+
+    const clitest::Run piped = clitest::inProcess(args, false);
+    EXPECT_EQ(piped.code, 1);
+    EXPECT_EQ(piped.err, failure + summary);
+
+    const clitest::Run terminal = clitest::inProcess(args, true);
+    EXPECT_EQ(terminal.code, 1);
+    EXPECT_EQ(terminal.err.rfind("\r[", 0), 0u) << terminal.err; // the bar from the start
+    EXPECT_NE(terminal.err.find("/5"), std::string::npos) << terminal.err;
+    // The failure and the summary each on a line of their own, the bar cleared before them.
+    EXPECT_NE(terminal.err.find("\r\033[K" + failure), std::string::npos) << terminal.err;
+    const std::string end = "\r\033[K" + summary;
+    ASSERT_GE(terminal.err.size(), end.size());
+    EXPECT_EQ(terminal.err.substr(terminal.err.size() - end.size()), end) << terminal.err;
+}
+
+TEST(Progress, RedrawsAtMostTenTimesASecondAndClearsTheBarForFailuresAndTheSummary) {
+    using Clock = cli::Progress::Clock;
+    Clock::time_point now{};
+    std::ostringstream err;
+    cli::Progress progress(err, true, 200, [&] { return now; });
+    const std::string start = "\r[------------------------------]  0/200\033[K";
+    EXPECT_EQ(err.str(), start);
+
+    for (int i = 0; i < 49; ++i) // no time passes: no redraw
+        progress.inputDone();
+    EXPECT_EQ(err.str(), start);
+    now += std::chrono::seconds(10);
+    progress.inputDone(); // 50 in 10 s: 5 a second, 150 left
+    const std::string quarter = "\r[#######-----------------------]  50/200  5.0 skins/s  0:30 left\033[K";
+    EXPECT_EQ(err.str(), start + quarter);
+    now += std::chrono::milliseconds(50);
+    progress.inputDone();
+    EXPECT_EQ(err.str(), start + quarter);
+
+    err.str("");
+    progress.failed("quiltane-cli: a.bmp: broken");
+    EXPECT_EQ(err.str().rfind("\r\033[Kquiltane-cli: a.bmp: broken\n\r[", 0), 0u) << err.str();
+    err.str("");
+    progress.finish(198, 2);
+    EXPECT_EQ(err.str(), "\r\033[K200 skins: 198 saved, 2 failed\n");
+}
+
+TEST(Progress, ElsewhereOnlyFailuresAndTheSummary) {
+    std::ostringstream err;
+    cli::Progress progress(err, false, 1);
+    progress.failed("quiltane-cli: a.bmp: broken");
+    progress.inputDone();
+    progress.finish(0, 1);
+    EXPECT_EQ(err.str(), "quiltane-cli: a.bmp: broken\n1 skin: 0 saved, 1 failed\n");
+}
+
+TEST(Progress, TheBarNamesDoneTotalRateAndTimeLeft) {
+    const struct {
+        std::size_t done, total;
+        double elapsed;
+        const char* bar;
+    } cases[] = {
+        {0, 200, 0, "[------------------------------]  0/200"},
+        {1, 3, 0.5, "[##########--------------------]  1/3  2.0 skins/s  0:01 left"},
+        {200, 200, 4, "[##############################]  200/200  50.0 skins/s  0:00 left"},
+        {10, 40000, 1, "[------------------------------]  10/40000  10.0 skins/s  1:06:39 left"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(cli::progressBar(c.done, c.total, c.elapsed), c.bar);
+}
+
+TEST_F(Batch, TheProgramRunsABatchAndPrintsNoBarIntoAFile) {
+    std::string command = "'" QUILTANE_BIN_DIR "/quiltane-cli' --each";
+    for (int i = 0; i < 3; ++i)
+        command += " '" + input("skin" + std::to_string(i) + ".bmp", std::uint8_t(40 + 4 * i)) + "'";
+    command += " --out '" + path("out") + "' --press 256 2>'" + path("stderr.txt") + "'";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    std::ifstream err(path("stderr.txt"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(err), {}), "3 skins: 3 saved, 0 failed\n");
+    EXPECT_EQ(namesIn(m_dir / "out"), (std::vector<std::string>{"skin0.bmp", "skin1.bmp", "skin2.bmp"}));
+
+    const clitest::Run help = clitest::inProcess({"--help"});
+    for (const char* part : {"--each FILE...", "--out DIR", "--out-8bit DIR", "--jobs N"})
+        EXPECT_NE(help.out.find(part), std::string::npos) << part;
+}
+
+} // namespace
