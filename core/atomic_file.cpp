@@ -21,6 +21,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <utility>
@@ -322,41 +323,34 @@ Status AtomicFile::openTemporary() {
         if (m_fd >= 0) return Status::ok();
         if (!lacksAnonymousFiles(errno)) return Status::error(systemReason(errno));
     }
-    // A named file from the start, recorded before a handler could find it missing.
-    const SignalBlock block;
-    const NamingWindow naming;
-    if (NamingWindow::programEnding()) return Status::error("the program is being ended.");
-    PendingName& slot = claimSlot();
-    for (int i = 0; i < kNameTries; ++i) {
-        const std::string name = privateName();
+    // A named file from the start.
+    return takePrivateName([this](const std::string& name) {
         m_fd = ::openat(m_folder, name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
-        if (m_fd >= 0) {
-            m_tempName = name;
-            publish(slot, m_folder, name);
-            return Status::ok();
-        }
-        if (errno != EEXIST) break;
-    }
-    const int error = errno;
-    release(slot);
-    if (error != EEXIST) return Status::error(systemReason(error));
-    return Status::error("no temporary file name beside it was free.");
+        return m_fd >= 0;
+    });
 }
 
 Status AtomicFile::nameTemporary() {
     // Linking an anonymous file by its descriptor: through /proc, or where /proc is missing by
     // the descriptor itself (which needs privileges).
     const std::string byDescriptor = "/proc/self/fd/" + std::to_string(m_fd);
+    return takePrivateName([&](const std::string& name) {
+        int linked = ::linkat(AT_FDCWD, byDescriptor.c_str(), m_folder, name.c_str(), AT_SYMLINK_FOLLOW);
+        if (linked != 0 && errno == ENOENT)
+            linked = ::linkat(m_fd, "", m_folder, name.c_str(), AT_EMPTY_PATH);
+        return linked == 0;
+    });
+}
+
+Status AtomicFile::takePrivateName(const std::function<bool(const std::string& name)>& create) {
+    // The name is recorded as it is made, before a signal handler could find it missing.
     const SignalBlock block;
     const NamingWindow naming;
     if (NamingWindow::programEnding()) return Status::error("the program is being ended.");
     PendingName& slot = claimSlot();
     for (int i = 0; i < kNameTries; ++i) {
         const std::string name = privateName();
-        int linked = ::linkat(AT_FDCWD, byDescriptor.c_str(), m_folder, name.c_str(), AT_SYMLINK_FOLLOW);
-        if (linked != 0 && errno == ENOENT)
-            linked = ::linkat(m_fd, "", m_folder, name.c_str(), AT_EMPTY_PATH);
-        if (linked == 0) {
+        if (create(name)) {
             m_tempName = name;
             publish(slot, m_folder, name);
             return Status::ok();

@@ -59,6 +59,9 @@ class AtomicFile {
     AtomicFile() = default;
     Status openTemporary();
     Status nameTemporary();
+    // Makes a free private name beside the target with create, which says whether it made it,
+    // and records it for the signal handlers.
+    Status takePrivateName(const std::function<bool(const std::string& name)>& create);
     // The last steps of a commit, once the data is flushed: the temporary file named, closed
     // and renamed over the target. The folder is not flushed.
     Status putInPlace();
