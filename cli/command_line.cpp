@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 #include "cli/button_lookup.h"
@@ -56,51 +57,59 @@ const OptionSpec* findOption(std::string_view text) {
     return nullptr;
 }
 
+// The number the whole of text spells, or nothing when any of it is not part of the number.
+template <typename T> std::optional<T> wholeNumber(const std::string& text) {
+    T number{};
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, number);
+    if (ec != std::errc() || ptr != end) return std::nullopt;
+    return number;
+}
+
 // A row of the destination canvas: a whole number from 0 to 255.
 core::Result<int> parseRow(const std::string& text) {
-    int row = -1;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, row);
-    if (ec != std::errc() || ptr != end || row < 0 || row > 255)
+    const std::optional<int> row = wholeNumber<int>(text);
+    if (!row || *row < 0 || *row > 255)
         return core::Status::error(
             "--mark needs a row of the destination canvas, a whole number from 0 to 255, not \"" + text +
             "\".");
-    return row;
+    return *row;
 }
 
 // An angle in degrees, any finite number ("-90", "37.5").
 core::Result<double> parseYaw(const std::string& text) {
-    double yaw = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, yaw);
-    if (ec != std::errc() || ptr != end || !std::isfinite(yaw))
+    const std::optional<double> yaw = wholeNumber<double>(text);
+    if (!yaw || !std::isfinite(*yaw))
         return core::Status::error(
             "--preview needs YAW, an angle in degrees (0 front, 90 the body's left side, "
             "180 back), not \"" +
             text + "\".");
-    return yaw;
+    return *yaw;
 }
 
 // A number of threads: a whole number from 1 up.
 core::Result<int> parseJobs(const std::string& text) {
-    int jobs = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, jobs);
-    if (ec != std::errc() || ptr != end || jobs < 1)
+    const std::optional<int> jobs = wholeNumber<int>(text);
+    if (!jobs || *jobs < 1)
         return core::Status::error("--jobs needs a number of threads, a whole number from 1 up, not \"" +
                                    text + "\".");
-    return jobs;
+    return *jobs;
 }
 
 // A dithering level: a number from 0 (none) to 1 (full).
 core::Result<float> parseLevel(const std::string& text) {
-    float level = -1;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, level);
-    if (ec != std::errc() || ptr != end || !(level >= 0 && level <= 1))
+    const std::optional<float> level = wholeNumber<float>(text);
+    if (!level || !(*level >= 0 && *level <= 1))
         return core::Status::error("--dither needs a dithering level, a number from 0 to 1, not \"" + text +
                                    "\".");
-    return level;
+    return *level;
+}
+
+// Puts a parsed argument into its field of the action, or passes on why it did not parse.
+template <typename T> core::Status take(core::Result<T> parsed, T& field) {
+    if (!parsed) return parsed.status();
+    field = std::move(parsed).value();
+    return core::Status::ok();
 }
 
 } // namespace
@@ -128,27 +137,18 @@ core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::str
         if (known->argumentCount >= 1) action.first = args[++i];
         if (known->argumentCount >= 2) action.second = args[++i];
 
-        if (action.kind == ActionKind::Mark) {
-            auto row = parseRow(action.first);
-            if (!row) return row.status();
-            action.row = row.value();
-        } else if (action.kind == ActionKind::Dither) {
-            auto level = parseLevel(action.first);
-            if (!level) return level.status();
-            action.level = level.value();
-        } else if (action.kind == ActionKind::Press) {
-            auto button = lookupStamp(action.first);
-            if (!button) return button.status();
-            action.button = button.value();
-        } else if (action.kind == ActionKind::Jobs) {
-            auto jobs = parseJobs(action.first);
-            if (!jobs) return jobs.status();
-            action.jobs = jobs.value();
-        } else if (action.kind == ActionKind::Preview) {
-            auto yaw = parseYaw(action.second);
-            if (!yaw) return yaw.status();
-            action.yaw = yaw.value();
-        }
+        core::Status parsed = core::Status::ok();
+        if (action.kind == ActionKind::Mark)
+            parsed = take(parseRow(action.first), action.row);
+        else if (action.kind == ActionKind::Dither)
+            parsed = take(parseLevel(action.first), action.level);
+        else if (action.kind == ActionKind::Press)
+            parsed = take(lookupStamp(action.first), action.button);
+        else if (action.kind == ActionKind::Jobs)
+            parsed = take(parseJobs(action.first), action.jobs);
+        else if (action.kind == ActionKind::Preview)
+            parsed = take(parseYaw(action.second), action.yaw);
+        if (!parsed) return parsed;
         actions.push_back(std::move(action));
     }
     if (actions.empty()) return core::Status::error("Nothing to do; see quiltane-cli --help.");

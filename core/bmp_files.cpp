@@ -107,6 +107,14 @@ Status writeRows(const BmpEncoder& encoder, AtomicFile& file) {
     return Status::ok();
 }
 
+// The second half of a save: the staged file committed, or why either half failed.
+Status commitStaged(Result<AtomicFile> file, const std::string& path) {
+    if (!file) return file.status();
+    if (Status committed = file.value().commit(); !committed)
+        return Status::error("Cannot save " + path + ": " + committed.message());
+    return Status::ok();
+}
+
 } // namespace
 
 Result<Picture> loadPicture(const std::string& path) {
@@ -154,11 +162,7 @@ Result<AtomicFile> stageBmp(const BmpEncoder& encoder, const std::string& path) 
 }
 
 Status saveBmp(const BmpEncoder& encoder, const std::string& path) {
-    Result<AtomicFile> file = stageBmp(encoder, path);
-    if (!file) return file.status();
-    if (Status committed = file.value().commit(); !committed)
-        return Status::error("Cannot save " + path + ": " + committed.message());
-    return Status::ok();
+    return commitStaged(stageBmp(encoder, path), path);
 }
 
 Result<AtomicFile> stagePicture(const Picture& picture, const std::string& path) {
@@ -168,9 +172,7 @@ Result<AtomicFile> stagePicture(const Picture& picture, const std::string& path)
 }
 
 Status savePicture(const Picture& picture, const std::string& path) {
-    Result<BmpEncoder> encoder = BmpEncoder::trueColour(picture);
-    if (!encoder) return Status::error("Cannot save " + path + ": " + encoder.message());
-    return saveBmp(encoder.value(), path);
+    return commitStaged(stagePicture(picture, path), path);
 }
 
 } // namespace core
