@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
 #include <spawn.h>
@@ -26,11 +27,18 @@ struct Run {
     bool ok = false;
 };
 
-// The probe's own reading of CLOCK_MONOTONIC is compared with this one, read in this process.
+// CLOCK_MONOTONIC in nanoseconds: the probe reads it once painted, its parent just before
+// starting it, and the same clock in both processes makes the two readings comparable.
 inline long long monotonicNanoseconds() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
+}
+
+// The platform the probes start on: QUILTANE_PROBE_PLATFORM, "offscreen" unless set.
+inline const char* platform() {
+    const char* named = std::getenv("QUILTANE_PROBE_PLATFORM");
+    return named ? named : "offscreen";
 }
 
 // The probes' environment: this process's, with the platform and the Wine prefix set.

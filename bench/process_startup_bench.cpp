@@ -7,15 +7,13 @@
 #if QUILTANE_WITH_QT
 
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 
 #include "bench/probe_launch.h"
 
 namespace {
 
 probe::Environment& environment() {
-    static probe::Environment environment(
-        std::getenv("QUILTANE_PROBE_PLATFORM") ? std::getenv("QUILTANE_PROBE_PLATFORM") : "offscreen");
+    static probe::Environment environment(probe::platform());
     return environment;
 }
 

@@ -23,8 +23,7 @@ double median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
-    const char* platform =
-        std::getenv("QUILTANE_PROBE_PLATFORM") ? std::getenv("QUILTANE_PROBE_PLATFORM") : "offscreen";
+    const char* platform = probe::platform();
     probe::Environment environment(platform);
     const std::array<const char*, 3> kinds = {"bare", "caption", "main"};
     std::array<std::vector<double>, 3> milliseconds;

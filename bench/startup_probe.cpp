@@ -12,12 +12,12 @@
 #include <QWidget>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "bench/probe_launch.h"
 #include "workbench/program_start.h"
 
 namespace {
@@ -28,12 +28,6 @@ long residentKiB() {
     while (std::getline(status, line))
         if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
     return -1;
-}
-
-long long monotonicNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
 }
 
 // Notes the first paint of a top-level window, watching the whole application so that a
@@ -83,6 +77,6 @@ int main(int argc, char** argv) {
     // the X server's answer on xcb).
     while (!watch.painted())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    std::printf("%lld %ld\n", monotonicNanoseconds(), residentKiB());
+    std::printf("%lld %ld\n", probe::monotonicNanoseconds(), residentKiB());
     return 0;
 }

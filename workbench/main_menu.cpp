@@ -35,9 +35,6 @@ struct MenuRow {
     bool separatorBefore = false;
 };
 
-// The version line's text, put together while compiling.
-constexpr char kVersionText[] = "Version " QUILTANE_VERSION;
-
 // In menu order. Undo and Redo show these texts while there is nothing to undo or redo.
 constexpr MenuRow kRows[] = {
     {Menu::File, MenuCommand::OpenSource, "actOpenSource", "Open &Source…", "Ctrl+O"},
@@ -50,7 +47,7 @@ constexpr MenuRow kRows[] = {
     {Menu::Edit, MenuCommand::Redo, "actRedo", "&Redo", "Ctrl+Shift+Z; Ctrl+Y"},
     {Menu::View, MenuCommand::Preview, "actPreview", "&Preview", "F3"},
     {Menu::Help, MenuCommand::About, "actAbout", "&About Quiltane"},
-    {Menu::Help, MenuCommand::Version, "actVersion", kVersionText},
+    {Menu::Help, MenuCommand::Version, "actVersion", kVersionLine},
 };
 
 const MenuRow& rowOf(MenuCommand command) {

@@ -38,9 +38,7 @@ class MainWindowTest : public QObject {
   private slots:
     void init() {
         m_env = std::make_unique<fixture::TempEnvironment>();
-        m_window = std::make_unique<MainWindow>();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(fixture::showMainWindow(m_window));
     }
     void cleanup() {
         m_window.reset();

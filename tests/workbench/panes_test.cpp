@@ -62,9 +62,7 @@ class PanesTest : public QObject {
         fixture::writeText(m_folder + "/broken.bmp", "this is text, not a picture");
         fixture::writeBmp(m_folder + "/notes.txt", kGreen);
         fixture::writeBmp(m_folder + "/skin.bmp.bak", kGreen);
-        m_window = std::make_unique<MainWindow>();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(fixture::showMainWindow(m_window));
         m_filMain = child<FileList>(m_window.get(), "FilMain");
         m_filTwo = child<FileList>(m_window.get(), "FilTwo");
     }

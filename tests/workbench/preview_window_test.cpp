@@ -60,9 +60,7 @@ class PreviewWindowTest : public QObject {
         const core::Status saved = core::savePicture(
             threeAreas(), QFile::encodeName(m_env->textures() + "/three.bmp").toStdString());
         QVERIFY2(saved.isOk(), saved.message().c_str());
-        m_window = std::make_unique<MainWindow>();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(fixture::showMainWindow(m_window));
     }
     void cleanup() {
         m_window.reset();

@@ -35,9 +35,7 @@ class SaveDialogTest : public QObject {
     void init() {
         m_env = std::make_unique<fixture::TempEnvironment>();
         m_folder = QDir(m_env->textures()).canonicalPath();
-        m_window = std::make_unique<MainWindow>();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(fixture::showMainWindow(m_window));
         m_window->workspace().picTarget.setPicture(fixture::filled(kRed));
     }
     void cleanup() {

@@ -53,9 +53,7 @@ class WindowCommandsTest : public QObject {
         fixture::writeBmp(m_startup + "/skin.bmp", kRed);
         fixture::writeBmp(m_skins + "/b.bmp", kGreen);
         fixture::writeText(m_skins + "/broken.bmp", "this is text, not a picture");
-        m_window = std::make_unique<MainWindow>();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(fixture::showMainWindow(m_window));
         m_chosen.clear();
         m_shownFolder.clear();
         m_asked = 0;

@@ -11,10 +11,12 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "core/bmp.h"
 #include "core/canvas.h"
+#include "workbench/main_window.h"
 #include "workbench/message_box.h"
 
 namespace fixture {
@@ -102,6 +104,14 @@ class MessageCatcher {
     QStringList m_messages;
     workbench::MessageSink m_previous;
 };
+
+// Makes window a new main window and shows it; false when it does not reach the screen. The
+// window lists its start-up folder when made, so files it should list must exist before.
+[[nodiscard]] inline bool showMainWindow(std::unique_ptr<workbench::MainWindow>& window) {
+    window = std::make_unique<workbench::MainWindow>();
+    window->show();
+    return QTest::qWaitForWindowExposed(window.get());
+}
 
 template <typename T> T* child(QWidget* parent, const char* name) {
     T* found = parent->findChild<T*>(QLatin1String(name));

@@ -71,7 +71,7 @@ AboutBox::AboutBox(QWidget* parent, SystemInfoServices services)
 
 void AboutBox::fillTexts() {
     setWindowTitle(QStringLiteral("About ") + kApplicationTitle);
-    findChild<QLabel*>("lblVersion")->setText(QStringLiteral("Version ") + QLatin1String(kVersion));
+    findChild<QLabel*>("lblVersion")->setText(QLatin1String(kVersionLine));
     findChild<QLabel*>("lblTitle")->setText(kApplicationTitle);
 }
 
