@@ -22,10 +22,8 @@ namespace {
 core::Result<std::vector<std::uint8_t>> encodeSkin(const core::Picture& skin, const core::Picture& loaded,
                                                    int bitsPerPixel, std::string& way) {
     if (bitsPerPixel == 24) {
-        auto encoder = core::BmpEncoder::trueColour(skin);
-        if (!encoder) return encoder.status();
         way = "24-bit";
-        return encoder.value().bytes();
+        return core::encodeBmp24(skin);
     }
     auto choice = core::choosePalette(skin, loaded, 0);
     if (!choice) return choice.status();
@@ -39,8 +37,7 @@ core::Result<std::vector<std::uint8_t>> encodeSkin(const core::Picture& skin, co
 
 void cookieCutterSkin(benchmark::State& state, bool firstSkin) {
     const int bitsPerPixel = int(state.range(0));
-    const std::vector<std::uint8_t> destination =
-        core::BmpEncoder::trueColour(bench::colourfulDestination(1)).value().bytes();
+    const std::vector<std::uint8_t> destination = core::encodeBmp24(bench::colourfulDestination(1));
     const stamps::ButtonSpec* mask = stamps::findButton("Command56"); // "Bikini 402"
     const stamps::ButtonSpec* body = stamps::findButton("Command52"); // "Med Fem"
     std::string way;

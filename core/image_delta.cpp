@@ -32,9 +32,11 @@ ImageDelta ImageDelta::between(std::span<const std::uint8_t> before, std::span<c
     for (std::size_t block = 0; block < size; block += kBlock) {
         const std::size_t length = std::min(kBlock, size - block);
         const bool differs = std::memcmp(before.data() + block, after.data() + block, length) != 0;
-        if (differs && !inRun) delta.m_runs.push_back({std::uint32_t(block), 0});
-        if (differs) delta.m_runs.back().length += std::uint32_t(length);
-        if (differs) changed += length;
+        if (differs) {
+            if (!inRun) delta.m_runs.push_back({std::uint32_t(block), 0});
+            delta.m_runs.back().length += std::uint32_t(length);
+            changed += length;
+        }
         inRun = differs;
     }
     delta.m_runs.shrink_to_fit();

@@ -6,7 +6,6 @@ namespace core::bmp {
 namespace {
 
 bool detect(Kernel kernel) {
-    if (kernel == Kernel::Portable) return true;
 #ifdef QUILTANE_X86_KERNELS
     // The feature bits are filled in by a constructor in libgcc; calling this makes them
     // ready even for a question asked by another static constructor before it ran.
@@ -22,8 +21,10 @@ bool detect(Kernel kernel) {
         return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
                __builtin_cpu_supports("avx512vbmi");
     }
-#endif
     return false;
+#else
+    return kernel == Kernel::Portable;
+#endif
 }
 
 } // namespace

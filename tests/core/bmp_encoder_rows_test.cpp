@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/bmp_encoder.h"
-#include "tests/core/row_kernel_names.h"
+#include "tests/core/row_kernel_test_support.h"
 
 namespace {
 
@@ -43,13 +43,10 @@ Picture indexedPicture(int width, int height) {
     return Picture(width, height, core::Palette(entries), indices);
 }
 
-class EncoderRows : public ::testing::TestWithParam<Kernel> {};
+class EncoderRows : public kerneltest::EachKernel {};
 
 TEST_P(EncoderRows, StoreEachPixelBlueGreenRedAndPadWithZeros) {
     const Kernel kernel = GetParam();
-    if (!core::bmp::processorRuns(kernel))
-        GTEST_SKIP() << "this processor does not run " << core::bmp::kernelName(kernel) << " code";
-
     const int height = 2;
     for (bool indexed : {false, true})
         for (int width : {1, 5, 6, 21, 22, 43, 64, 65, 127}) {
@@ -72,8 +69,7 @@ TEST_P(EncoderRows, StoreEachPixelBlueGreenRedAndPadWithZeros) {
         }
 }
 
-INSTANTIATE_TEST_SUITE_P(Kernels, EncoderRows,
-                         ::testing::Values(Kernel::Portable, Kernel::Ssse3, Kernel::Avx2, Kernel::Avx512),
+INSTANTIATE_TEST_SUITE_P(Kernels, EncoderRows, ::testing::ValuesIn(core::bmp::kKernels),
                          kerneltest::kernelTestName);
 
 } // namespace

@@ -4,38 +4,23 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <memory>
 #include <random>
 
 #include "core/bmp_format.h"
-#include "tests/core/row_kernel_names.h"
+#include "tests/core/row_kernel_test_support.h"
 
 namespace {
 
 using core::bmp::IndexRowExpander;
 using core::bmp::Kernel;
 using core::bmp::PaletteLut;
+using kerneltest::GuardedRow;
+using kerneltest::SourceRow;
 
-constexpr std::uint8_t kGuard = 0xA5;
-constexpr std::size_t kGuardBytes = 64;
-
-// Widths that give every tail length after whole 64-pixel blocks, and rows of several blocks.
-std::vector<int> widths() {
-    std::vector<int> all;
-    for (int width = 1; width <= 2 * 64 + 10; ++width)
-        all.push_back(width);
-    for (int width : {191, 192, 193, 255, 256, 1000})
-        all.push_back(width);
-    return all;
-}
-
-class ExpandIndices : public ::testing::TestWithParam<Kernel> {};
+class ExpandIndices : public kerneltest::EachKernel {};
 
 TEST_P(ExpandIndices, EveryIndexGivesItsPaletteColourAndNothingElseIsWritten) {
     const Kernel kernel = GetParam();
-    if (!core::bmp::processorRuns(kernel))
-        GTEST_SKIP() << "this processor does not run " << core::bmp::kernelName(kernel) << " code";
     std::mt19937 random(7);
     PaletteLut lut{};
     for (std::uint32_t& entry : lut)
@@ -43,21 +28,19 @@ TEST_P(ExpandIndices, EveryIndexGivesItsPaletteColourAndNothingElseIsWritten) {
     const IndexRowExpander expand(lut, kernel);
     ASSERT_EQ(expand.kernel(), kernel);
 
-    for (int width : widths())
-        for (std::size_t srcShift = 0; srcShift < 4; ++srcShift)
-            for (std::size_t dstShift = 0; dstShift < 4; ++dstShift) {
-                // The indices end where their allocation ends: a read past them shows under
-                // AddressSanitizer.
-                std::unique_ptr<std::uint8_t[]> from(new std::uint8_t[srcShift + std::size_t(width)]);
-                std::uint8_t* indices = from.get() + srcShift;
+    // Every tail after whole 64-pixel blocks, and rows of several blocks.
+    for (int width : kerneltest::rowWidths(64, {191, 192, 193, 255, 256, 1000}))
+        for (std::size_t srcShift = 0; srcShift < kerneltest::kShifts; ++srcShift)
+            for (std::size_t dstShift = 0; dstShift < kerneltest::kShifts; ++dstShift) {
+                SourceRow from(std::size_t(width), srcShift);
+                std::uint8_t* indices = from.data();
                 for (int x = 0; x < width; ++x)
                     indices[x] = std::uint8_t(random());
                 indices[width - 1] = 255; // both ends of the palette, in both halves of the tables
                 indices[0] = 0;
 
-                const std::size_t bytes = std::size_t(width) * 3;
-                std::vector<std::uint8_t> to(kGuardBytes + dstShift + bytes + kGuardBytes, kGuard);
-                std::uint8_t* rgb = to.data() + kGuardBytes + dstShift;
+                GuardedRow to(std::size_t(width) * 3, dstShift);
+                std::uint8_t* rgb = to.data();
                 expand(indices, rgb, width);
 
                 for (int x = 0; x < width; ++x) {
@@ -67,12 +50,8 @@ TEST_P(ExpandIndices, EveryIndexGivesItsPaletteColourAndNothingElseIsWritten) {
                                 p[2] == std::uint8_t(c >> 16))
                         << "width " << width << ", pixel " << x << ", shifts " << srcShift << "/" << dstShift;
                 }
-                ASSERT_TRUE(std::all_of(to.begin(), to.begin() + std::ptrdiff_t(kGuardBytes + dstShift),
-                                        [](std::uint8_t b) { return b == kGuard; }))
-                    << "written before the row: width " << width;
-                ASSERT_TRUE(std::all_of(to.end() - std::ptrdiff_t(kGuardBytes), to.end(),
-                                        [](std::uint8_t b) { return b == kGuard; }))
-                    << "written past the row: width " << width;
+                ASSERT_TRUE(to.untouchedBefore()) << "written before the row: width " << width;
+                ASSERT_TRUE(to.untouchedAfter()) << "written past the row: width " << width;
             }
 }
 
