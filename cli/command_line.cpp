@@ -57,8 +57,9 @@ const OptionSpec* findOption(std::string_view text) {
     return nullptr;
 }
 
-// The number the whole of text spells, or nothing when any of it is not part of the number.
-template <typename T> std::optional<T> wholeNumber(const std::string& text) {
+// The number text spells from its first character to its last, or nothing when any of it is
+// not part of the number (a whole number for integer types, any decimal for floating ones).
+template <typename T> std::optional<T> numberSpelledBy(const std::string& text) {
     T number{};
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, number);
@@ -68,7 +69,7 @@ template <typename T> std::optional<T> wholeNumber(const std::string& text) {
 
 // A row of the destination canvas: a whole number from 0 to 255.
 core::Result<int> parseRow(const std::string& text) {
-    const std::optional<int> row = wholeNumber<int>(text);
+    const std::optional<int> row = numberSpelledBy<int>(text);
     if (!row || *row < 0 || *row > 255)
         return core::Status::error(
             "--mark needs a row of the destination canvas, a whole number from 0 to 255, not \"" + text +
@@ -78,7 +79,7 @@ core::Result<int> parseRow(const std::string& text) {
 
 // An angle in degrees, any finite number ("-90", "37.5").
 core::Result<double> parseYaw(const std::string& text) {
-    const std::optional<double> yaw = wholeNumber<double>(text);
+    const std::optional<double> yaw = numberSpelledBy<double>(text);
     if (!yaw || !std::isfinite(*yaw))
         return core::Status::error(
             "--preview needs YAW, an angle in degrees (0 front, 90 the body's left side, "
@@ -89,7 +90,7 @@ core::Result<double> parseYaw(const std::string& text) {
 
 // A number of threads: a whole number from 1 up.
 core::Result<int> parseJobs(const std::string& text) {
-    const std::optional<int> jobs = wholeNumber<int>(text);
+    const std::optional<int> jobs = numberSpelledBy<int>(text);
     if (!jobs || *jobs < 1)
         return core::Status::error("--jobs needs a number of threads, a whole number from 1 up, not \"" +
                                    text + "\".");
@@ -98,7 +99,7 @@ core::Result<int> parseJobs(const std::string& text) {
 
 // A dithering level: a number from 0 (none) to 1 (full).
 core::Result<float> parseLevel(const std::string& text) {
-    const std::optional<float> level = wholeNumber<float>(text);
+    const std::optional<float> level = numberSpelledBy<float>(text);
     if (!level || !(*level >= 0 && *level <= 1))
         return core::Status::error("--dither needs a dithering level, a number from 0 to 1, not \"" + text +
                                    "\".");
