@@ -11,9 +11,9 @@
 #include <string>
 
 #include "bench/stitched_skins.h"
-#include "core/bmp.h"
-#include "core/bmp_encoder.h"
-#include "core/palette_choice.h"
+#include "core/codec/bmp.h"
+#include "core/codec/bmp_encoder.h"
+#include "core/eight_bit/palette_choice.h"
 #include "stamps/runner.h"
 
 namespace {

@@ -6,10 +6,10 @@
 
 #include <cstring>
 
-#include "core/bmp.h"
-#include "core/bmp_bgr_rows.h"
-#include "core/bmp_encoder.h"
-#include "core/bmp_index_rows.h"
+#include "core/codec/bmp.h"
+#include "core/codec/bmp_bgr_rows.h"
+#include "core/codec/bmp_encoder.h"
+#include "core/rows/index_rows.h"
 #include "core/canvas.h"
 
 #ifdef QUILTANE_WITH_QT
@@ -22,7 +22,7 @@ namespace {
 using core::Canvas;
 using core::PaintArgs;
 using core::Picture;
-using core::bmp::Kernel;
+using core::rows::Kernel;
 
 std::vector<std::uint8_t> skinRgb() {
     std::vector<std::uint8_t> rgb;
@@ -123,20 +123,20 @@ template <std::vector<Kernel> (*kernels)()> void eachKernel(benchmark::internal:
 // Decoding and then every row's red, green and blue, as loading a skin into a canvas needs.
 void BM_DecodeSkin8ToRgb(benchmark::State& state) {
     const auto kernel = Kernel(state.range(0));
-    state.SetLabel(std::string(core::bmp::kernelName(kernel)));
+    state.SetLabel(std::string(core::rows::kernelName(kernel)));
     const std::vector<std::uint8_t> bmp = skinBmp8();
     std::vector<std::uint8_t> rgb(256 * 256 * 3);
     for (auto _ : state) {
         auto picture = core::decodeBmp(bmp);
         const Picture& p = picture.value();
-        const core::bmp::IndexRowExpander expand(p.palette()->lut(), kernel);
+        const core::rows::IndexRowExpander expand(p.palette()->lut(), kernel);
         for (int y = 0; y < 256; ++y)
             expand(p.indexRow(y), &rgb[std::size_t(y) * 256 * 3], 256);
         benchmark::DoNotOptimize(rgb.data());
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_DecodeSkin8ToRgb)->Apply(eachKernel<core::bmp::IndexRowExpander::kernels>);
+BENCHMARK(BM_DecodeSkin8ToRgb)->Apply(eachKernel<core::rows::IndexRowExpander::kernels>);
 
 // The whole file in memory, through the row loops this processor runs best.
 void BM_EncodeSkin24(benchmark::State& state) {
@@ -151,7 +151,7 @@ BENCHMARK(BM_EncodeSkin24);
 // The same through each kernel's red-blue swap.
 void BM_EncodeSkin24ByKernel(benchmark::State& state) {
     const auto kernel = Kernel(state.range(0));
-    state.SetLabel(std::string(core::bmp::kernelName(kernel)));
+    state.SetLabel(std::string(core::rows::kernelName(kernel)));
     const Picture picture = skinPicture();
     for (auto _ : state) {
         auto bytes = core::BmpEncoder::trueColour(picture, kernel).value().bytes();
@@ -165,7 +165,7 @@ BENCHMARK(BM_EncodeSkin24ByKernel)->Apply(eachKernel<core::bmp::swapKernels>);
 // the encode that the kernel changes.
 void BM_SwapSkinRows(benchmark::State& state) {
     const auto kernel = Kernel(state.range(0));
-    state.SetLabel(std::string(core::bmp::kernelName(kernel)));
+    state.SetLabel(std::string(core::rows::kernelName(kernel)));
     const std::vector<std::uint8_t> rgb = skinRgb();
     const std::size_t stride = 256 * 3; // already a whole number of 4-byte words
     std::vector<std::uint8_t> stored(stride * 256);

@@ -8,10 +8,10 @@
 #include <algorithm>
 
 #include "bench/stitched_skins.h"
-#include "core/bmp.h"
+#include "core/codec/bmp.h"
 #include "core/canvas.h"
-#include "core/image_library.h"
-#include "core/palette_choice.h"
+#include "core/library/image_library.h"
+#include "core/eight_bit/palette_choice.h"
 
 namespace {
 

@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "bench/stitched_skins.h"
-#include "core/bmp.h"
-#include "core/colour_reduction.h"
-#include "core/palette_choice.h"
+#include "core/codec/bmp.h"
+#include "core/eight_bit/colour_reduction.h"
+#include "core/eight_bit/palette_choice.h"
 
 namespace {
 

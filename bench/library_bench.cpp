@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/image_library.h"
+#include "core/library/image_library.h"
 
 namespace {
 

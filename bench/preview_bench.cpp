@@ -4,7 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/image_library.h"
+#include "core/library/image_library.h"
 #include "preview/render.h"
 
 namespace {

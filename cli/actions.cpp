@@ -9,8 +9,8 @@
 
 #include "cli/button_lookup.h"
 #include "cli/preview_actions.h"
-#include "core/bmp.h"
-#include "core/eight_bit.h"
+#include "core/codec/bmp.h"
+#include "core/eight_bit/eight_bit.h"
 #include "stamps/edits.h"
 
 namespace cli {

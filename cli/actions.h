@@ -9,7 +9,7 @@
 #include "cli/command_line.h"
 #include "core/atomic_file.h"
 #include "core/status.h"
-#include "stamps/runner.h"
+#include "stamps/workspace.h"
 
 namespace cli {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <ostream>
 
-#include "core/bmp.h"
+#include "core/codec/bmp.h"
 #include "preview/render.h"
 #include "preview/seams.h"
 

@@ -6,10 +6,10 @@
 namespace core {
 namespace {
 
-bmp::PaletteLut lutOf(std::span<const Rgb> entries) {
+rows::PaletteLut lutOf(std::span<const Rgb> entries) {
     if (entries.size() > std::size_t(Palette::kMaxEntries))
         throw std::invalid_argument("Palette: more than 256 entries");
-    bmp::PaletteLut lut{}; // black beyond the entries
+    rows::PaletteLut lut{}; // black beyond the entries
     for (std::size_t i = 0; i < entries.size(); ++i)
         lut[i] = std::uint32_t(entries[i].r) | std::uint32_t(entries[i].g) << 8 |
                  std::uint32_t(entries[i].b) << 16;

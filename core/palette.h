@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <span>
 
-#include "core/bmp_index_rows.h"
+#include "core/rows/index_rows.h"
 
 namespace core {
 
@@ -36,12 +36,12 @@ class Palette {
         m_expand(indices, rgb, count);
     }
     // The 256-entry table the expansion reads (black beyond the entries).
-    const bmp::PaletteLut& lut() const { return m_expand.lut(); }
+    const rows::PaletteLut& lut() const { return m_expand.lut(); }
 
   private:
     std::array<Rgb, kMaxEntries> m_entries{};
     std::size_t m_count = 0;
-    bmp::IndexRowExpander m_expand;
+    rows::IndexRowExpander m_expand;
 };
 
 } // namespace core

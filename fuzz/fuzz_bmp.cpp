@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "core/bmp.h"
+#include "core/codec/bmp.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> bytes(data, size);

@@ -63,43 +63,39 @@ void History::record(std::string name, const core::Canvas& source, const core::C
         dropOldest();
 }
 
-bool History::matches(const Step& step, const core::Canvas& source, const core::Canvas& target, bool undone) {
+bool History::isAt(const Step& step, End end, const core::Canvas& source, const core::Canvas& target) {
     const core::Canvas* canvases[2] = {&source, &target};
     for (int i = 0; i < 2; ++i) {
         const auto& change = step.changes[i];
-        if (change && canvases[i]->revision() != (undone ? change->revisionBefore : change->revisionAfter))
-            return false;
+        if (change && canvases[i]->revision() != change->revision(end)) return false;
     }
     return true;
 }
 
 bool History::undo(core::Canvas& source, core::Canvas& target) {
     if (!canUndo()) return false;
-    if (!putBack(m_steps[m_done - 1], source, target, true)) return false;
+    if (!moveAcross(m_steps[m_done - 1], End::Before, source, target)) return false;
     --m_done;
     return true;
 }
 
 bool History::redo(core::Canvas& source, core::Canvas& target) {
     if (!canRedo()) return false;
-    if (!putBack(m_steps[m_done], source, target, false)) return false;
+    if (!moveAcross(m_steps[m_done], End::After, source, target)) return false;
     ++m_done;
     return true;
 }
 
-bool History::putBack(const Step& step, core::Canvas& source, core::Canvas& target, bool undoing) {
-    if (!matches(step, source, target, !undoing)) {
+bool History::moveAcross(const Step& step, End to, core::Canvas& source, core::Canvas& target) {
+    const End from = to == End::Before ? End::After : End::Before;
+    if (!isAt(step, from, source, target)) {
         clear();
         return false;
     }
     core::Canvas* canvases[2] = {&source, &target};
     for (int i = 0; i < 2; ++i)
-        if (const auto& change = step.changes[i]) {
-            if (undoing)
-                canvases[i]->restore(change->before, change->image, change->revisionBefore);
-            else
-                canvases[i]->restore(change->after, change->image, change->revisionAfter);
-        }
+        if (const auto& change = step.changes[i])
+            canvases[i]->restore(change->picture(to), change->image, change->revision(to));
     return true;
 }
 

@@ -56,23 +56,26 @@ class History {
     void clear();
 
   private:
+    // The two ends of a step: the canvases as the step found them and as it left them.
+    enum class End { Before, After };
     struct CanvasChange {
         core::Picture before, after; // the loaded picture; the same one unless the step loaded
         core::ImageDelta image;      // between the persistent images before and after
         std::uint64_t revisionBefore = 0, revisionAfter = 0; // the canvas's at either end; a
                                                              // state put back gets its own again
+        const core::Picture& picture(End end) const { return end == End::Before ? before : after; }
+        std::uint64_t revision(End end) const { return end == End::Before ? revisionBefore : revisionAfter; }
     };
     struct Step {
         std::string name;
         std::array<std::optional<CanvasChange>, 2> changes; // source, destination
         std::size_t bytes = 0;
     };
-    // Whether every canvas the step changed is where the step leaves it (or, undone, found it).
-    static bool matches(const Step& step, const core::Canvas& source, const core::Canvas& target,
-                        bool undone);
-    // Undoes or redoes step; false, emptying the history, when the canvases are not where the
-    // step expects them.
-    bool putBack(const Step& step, core::Canvas& source, core::Canvas& target, bool undoing);
+    // Whether every canvas the step changed is as it was at that end of the step.
+    static bool isAt(const Step& step, End end, const core::Canvas& source, const core::Canvas& target);
+    // Puts the canvases at the step's end `to` from its other end: Before undoes the step, After
+    // redoes it. False, emptying the history, when the canvases are not at the other end.
+    bool moveAcross(const Step& step, End to, core::Canvas& source, core::Canvas& target);
     void dropOldest();
 
     // Both canvases as they were when the edit began.

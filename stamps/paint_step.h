@@ -3,7 +3,7 @@
 // rectangles and raster operation. A stamp is an ordered list of them.
 
 #include "core/canvas.h"
-#include "core/image_library.h"
+#include "core/library/image_library.h"
 
 namespace stamps {
 

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 
 #include "core/atomic_file.h"
-#include "workbench/panes.h"
+#include "workbench/classic/panes.h"
 #include "workbench/program_start.h"
 
 int main(int argc, char** argv) {

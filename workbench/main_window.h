@@ -10,9 +10,9 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "stamps/runner.h"
+#include "stamps/workspace.h"
 #include "workbench/main_menu.h"
-#include "workbench/save_dialog.h"
+#include "workbench/dialogs/save_dialog.h"
 
 class QLabel;
 

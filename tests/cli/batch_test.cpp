@@ -14,8 +14,8 @@
 #include <sstream>
 
 #include "cli/progress.h"
-#include "core/bmp.h"
-#include "core/image_library.h"
+#include "core/codec/bmp.h"
+#include "core/library/image_library.h"
 #include "tests/cli/cli_run.h"
 #include "tests/file_test_support.h"
 #include "tests/stamps/stamp_test_support.h"

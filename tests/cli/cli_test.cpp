@@ -16,8 +16,8 @@
 
 #include "cli/button_lookup.h"
 #include "cli/cli.h"
-#include "core/bmp.h"
-#include "core/image_library.h"
+#include "core/codec/bmp.h"
+#include "core/library/image_library.h"
 #include "tests/child_process.h"
 #include "tests/cli/cli_run.h"
 #include "tests/file_test_support.h"

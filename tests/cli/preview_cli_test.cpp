@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
-#include "core/bmp.h"
+#include "core/codec/bmp.h"
 #include "preview/skin_layout.h"
 #include "tests/cli/cli_run.h"
 #include "tests/file_test_support.h"

@@ -18,7 +18,7 @@
 #include <optional>
 
 #include "core/atomic_file.h"
-#include "core/bmp.h"
+#include "core/codec/bmp.h"
 #include "tests/child_process.h"
 #include "tests/core/bmp_test_fixtures.h"
 #include "tests/file_test_support.h"

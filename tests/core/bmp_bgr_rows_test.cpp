@@ -8,12 +8,12 @@
 
 #include <vector>
 
-#include "core/bmp_bgr_rows.h"
+#include "core/codec/bmp_bgr_rows.h"
 #include "tests/core/row_kernel_test_support.h"
 
 namespace {
 
-using core::bmp::Kernel;
+using core::rows::Kernel;
 using kerneltest::GuardedRow;
 using kerneltest::SourceRow;
 
@@ -47,13 +47,13 @@ TEST_P(SwapRedBlue, EveryPixelOfEveryRowLengthIsSwappedAndNothingElseIsWritten) 
             }
 }
 
-INSTANTIATE_TEST_SUITE_P(Kernels, SwapRedBlue, ::testing::ValuesIn(core::bmp::kKernels),
+INSTANTIATE_TEST_SUITE_P(Kernels, SwapRedBlue, ::testing::ValuesIn(core::rows::kKernels),
                          kerneltest::kernelTestName);
 
 TEST(SwapRedBlue, EveryVectorVersionRunsWhereTheProcessorHasItAndTheWidestIsUsed) {
     std::vector<Kernel> expected;
-    for (Kernel kernel : core::bmp::kKernels)
-        if (core::bmp::processorRuns(kernel)) expected.push_back(kernel);
+    for (Kernel kernel : core::rows::kKernels)
+        if (core::rows::processorRuns(kernel)) expected.push_back(kernel);
     EXPECT_EQ(core::bmp::swapKernels(), expected);
     EXPECT_EQ(core::bmp::swapKernel(), expected.back());
 }

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "core/bmp.h"
+#include "core/codec/bmp.h"
 #include "tests/core/bmp_test_fixtures.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/bmp_encoder.h"
+#include "core/codec/bmp_encoder.h"
 #include "tests/core/row_kernel_test_support.h"
 
 namespace {
@@ -12,7 +12,7 @@ namespace {
 using core::BmpEncoder;
 using core::Picture;
 using core::Rgb;
-using core::bmp::Kernel;
+using core::rows::Kernel;
 
 // Every pixel of a row distinct, red and blue apart: red = x, green = a tag of the row.
 Rgb colourAt(int x, int y) {
@@ -69,7 +69,7 @@ TEST_P(EncoderRows, StoreEachPixelBlueGreenRedAndPadWithZeros) {
         }
 }
 
-INSTANTIATE_TEST_SUITE_P(Kernels, EncoderRows, ::testing::ValuesIn(core::bmp::kKernels),
+INSTANTIATE_TEST_SUITE_P(Kernels, EncoderRows, ::testing::ValuesIn(core::rows::kKernels),
                          kerneltest::kernelTestName);
 
 } // namespace

@@ -6,7 +6,7 @@
 #include <climits>
 #include <functional>
 
-#include "core/bmp.h"
+#include "core/codec/bmp.h"
 #include "tests/core/bmp_test_fixtures.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <functional>
 
-#include "core/bmp.h"
+#include "core/codec/bmp.h"
 #include "tests/child_process.h"
 #include "tests/core/bmp_test_fixtures.h"
 #include "tests/file_test_support.h"

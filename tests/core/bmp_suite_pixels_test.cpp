@@ -20,7 +20,7 @@
 #include <sstream>
 
 #include "bmp_suite.h"
-#include "core/bmp.h"
+#include "core/codec/bmp.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <set>
 
 #include "bmp_suite.h"
-#include "core/bmp.h"
+#include "core/codec/bmp.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "core/bmp.h"
+#include "core/codec/bmp.h"
 #include "core/canvas.h"
-#include "core/eight_bit.h"
-#include "core/image_library.h"
+#include "core/eight_bit/eight_bit.h"
+#include "core/library/image_library.h"
 #include "tests/core/bmp_test_fixtures.h"
 
 namespace {

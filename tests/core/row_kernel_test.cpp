@@ -8,12 +8,12 @@
 #include <sstream>
 #include <string>
 
-#include "core/row_kernel.h"
+#include "core/rows/row_kernel.h"
 
 namespace {
 
-using core::bmp::Kernel;
-using core::bmp::KernelSet;
+using core::rows::Kernel;
+using core::rows::KernelSet;
 
 // The flags of the first processor in /proc/cpuinfo; empty where there is none.
 std::set<std::string> cpuFlags() {
@@ -39,10 +39,10 @@ TEST(RowKernel, TheProcessorRunsWhatItsFlagsSay) {
             if (!flags.count(name)) return false;
         return x86;
     };
-    EXPECT_TRUE(core::bmp::processorRuns(Kernel::Portable));
-    EXPECT_EQ(core::bmp::processorRuns(Kernel::Ssse3), has({"ssse3"}));
-    EXPECT_EQ(core::bmp::processorRuns(Kernel::Avx2), has({"avx2"}));
-    EXPECT_EQ(core::bmp::processorRuns(Kernel::Avx512), has({"avx512f", "avx512bw", "avx512vbmi"}));
+    EXPECT_TRUE(core::rows::processorRuns(Kernel::Portable));
+    EXPECT_EQ(core::rows::processorRuns(Kernel::Ssse3), has({"ssse3"}));
+    EXPECT_EQ(core::rows::processorRuns(Kernel::Avx2), has({"avx2"}));
+    EXPECT_EQ(core::rows::processorRuns(Kernel::Avx512), has({"avx512f", "avx512bw", "avx512vbmi"}));
 }
 
 int portable() {
@@ -56,8 +56,8 @@ TEST(RowKernel, ALoopWithoutAKernelsVersionRunsThePortableOne) {
     const KernelSet<int (*)()> set({portable, ssse3, nullptr, nullptr});
     EXPECT_EQ(set.pick(Kernel::Avx2)(), 0);
     EXPECT_EQ(set.pick(Kernel::Avx512)(), 0);
-    EXPECT_EQ(set.pick(Kernel::Ssse3)(), core::bmp::processorRuns(Kernel::Ssse3) ? 1 : 0);
-    EXPECT_EQ(set.widest(), core::bmp::processorRuns(Kernel::Ssse3) ? Kernel::Ssse3 : Kernel::Portable);
+    EXPECT_EQ(set.pick(Kernel::Ssse3)(), core::rows::processorRuns(Kernel::Ssse3) ? 1 : 0);
+    EXPECT_EQ(set.widest(), core::rows::processorRuns(Kernel::Ssse3) ? Kernel::Ssse3 : Kernel::Portable);
     EXPECT_FALSE(set.runs(Kernel::Avx2));
 }
 

@@ -14,22 +14,22 @@
 
 #include <gtest/gtest.h>
 
-#include "core/row_kernel.h"
+#include "core/rows/row_kernel.h"
 
 namespace kerneltest {
 
-inline std::string kernelTestName(const ::testing::TestParamInfo<core::bmp::Kernel>& info) {
-    std::string name(core::bmp::kernelName(info.param));
+inline std::string kernelTestName(const ::testing::TestParamInfo<core::rows::Kernel>& info) {
+    std::string name(core::rows::kernelName(info.param));
     name.erase(std::remove(name.begin(), name.end(), '-'), name.end()); // letters and digits only
     return name;
 }
 
 // A test run once per kernel; on a processor that does not run the kernel's code it is skipped.
-class EachKernel : public ::testing::TestWithParam<core::bmp::Kernel> {
+class EachKernel : public ::testing::TestWithParam<core::rows::Kernel> {
   protected:
     void SetUp() override {
-        if (!core::bmp::processorRuns(GetParam()))
-            GTEST_SKIP() << "this processor does not run " << core::bmp::kernelName(GetParam()) << " code";
+        if (!core::rows::processorRuns(GetParam()))
+            GTEST_SKIP() << "this processor does not run " << core::rows::kernelName(GetParam()) << " code";
     }
 };
 

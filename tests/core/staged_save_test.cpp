@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "core/atomic_file.h"
-#include "core/bmp.h"
+#include "core/codec/bmp.h"
 #include "tests/child_process.h"
 #include "tests/file_test_support.h"
 

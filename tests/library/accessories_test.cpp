@@ -10,7 +10,7 @@
 #include <optional>
 #include <tuple>
 
-#include "core/image_library.h"
+#include "core/library/image_library.h"
 
 namespace {
 

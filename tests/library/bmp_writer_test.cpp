@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "core/bmp.h"
+#include "core/codec/bmp.h"
 #include "tools/draw_library/bmp_writer.h"
 
 namespace {

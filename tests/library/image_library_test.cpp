@@ -6,9 +6,9 @@
 
 #include <set>
 
-#include "core/bmp.h"
+#include "core/codec/bmp.h"
 #include "core/canvas.h"
-#include "core/image_library.h"
+#include "core/library/image_library.h"
 #include "core/raster_op.h"
 #include "stamps/runner.h"
 

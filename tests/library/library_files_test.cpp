@@ -8,8 +8,8 @@
 #include <map>
 #include <string>
 
-#include "core/bmp.h"
-#include "core/image_library.h"
+#include "core/codec/bmp.h"
+#include "core/library/image_library.h"
 #include "tools/draw_library/bmp_writer.h"
 #include "tools/draw_library/library_drawing.h"
 

@@ -8,8 +8,8 @@
 #include <thread>
 #include <vector>
 
-#include "core/bmp.h"
-#include "core/image_library.h"
+#include "core/codec/bmp.h"
+#include "core/library/image_library.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <set>
 #include <string>
 
-#include "core/image_library.h"
+#include "core/library/image_library.h"
 #include "preview/seams.h"
 #include "preview_test_support.h"
 

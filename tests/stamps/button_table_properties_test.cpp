@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "core/image_library.h"
+#include "core/library/image_library.h"
 #include "stamps/button_table.h"
 
 namespace {

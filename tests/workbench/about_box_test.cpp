@@ -11,7 +11,7 @@
 
 #include "platform/system_info.h"
 #include "tests/platform/fake_platform.h"
-#include "workbench/about/about_box.h"
+#include "workbench/dialogs/about_box.h"
 
 using namespace workbench;
 

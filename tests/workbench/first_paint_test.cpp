@@ -12,9 +12,9 @@
 
 #include "window_fixture.h"
 #include "workbench/canvas_image.h"
-#include "workbench/caption_button.h"
-#include "workbench/classic_fonts.h"
-#include "workbench/file_lists.h"
+#include "workbench/classic/caption_button.h"
+#include "workbench/classic/classic_fonts.h"
+#include "workbench/classic/file_lists.h"
 #include "workbench/main_window.h"
 #include "workbench/program_start.h"
 

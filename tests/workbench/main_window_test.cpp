@@ -12,12 +12,12 @@
 #include "stamps/button_table.h"
 #include "window_fixture.h"
 #include "workbench/app_icon.h"
-#include "workbench/canvas_widget.h"
-#include "workbench/caption_button.h"
-#include "workbench/classic_fonts.h"
-#include "workbench/form_layouts.h"
+#include "workbench/classic/canvas_widget.h"
+#include "workbench/classic/caption_button.h"
+#include "workbench/classic/classic_fonts.h"
+#include "workbench/classic/form_layouts.h"
 #include "workbench/main_window.h"
-#include "workbench/save_dialog.h"
+#include "workbench/dialogs/save_dialog.h"
 
 using fixture::child;
 using workbench::MainWindow;

@@ -7,10 +7,10 @@
 #include <QtTest>
 
 #include "window_fixture.h"
-#include "workbench/file_lists.h"
+#include "workbench/classic/file_lists.h"
 #include "workbench/main_window.h"
-#include "workbench/panes.h"
-#include "workbench/save_dialog.h"
+#include "workbench/classic/panes.h"
+#include "workbench/dialogs/save_dialog.h"
 
 using fixture::child;
 using workbench::FileList;

@@ -17,11 +17,11 @@
 #include "window_fixture.h"
 #include "workbench/canvas_image.h"
 #include "workbench/main_window.h"
-#include "workbench/mannequin_view.h"
-#include "workbench/panes.h"
-#include "workbench/preview_window.h"
-#include "workbench/seam_list.h"
-#include "workbench/zoom_view.h"
+#include "workbench/preview/mannequin_view.h"
+#include "workbench/classic/panes.h"
+#include "workbench/preview/preview_window.h"
+#include "workbench/preview/seam_list.h"
+#include "workbench/preview/zoom_view.h"
 
 using fixture::child;
 using workbench::MainWindow;

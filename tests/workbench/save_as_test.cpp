@@ -7,12 +7,12 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "core/image_library.h"
+#include "core/library/image_library.h"
 #include "window_fixture.h"
-#include "workbench/file_lists.h"
+#include "workbench/classic/file_lists.h"
 #include "workbench/main_window.h"
-#include "workbench/panes.h"
-#include "workbench/save_as.h"
+#include "workbench/classic/panes.h"
+#include "workbench/dialogs/save_as.h"
 
 using fixture::child;
 using workbench::MainWindow;

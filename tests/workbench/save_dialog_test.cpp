@@ -9,9 +9,9 @@
 #include <sys/stat.h>
 
 #include "window_fixture.h"
-#include "workbench/file_lists.h"
+#include "workbench/classic/file_lists.h"
 #include "workbench/main_window.h"
-#include "workbench/save_dialog.h"
+#include "workbench/dialogs/save_dialog.h"
 
 using fixture::child;
 using workbench::MainWindow;

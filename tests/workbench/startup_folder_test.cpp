@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "window_fixture.h"
-#include "workbench/file_lists.h"
+#include "workbench/classic/file_lists.h"
 #include "workbench/main_window.h"
 
 using fixture::TempEnvironment;

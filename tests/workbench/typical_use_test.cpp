@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "core/image_library.h"
+#include "core/library/image_library.h"
 #include "window_fixture.h"
-#include "workbench/file_lists.h"
+#include "workbench/classic/file_lists.h"
 #include "workbench/main_window.h"
-#include "workbench/save_dialog.h"
+#include "workbench/dialogs/save_dialog.h"
 
 using fixture::child;
 

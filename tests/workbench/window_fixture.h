@@ -14,10 +14,10 @@
 #include <memory>
 #include <vector>
 
-#include "core/bmp.h"
+#include "core/codec/bmp.h"
 #include "core/canvas.h"
 #include "workbench/main_window.h"
-#include "workbench/message_box.h"
+#include "workbench/dialogs/message_box.h"
 
 namespace fixture {
 

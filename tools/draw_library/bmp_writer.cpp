@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/bmp_encoder.h"
+#include "core/codec/bmp_encoder.h"
 
 namespace draw {
 

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/image_library.h"
+#include "core/library/image_library.h"
 #include "tools/draw_library/accessories.h"
 #include "tools/draw_library/bodies.h"
 #include "tools/draw_library/strip.h"

@@ -1,0 +1,165 @@
+// Reading and checking BMP headers. Every field that decides how much is read or allocated
+// is checked here, each with a short reason, before any pixel is touched.
+
+#include <algorithm>
+#include <bit>
+#include <climits>
+#include <string>
+
+#include "core/codec/bmp_format.h"
+
+namespace core::bmp {
+
+namespace {
+
+std::int32_t le32s(const std::uint8_t* p) {
+    return static_cast<std::int32_t>(le32(p));
+}
+
+bool knownHeaderSize(std::uint32_t size) {
+    // 12: OS/2 1.x core header; 16 and 64: OS/2 2.x; 40, 52, 56, 108, 124: Windows versions.
+    for (std::uint32_t known : {12u, 16u, 40u, 52u, 56u, 64u, 108u, 124u})
+        if (size == known) return true;
+    return false;
+}
+
+Compression compressionOf(std::uint32_t code, std::uint32_t headerSize) {
+    const bool os2 = headerSize == 64; // OS/2 2.x gives codes 3 and 4 their own meaning
+    switch (code) {
+    case 0:
+        return Compression::None;
+    case 1:
+        return Compression::Rle8;
+    case 2:
+        return Compression::Rle4;
+    case 3:
+        return os2 ? Compression::Huffman1D : Compression::BitFields;
+    case 4:
+        return os2 ? Compression::Rle24 : Compression::Jpeg;
+    case 5:
+        return Compression::Png;
+    case 6:
+        return Compression::AlphaBitFields;
+    default:
+        return Compression::Unknown;
+    }
+}
+
+// The default masks when a 16- or 32-bit file has no bit fields: 5-5-5 and 8-8-8.
+std::array<std::uint32_t, 3> defaultMasks(int bitsPerPixel) {
+    if (bitsPerPixel == 16) return {0x7C00, 0x03E0, 0x001F};
+    return {0xFF0000, 0x00FF00, 0x0000FF};
+}
+
+bool contiguous(std::uint32_t mask) {
+    if (mask == 0) return true;
+    const std::uint32_t shifted = mask >> std::countr_zero(mask);
+    return (shifted & (shifted + 1)) == 0;
+}
+
+bool validDepth(Compression compression, int bits) {
+    switch (compression) {
+    case Compression::None:
+        return bits == 1 || bits == 2 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    case Compression::Rle8:
+        return bits == 8;
+    case Compression::Rle4:
+        return bits == 4;
+    case Compression::BitFields:
+    case Compression::AlphaBitFields:
+        return bits == 16 || bits == 32;
+    default:
+        return true; // refused for their compression instead
+    }
+}
+
+} // namespace
+
+Result<Header> readHeader(std::span<const std::uint8_t> bytes, std::size_t fileSize) {
+    const std::uint8_t* d = bytes.data();
+    const std::size_t size = bytes.size(); // the headers' bytes; fileSize for where the pixels lie
+    if (size < 2 || d[0] != 'B' || d[1] != 'M') return fail("it is not a BMP file.");
+    if (size < kFileHeaderSize + 4) return fail("the file is truncated: it ends inside its header.");
+
+    Header h;
+    const std::uint32_t offset = le32(d + 10);
+    const std::uint32_t headerSize = le32(d + 14);
+    if (!knownHeaderSize(headerSize))
+        return fail("its header size of " + std::to_string(headerSize) +
+                    " bytes is not one the BMP format uses; the file may be damaged.");
+    if (size < kFileHeaderSize + headerSize) return fail("the file is truncated: it ends inside its header.");
+    h.headerSize = int(headerSize);
+    const std::uint8_t* info = d + kFileHeaderSize;
+
+    std::int64_t width = 0, height = 0;
+    int planes = 0;
+    std::uint32_t coloursUsed = 0;
+    if (headerSize == 12) {
+        width = le16(info + 4);
+        height = le16(info + 6);
+        planes = le16(info + 8);
+        h.bitsPerPixel = le16(info + 10);
+        h.paletteEntryBytes = 3;
+    } else {
+        width = le32s(info + 4);
+        height = le32s(info + 8);
+        planes = le16(info + 12);
+        h.bitsPerPixel = le16(info + 14);
+        if (headerSize >= 20) h.compressionCode = le32(info + 16);
+        if (headerSize >= 36) coloursUsed = le32(info + 32);
+    }
+    h.compression = compressionOf(h.compressionCode, headerSize);
+
+    if (width <= 0) return fail("its width of " + std::to_string(width) + " pixels is not valid.");
+    if (height == 0) return fail("its height of 0 pixels is not valid.");
+    h.topDown = height < 0;
+    height = height < 0 ? -height : height; // int64: a height of INT_MIN cannot overflow here
+    if (width > kMaxSide || height > kMaxSide || width * height > kMaxPixels)
+        return fail("its size of " + std::to_string(width) + " x " + std::to_string(height) +
+                    " pixels is too large (at most " + std::to_string(kMaxSide) + " pixels a side and " +
+                    std::to_string(kMaxPixels / (1024 * 1024)) + " million pixels).");
+    h.width = int(width);
+    h.height = int(height);
+    if (planes != 1)
+        return fail("its header is damaged: it gives " + std::to_string(planes) +
+                    " colour planes instead of 1.");
+    if (!validDepth(h.compression, h.bitsPerPixel))
+        return fail("its header gives " + std::to_string(h.bitsPerPixel) +
+                    " bits per pixel, which this kind of BMP file does not allow.");
+
+    // Bit-field masks sit inside headers of 52 bytes and more, else right after the header.
+    std::size_t afterHeader = kFileHeaderSize + headerSize;
+    h.masks = defaultMasks(h.bitsPerPixel);
+    if (h.compression == Compression::BitFields || h.compression == Compression::AlphaBitFields) {
+        const std::uint8_t* masks = info + 40;
+        if (headerSize == 40) {
+            afterHeader += h.compression == Compression::AlphaBitFields ? 16 : 12;
+            if (size < afterHeader) return fail("the file is truncated: it ends inside its colour masks.");
+        } else if (headerSize < 52) {
+            return fail("its header is too short to hold the colour masks it says it uses.");
+        }
+        h.masks = {le32(masks), le32(masks + 4), le32(masks + 8)};
+        for (std::uint32_t mask : h.masks)
+            if (!contiguous(mask)) return fail("its colour masks are not valid (a mask has gaps in it).");
+        if (h.bitsPerPixel == 16)
+            for (std::uint32_t mask : h.masks)
+                if (mask > 0xFFFF) return fail("its colour masks do not fit its 16-bit pixels.");
+    }
+
+    if (offset < afterHeader || offset >= fileSize)
+        return fail("its pixel data offset of " + std::to_string(offset) + " bytes points outside the file.");
+    h.pixelOffset = offset;
+
+    // The palette lies between the headers and the pixel data. A palette longer than the
+    // depth allows is cut to that length; one that would overlap the pixels is cut short.
+    if (h.bitsPerPixel <= 8) {
+        const std::int64_t full = std::int64_t(1) << h.bitsPerPixel;
+        std::int64_t count = coloursUsed == 0 ? full : std::min<std::int64_t>(coloursUsed, full);
+        count = std::min<std::int64_t>(count, std::int64_t(offset - afterHeader) / h.paletteEntryBytes);
+        h.paletteOffset = afterHeader;
+        h.paletteSize = int(count);
+    }
+    return h;
+}
+
+} // namespace core::bmp

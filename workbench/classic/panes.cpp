@@ -1,0 +1,145 @@
+#include "workbench/classic/panes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <cerrno>
+#include <system_error>
+#include <unistd.h>
+
+#include "core/codec/bmp.h"
+#include "stamps/edits.h"
+#include "workbench/classic/control_builder.h"
+#include "workbench/classic/file_lists.h"
+#include "workbench/classic/form_layouts.h"
+#include "workbench/dialogs/message_box.h"
+
+namespace workbench {
+namespace {
+
+std::string nativePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// The name without its last four characters (its ".bmp"), followed by "2".
+QString defaultSaveName(const QString& name) {
+    return name.left(std::max<qsizetype>(0, name.size() - 4)) + QLatin1Char('2');
+}
+
+} // namespace
+
+Panes::Panes(QWidget* window, stamps::Workspace& workspace, Hooks hooks)
+    : QObject(window), m_window(window), m_workspace(workspace), m_hooks(std::move(hooks)) {
+    const QString start = QDir::currentPath();
+    const FormSpec& layout = mainWindowLayout();
+    m_dir1 = new FolderList(start, window);
+    placeControl(m_dir1, layout.control("Dir1"));
+    m_filMain = new FileList(start, window);
+    placeControl(m_filMain, layout.control("FilMain"));
+    m_lblSource = makeLabel(window, layout.control("lblSource"));
+    m_dirTwo = new FolderList(start, window);
+    placeControl(m_dirTwo, layout.control("DirTwo"));
+    m_filTwo = new FileList(start, window);
+    placeControl(m_filTwo, layout.control("FilTwo"));
+
+    // The file list follows its folder list; browsing never changes the current directory.
+    connect(m_dir1, &FolderList::folderChanged, m_filMain, &FileList::setFolder);
+    connect(m_dirTwo, &FolderList::folderChanged, m_filTwo, &FileList::setFolder);
+    connect(m_filMain, &FileList::filePicked, this, &Panes::openSource);
+    connect(m_filTwo, &FileList::filePicked, this, &Panes::openTarget);
+    connect(m_filTwo, &FileList::listDoubleClicked, this, &Panes::switchLock);
+}
+
+FolderList* Panes::folderList(Pane pane) const {
+    return pane == Pane::Source ? m_dir1 : m_dirTwo;
+}
+
+FileList* Panes::fileList(Pane pane) const {
+    return pane == Pane::Source ? m_filMain : m_filTwo;
+}
+
+QString Panes::fullPath(Pane pane, const QString& name) const {
+    // QDir joins with one separator, also in the root folder.
+    return QDir(folderList(pane)->folder()).filePath(name);
+}
+
+bool Panes::open(Pane pane, const QString& path) {
+    // A file that cannot be read stops the opening: canvas, title and labels stay, and the
+    // status line names the file and the reason. Running out of memory says nothing about the
+    // file, so it is shown in a message box.
+    auto picture = core::loadPicture(nativePath(path));
+    if (!picture) {
+        if (picture.status().isOutOfMemory())
+            showMessage(m_window, QString::fromStdString(picture.message()));
+        else
+            m_hooks.tell(QString::fromStdString(picture.message()));
+        return false;
+    }
+    const stamps::CanvasId canvas =
+        pane == Pane::Source ? stamps::CanvasId::picSource : stamps::CanvasId::picTarget;
+    // The load is a step of the history, so a skin replaced by mistake comes back with undo.
+    const std::string name = QFileInfo(path).fileName().toStdString();
+    const core::Status opened = stamps::openPicture(m_workspace, canvas, std::move(picture).value(), name);
+    if (!opened) showMessage(m_window, QString::fromStdString(opened.message()));
+    m_hooks.canvasLoaded(canvas, path);
+    m_window->window()->setWindowTitle(path);
+    return true;
+}
+
+void Panes::showOpened(Pane pane, const QString& name) {
+    if (pane == Pane::Source)
+        m_lblSource->setText(name.left(4));
+    else
+        m_hooks.proposeSaveName(defaultSaveName(name));
+}
+
+void Panes::openSource(const QString& name) {
+    if (open(Pane::Source, fullPath(Pane::Source, name))) showOpened(Pane::Source, name);
+}
+
+void Panes::openTarget(const QString& name) {
+    if (open(Pane::Destination, fullPath(Pane::Destination, name))) showOpened(Pane::Destination, name);
+}
+
+bool Panes::openFile(Pane pane, const QString& path) {
+    const QFileInfo file(path);
+    const QString folder = file.absolutePath();
+    const QString name = file.fileName();
+    // The title names the file as the pane would: its folder, a separator, its name.
+    if (!open(pane, QDir(folder).filePath(name))) return false;
+    folderList(pane)->openFolder(folder);
+    fileList(pane)->showSelected(name);
+    showOpened(pane, name);
+    return true;
+}
+
+void Panes::switchLock() {
+    m_filTwo->setEnabled(!m_filTwo->isEnabled());
+}
+
+void Panes::releaseLock() {
+    m_filTwo->setEnabled(true);
+}
+
+void Panes::deleteSelected(Pane pane) {
+    const QString name = fileList(pane)->selectedName();
+    // Only a name ending in ".bmp" exactly, in lower case, is deleted; SKIN.BMP is not.
+    if (name.endsWith(QLatin1String(".bmp"), Qt::CaseSensitive)) {
+        const QString path = fullPath(pane, name);
+        // unlink, not remove: a folder that took the file's name is never deleted.
+        if (::unlink(nativePath(path).c_str()) != 0) {
+            const std::string reason = std::generic_category().message(errno);
+            showMessage(m_window,
+                        QStringLiteral("Could not delete %1: %2.").arg(path, QString::fromStdString(reason)));
+        }
+    }
+    refreshLists();
+}
+
+void Panes::refreshLists() {
+    m_filMain->refresh();
+    m_filTwo->refresh();
+}
+
+} // namespace workbench

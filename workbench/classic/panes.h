@@ -1,0 +1,74 @@
+#pragma once
+// The source and destination panes: a folder list over a file list of BMP files each. Picking
+// a file opens it into the pane's canvas; the panes also delete files and lock the destination
+// list against stray clicks.
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "stamps/workspace.h"
+
+class QLabel;
+class QWidget;
+
+namespace workbench {
+
+class FileList;
+class FolderList;
+
+enum class Pane { Source, Destination };
+
+class Panes : public QObject {
+    Q_OBJECT
+  public:
+    struct Hooks {
+        // The file at path (absolute) was loaded into the canvas: show it anew.
+        std::function<void(stamps::CanvasId, const QString& path)> canvasLoaded;
+        // A file could not be opened: one line that names it and says why, for the status line.
+        std::function<void(const QString&)> tell;
+        // Opening a destination file proposes this name to the save dialog.
+        std::function<void(const QString&)> proposeSaveName;
+    };
+
+    // Creates `Dir1`, `FilMain`, `lblSource`, `DirTwo` and `FilTwo` on window (the main
+    // window's classic area) at their places in its layout, all on the process's current
+    // directory. Opening a file titles the top-level window window belongs to.
+    Panes(QWidget* window, stamps::Workspace& workspace, Hooks hooks);
+
+    FolderList* folderList(Pane pane) const;
+    FileList* fileList(Pane pane) const;
+
+    void openSource(const QString& name); // `FilMain_Click`
+    void openTarget(const QString& name); // `FilTwo_Click`
+    // Opens the file at path into the pane's canvas as picking it in the pane's file list does;
+    // the folder list then shows the file's folder and the file list selects the file. A file
+    // that cannot be opened changes nothing and is told. False when it could not be opened.
+    bool openFile(Pane pane, const QString& path);
+    void switchLock();  // `FilTwo_DblClick`
+    void releaseLock(); // `Form_DblClick`
+    // `Command28_Click` and `Command37_Click`: deletes the selected file when its name ends in
+    // ".bmp" exactly, then lists both folders anew. A failed delete is told to the user.
+    void deleteSelected(Pane pane);
+    // `FilMain` then `FilTwo` list their folders anew.
+    void refreshLists();
+
+  private:
+    QString fullPath(Pane pane, const QString& name) const;
+    // Loads the file at path into the pane's canvas and titles the window with the path; false,
+    // changing nothing but the status line, when the file cannot be read.
+    bool open(Pane pane, const QString& path);
+    // What opening a file sets beside the canvas: `lblSource`, or the proposed save name.
+    void showOpened(Pane pane, const QString& name);
+
+    QWidget* m_window;
+    stamps::Workspace& m_workspace;
+    Hooks m_hooks;
+    FolderList* m_dir1;
+    FileList* m_filMain;
+    QLabel* m_lblSource;
+    FolderList* m_dirTwo;
+    FileList* m_filTwo;
+};
+
+} // namespace workbench
