@@ -88,7 +88,7 @@ core::Status run(const CliAction& action, Session& session) {
     case ActionKind::Press: {
         auto status = stamps::pressButton(*action.button, workspace);
         if (!status)
-            return core::Status::error(describeButton(*action.button) + " failed: " + status.message());
+            return status.withContext(describeButton(*action.button) + " failed");
         return status;
     }
     case ActionKind::Save:
@@ -116,12 +116,12 @@ core::Status run(const CliAction& action, Session& session) {
         return core::Status::ok();
     case ActionKind::Undo:
         if (!stamps::undo(workspace))
-            return core::Status::error("--undo: there is nothing to undo (only --source, --dest and --press "
+            return core::Status::usage("--undo: there is nothing to undo (only --source, --dest and --press "
                                        "can be undone).");
         return core::Status::ok();
     case ActionKind::Redo:
         if (!stamps::redo(workspace))
-            return core::Status::error("--redo: there is nothing to redo (only what --undo undid, before "
+            return core::Status::usage("--redo: there is nothing to redo (only what --undo undid, before "
                                        "anything else changed the canvases).");
         return core::Status::ok();
     }
@@ -136,7 +136,7 @@ bool needsHistory(std::span<const CliAction> actions) {
     });
 }
 
-core::Status runActions(std::span<const CliAction> actions, Session& session, const CliAction** failed) {
+core::Status runActions(std::span<const CliAction> actions, Session& session) {
     for (const CliAction& action : actions) {
         core::Status status = core::Status::ok();
         // Running out of memory ends the action that needed it, with a message, like any failure.
@@ -146,10 +146,7 @@ core::Status runActions(std::span<const CliAction> actions, Session& session, co
             status =
                 core::Status::outOfMemory("There is not enough memory for " + describeAction(action) + ".");
         }
-        if (!status) {
-            if (failed != nullptr) *failed = &action;
-            return status;
-        }
+        if (!status) return status;
     }
     return core::Status::ok();
 }

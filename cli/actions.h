@@ -29,9 +29,8 @@ struct Session {
 // cannot undo switches it off and saves the copies and deltas each step costs.
 bool needsHistory(std::span<const CliAction> actions);
 
-// Runs the actions in order and stops at the first that fails: ok, or why it failed, with
-// failed pointing at the action. Running out of memory fails the action that needed it.
-core::Status runActions(std::span<const CliAction> actions, Session& session,
-                        const CliAction** failed = nullptr);
+// Runs the actions in order and stops at the first that fails: ok, or why it failed. Running
+// out of memory fails the action that needed it.
+core::Status runActions(std::span<const CliAction> actions, Session& session);
 
 } // namespace cli

@@ -21,6 +21,7 @@
 #include "cli/actions.h"
 #include "cli/cli.h"
 #include "cli/progress.h"
+#include "core/file_messages.h"
 
 namespace cli {
 namespace {
@@ -135,7 +136,7 @@ class BatchRun {
         for (std::size_t k = 0; k < outcome.size(); ++k)
             if (!outcome[k])
                 fail(group.inputs[k],
-                     "Cannot save " + m_plan.outputOf(group.inputs[k]) + ": " + outcome[k].message());
+                     outcome[k].withContext(core::cannotSave(m_plan.outputOf(group.inputs[k]))).message());
     }
 
     void fail(std::size_t input, const std::string& reason) {

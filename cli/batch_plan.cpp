@@ -70,9 +70,9 @@ core::Status checkFiles(const BatchPlan& plan) {
     const std::string option = plan.eightBit ? "--out-8bit" : "--out";
     std::error_code error;
     if (!fs::exists(plan.outFolder, error))
-        return core::Status::error(option + ": the folder " + plan.outFolder + " does not exist.");
+        return core::Status::usage(option + ": the folder " + plan.outFolder + " does not exist.");
     if (!fs::is_directory(plan.outFolder, error))
-        return core::Status::error(option + ": " + plan.outFolder + " is not a folder.");
+        return core::Status::usage(option + ": " + plan.outFolder + " is not a folder.");
 
     std::map<std::string, std::size_t> byName, byResolved;
     Resolver resolved;
@@ -80,10 +80,10 @@ core::Status checkFiles(const BatchPlan& plan) {
         const std::string& input = plan.inputs[i];
         const std::string name = fs::path(input).filename().string();
         if (name.empty() || name == "." || name == "..")
-            return core::Status::error("--each: " + input + " names a folder, not a file.");
+            return core::Status::usage("--each: " + input + " names a folder, not a file.");
         const auto [first, added] = byName.emplace(name, i);
         if (!added)
-            return core::Status::error("--each: " + plan.inputs[first->second] + " and " + input +
+            return core::Status::usage("--each: " + plan.inputs[first->second] + " and " + input +
                                        " have the same name; both would be saved as " + plan.outputOf(i) +
                                        ".");
         byResolved.emplace(resolved(input), i);
@@ -92,8 +92,8 @@ core::Status checkFiles(const BatchPlan& plan) {
         const auto same = byResolved.find(resolved(plan.outputOf(i)));
         if (same == byResolved.end()) continue;
         if (same->second == i)
-            return core::Status::error(option + ": " + plan.inputs[i] + " would be saved over itself.");
-        return core::Status::error(option + ": " + plan.inputs[i] + " would be saved as " + plan.outputOf(i) +
+            return core::Status::usage(option + ": " + plan.inputs[i] + " would be saved over itself.");
+        return core::Status::usage(option + ": " + plan.inputs[i] + " would be saved as " + plan.outputOf(i) +
                                    ", which is the input " + plan.inputs[same->second] + ".");
     }
     return core::Status::ok();
@@ -114,21 +114,21 @@ core::Result<std::optional<BatchPlan>> planBatch(const std::vector<CliAction>& a
     if (!batch) {
         for (const CliAction& action : actions)
             if (shapesBatch(action.kind))
-                return core::Status::error(describeAction(action) +
+                return core::Status::usage(describeAction(action) +
                                            " works only with --each FILE...; see quiltane-cli --help.");
         return std::optional<BatchPlan>();
     }
-    if (count(ActionKind::Each) > 1) return core::Status::error("--each may be given only once.");
+    if (count(ActionKind::Each) > 1) return core::Status::usage("--each may be given only once.");
     if (count(ActionKind::Out) + count(ActionKind::OutEightBit) != 1)
-        return core::Status::error("--each needs one of --out DIR and --out-8bit DIR, once.");
-    if (count(ActionKind::Jobs) > 1) return core::Status::error("--jobs may be given only once.");
+        return core::Status::usage("--each needs one of --out DIR and --out-8bit DIR, once.");
+    if (count(ActionKind::Jobs) > 1) return core::Status::usage("--jobs may be given only once.");
 
     BatchPlan plan;
     plan.jobs = int(std::max(1u, std::thread::hardware_concurrency()));
     for (const CliAction& action : actions) {
         for (const NotInBatch& refused : kNotInBatch)
             if (action.kind == refused.kind)
-                return core::Status::error(describeAction(action) + " cannot be used with --each: " +
+                return core::Status::usage(describeAction(action) + " cannot be used with --each: " +
                                            std::string(refused.reason) + ".");
         switch (action.kind) {
         case ActionKind::Each:

@@ -75,17 +75,17 @@ std::vector<const ButtonSpec*> findButtons(std::string_view query) {
 core::Result<const ButtonSpec*> lookupStamp(std::string_view query) {
     const auto found = findButtons(query);
     if (found.empty())
-        return core::Status::error("There is no button \"" + std::string(query) +
+        return core::Status::usage("There is no button \"" + std::string(query) +
                                    "\". Closest: " + joined(closestButtons(query, 5)) + ".");
     std::vector<std::string> names;
     for (const ButtonSpec* button : found)
         names.push_back(describeButton(*button));
     if (std::none_of(found.begin(), found.end(), [](const ButtonSpec* b) { return stamps::isStamp(*b); }))
-        return core::Status::error(
+        return core::Status::usage(
             joined(names) + " cannot be pressed here: the \"Delete\" and \"About\" buttons work on the "
                             "window's file panes and dialogs, which quiltane-cli does not have.");
     if (found.size() > 1)
-        return core::Status::error("The button \"" + std::string(query) +
+        return core::Status::usage("The button \"" + std::string(query) +
                                    "\" is ambiguous: press one of these by control name: " + joined(names) +
                                    ".");
     return found.front();

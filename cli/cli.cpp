@@ -108,6 +108,17 @@ The same on every skin of a folder, saved as 8-bit files into done/:
 
 } // namespace
 
+int exitCode(const core::Status& failure) {
+    switch (failure.kind()) {
+    case core::Status::Kind::Ok:
+        return kExitOk;
+    case core::Status::Kind::Usage:
+        return kExitUsage;
+    default:
+        return kExitFailed;
+    }
+}
+
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal) {
     auto actions = parseCommandLine(args);
     if (!actions) {
@@ -129,12 +140,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     Session session(out);
     session.workspace.history.setEnabled(needsHistory(actions.value()));
-    const CliAction* failed = nullptr;
-    if (core::Status status = runActions(actions.value(), session, &failed); !status) {
+    if (core::Status status = runActions(actions.value(), session); !status) {
         err << "quiltane-cli: " << status.message() << "\n";
-        // Nothing to undo or redo is a mistake in the command line, not in a file.
-        const bool usage = failed->kind == ActionKind::Undo || failed->kind == ActionKind::Redo;
-        return usage ? kExitUsage : kExitFailed;
+        return exitCode(status);
     }
     return kExitOk;
 }

@@ -71,7 +71,7 @@ template <typename T> std::optional<T> numberSpelledBy(const std::string& text) 
 core::Result<int> parseRow(const std::string& text) {
     const std::optional<int> row = numberSpelledBy<int>(text);
     if (!row || *row < 0 || *row > 255)
-        return core::Status::error(
+        return core::Status::usage(
             "--mark needs a row of the destination canvas, a whole number from 0 to 255, not \"" + text +
             "\".");
     return *row;
@@ -81,7 +81,7 @@ core::Result<int> parseRow(const std::string& text) {
 core::Result<double> parseYaw(const std::string& text) {
     const std::optional<double> yaw = numberSpelledBy<double>(text);
     if (!yaw || !std::isfinite(*yaw))
-        return core::Status::error(
+        return core::Status::usage(
             "--preview needs YAW, an angle in degrees (0 front, 90 the body's left side, "
             "180 back), not \"" +
             text + "\".");
@@ -92,7 +92,7 @@ core::Result<double> parseYaw(const std::string& text) {
 core::Result<int> parseJobs(const std::string& text) {
     const std::optional<int> jobs = numberSpelledBy<int>(text);
     if (!jobs || *jobs < 1)
-        return core::Status::error("--jobs needs a number of threads, a whole number from 1 up, not \"" +
+        return core::Status::usage("--jobs needs a number of threads, a whole number from 1 up, not \"" +
                                    text + "\".");
     return *jobs;
 }
@@ -101,7 +101,7 @@ core::Result<int> parseJobs(const std::string& text) {
 core::Result<float> parseLevel(const std::string& text) {
     const std::optional<float> level = numberSpelledBy<float>(text);
     if (!level || !(*level >= 0 && *level <= 1))
-        return core::Status::error("--dither needs a dithering level, a number from 0 to 1, not \"" + text +
+        return core::Status::usage("--dither needs a dithering level, a number from 0 to 1, not \"" + text +
                                    "\".");
     return *level;
 }
@@ -120,20 +120,20 @@ core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::str
     for (std::size_t i = 0; i < args.size(); ++i) {
         const OptionSpec* known = findOption(args[i]);
         if (known == nullptr)
-            return core::Status::error("Unknown option \"" + args[i] + "\"; see quiltane-cli --help.");
+            return core::Status::usage("Unknown option \"" + args[i] + "\"; see quiltane-cli --help.");
         CliAction action;
         action.kind = known->kind;
         if (known->argumentCount == kUpToNextOption) {
             while (i + 1 < args.size() && !isOption(args[i + 1]))
                 action.files.push_back(args[++i]);
             if (action.files.empty())
-                return core::Status::error(std::string(known->option) + " needs " +
+                return core::Status::usage(std::string(known->option) + " needs " +
                                            std::string(known->argumentNames) + ", one file or more.");
             actions.push_back(std::move(action));
             continue;
         }
         if (args.size() - i - 1 < std::size_t(known->argumentCount))
-            return core::Status::error(std::string(known->option) + " needs " +
+            return core::Status::usage(std::string(known->option) + " needs " +
                                        std::string(known->argumentNames) + ".");
         if (known->argumentCount >= 1) action.first = args[++i];
         if (known->argumentCount >= 2) action.second = args[++i];
@@ -152,7 +152,7 @@ core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::str
         if (!parsed) return parsed;
         actions.push_back(std::move(action));
     }
-    if (actions.empty()) return core::Status::error("Nothing to do; see quiltane-cli --help.");
+    if (actions.empty()) return core::Status::usage("Nothing to do; see quiltane-cli --help.");
     return actions;
 }
 

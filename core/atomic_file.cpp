@@ -4,6 +4,8 @@
 
 #include "core/atomic_file.h"
 
+#include "core/file_messages.h"
+
 #include <fcntl.h>
 #include <linux/magic.h>
 #include <pthread.h>
@@ -36,10 +38,6 @@ namespace {
 constexpr int kMaxLinks = 40;
 // Tries at a free private name before giving up; with 62^6 names a clash is already rare.
 constexpr int kNameTries = 100;
-
-std::string systemReason(int error) {
-    return std::string(std::strerror(error)) + ".";
-}
 
 // What a file that is not a regular one is, for messages.
 struct FileKind {
@@ -78,18 +76,18 @@ Result<Target> resolve(const std::string& path) {
         struct stat st {};
         if (::lstat(target.path.c_str(), &st) != 0) {
             if (errno == ENOENT) return target; // a new file; its folder is checked when opened
-            return Status::error(systemReason(errno));
+            return Status::output(systemReason(errno));
         }
         if (S_ISREG(st.st_mode)) {
             target.exists = true;
             target.mode = st.st_mode;
             return target;
         }
-        if (!S_ISLNK(st.st_mode)) return Status::error(refusal(st.st_mode, target.path, target.throughLink));
-        if (++links > kMaxLinks) return Status::error("it is a link that leads round in a loop.");
+        if (!S_ISLNK(st.st_mode)) return Status::output(refusal(st.st_mode, target.path, target.throughLink));
+        if (++links > kMaxLinks) return Status::output("it is a link that leads round in a loop.");
         std::error_code error;
         const fs::path to = fs::read_symlink(target.path, error);
-        if (error) return Status::error(systemReason(error.value()));
+        if (error) return Status::output(systemReason(error.value()));
         // A relative link is relative to its own folder; an absolute one replaces the path.
         target.path = (fs::path(target.path).parent_path() / to).string();
         target.throughLink = true;
@@ -233,7 +231,7 @@ void waitForNaming() noexcept {
 // Flushes one file's data to its device.
 Status flushFile(int fd) {
     if (testing::saveSeams().flushingData) testing::saveSeams().flushingData();
-    if (::fsync(fd) != 0) return Status::error(systemReason(errno));
+    if (::fsync(fd) != 0) return Status::output(systemReason(errno));
     return Status::ok();
 }
 
@@ -289,7 +287,7 @@ Result<AtomicFile> AtomicFile::create(const std::string& path) {
 
     const fs::path resolvedPath(target.path);
     const std::string leaf = resolvedPath.filename().string();
-    if (leaf.empty() || leaf == "." || leaf == "..") return Status::error("it names a folder, not a file.");
+    if (leaf.empty() || leaf == "." || leaf == "..") return Status::output("it names a folder, not a file.");
     const fs::path folder = resolvedPath.has_parent_path() ? resolvedPath.parent_path() : fs::path(".");
 
     AtomicFile file;
@@ -298,8 +296,8 @@ Result<AtomicFile> AtomicFile::create(const std::string& path) {
     file.m_folder = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (file.m_folder < 0) {
         if (errno == ENOENT && target.throughLink)
-            return Status::error("it is a link to " + target.path + ", whose folder does not exist.");
-        return Status::error(systemReason(errno));
+            return Status::output("it is a link to " + target.path + ", whose folder does not exist.");
+        return Status::output(systemReason(errno));
     }
     if (Status opened = file.openTemporary(); !opened) return opened;
     return file;
@@ -321,7 +319,7 @@ Status AtomicFile::openTemporary() {
     if (testing::saveSeams().anonymousTemporaryFiles && canName) {
         m_fd = ::openat(m_folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
         if (m_fd >= 0) return Status::ok();
-        if (!lacksAnonymousFiles(errno)) return Status::error(systemReason(errno));
+        if (!lacksAnonymousFiles(errno)) return Status::output(systemReason(errno));
     }
     // A named file from the start.
     return takePrivateName([this](const std::string& name) {
@@ -346,7 +344,7 @@ Status AtomicFile::takePrivateName(const std::function<bool(const std::string& n
     // The name is recorded as it is made, before a signal handler could find it missing.
     const SignalBlock block;
     const NamingWindow naming;
-    if (NamingWindow::programEnding()) return Status::error("the program is being ended.");
+    if (NamingWindow::programEnding()) return Status::output("the program is being ended.");
     PendingName& slot = claimSlot();
     for (int i = 0; i < kNameTries; ++i) {
         const std::string name = privateName();
@@ -359,8 +357,8 @@ Status AtomicFile::takePrivateName(const std::function<bool(const std::string& n
     }
     const int error = errno;
     release(slot);
-    if (error != EEXIST) return Status::error(systemReason(error));
-    return Status::error("no temporary file name beside it was free.");
+    if (error != EEXIST) return Status::output(systemReason(error));
+    return Status::output("no temporary file name beside it was free.");
 }
 
 Status AtomicFile::write(std::span<const std::uint8_t> bytes) {
@@ -368,7 +366,7 @@ Status AtomicFile::write(std::span<const std::uint8_t> bytes) {
     while (done < bytes.size()) {
         const ssize_t n = ::write(m_fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return Status::error(systemReason(errno));
+        if (n < 0) return Status::output(systemReason(errno));
         done += std::size_t(n);
     }
     if (!m_written) {
@@ -384,7 +382,7 @@ void AtomicFile::startFlush() noexcept {
 }
 
 Status AtomicFile::commit() {
-    if (::fchmod(m_fd, m_mode) != 0) return Status::error(systemReason(errno));
+    if (::fchmod(m_fd, m_mode) != 0) return Status::output(systemReason(errno));
     if (Status flushed = flushFile(m_fd); !flushed) return flushed;
     if (Status placed = putInPlace(); !placed) return placed;
     flushFolder(m_folder);
@@ -395,17 +393,17 @@ Status AtomicFile::putInPlace() {
     if (m_tempName.empty())
         if (Status named = nameTemporary(); !named) return named;
     const int fd = std::exchange(m_fd, -1);
-    if (::close(fd) != 0) return Status::error(systemReason(errno));
+    if (::close(fd) != 0) return Status::output(systemReason(errno));
     if (testing::saveSeams().onceNamed) testing::saveSeams().onceNamed();
 
     // What the target is may have changed since create(): still replace only a regular file.
     struct stat st {};
     if (::fstatat(m_folder, m_leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(st.st_mode))
-        return Status::error(refusal(st.st_mode, m_leaf, false));
+        return Status::output(refusal(st.st_mode, m_leaf, false));
     {
         const SignalBlock block;
         if (::renameat(m_folder, m_tempName.c_str(), m_folder, m_leaf.c_str()) != 0)
-            return Status::error(systemReason(errno));
+            return Status::output(systemReason(errno));
         forget(m_folder);
         m_tempName.clear();
     }
@@ -420,7 +418,7 @@ std::vector<Status> AtomicFile::commitTogether(std::span<AtomicFile> files) {
         files[i].discard();
     };
     for (std::size_t i = 0; i < files.size(); ++i)
-        if (::fchmod(files[i].m_fd, files[i].m_mode) != 0) fail(i, Status::error(systemReason(errno)));
+        if (::fchmod(files[i].m_fd, files[i].m_mode) != 0) fail(i, Status::output(systemReason(errno)));
 
     // The data first, all of it: one flush per file system where that flushes every file,
     // else (or should that flush fail) each file's own.
@@ -433,7 +431,7 @@ std::vector<Status> AtomicFile::commitTogether(std::span<AtomicFile> files) {
         const int fd = files[i].m_fd;
         struct stat st {};
         if (::fstat(fd, &st) != 0) {
-            fail(i, Status::error(systemReason(errno)));
+            fail(i, Status::output(systemReason(errno)));
             continue;
         }
         if (among(flushedWhole, st.st_dev)) continue;

@@ -1,8 +1,11 @@
 #pragma once
-// Status and Result: how core and stamps report a failure. The message is written for the
-// user ("No source skin is loaded..."), so callers can show it as it is.
+// Status and Result: how the levels below the front ends report a failure. The message is
+// written for the user ("No source skin is loaded..."), so callers can show it as it is; the
+// kind says what sort of failure it is, so that a front end can act on it (quiltane-cli's exit
+// code, the window's message box for want of memory) without knowing which call failed.
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 
@@ -10,27 +13,40 @@ namespace core {
 
 class Status {
   public:
-    static Status ok() { return Status(); }
-    static Status error(std::string message) { return Status(std::move(message)); }
-    // A failure for want of memory: it ends one action, which the program survives. The
-    // window reports it even where it passes over other failures silently.
-    static Status outOfMemory(std::string message) {
-        Status status(std::move(message));
-        status.m_outOfMemory = true;
-        return status;
-    }
+    enum class Kind {
+        Ok,
+        Usage,     // what was asked makes no sense: a bad option, nothing to undo
+        Input,     // a file cannot be read, or is not what it should be
+        Output,    // a file cannot be written
+        Memory,    // not enough memory: it ends one action, which the program survives
+        Operation, // an edit cannot be done: a stamp without its picture, a band out of range
+    };
 
-    bool isOk() const { return m_ok; }
-    bool isOutOfMemory() const { return m_outOfMemory; }
-    explicit operator bool() const { return m_ok; }
+    static Status ok() { return Status(); }
+    static Status error(std::string message) { return Status(Kind::Operation, std::move(message)); }
+    static Status usage(std::string message) { return Status(Kind::Usage, std::move(message)); }
+    static Status input(std::string message) { return Status(Kind::Input, std::move(message)); }
+    static Status output(std::string message) { return Status(Kind::Output, std::move(message)); }
+    static Status outOfMemory(std::string message) { return Status(Kind::Memory, std::move(message)); }
+
+    bool isOk() const { return m_kind == Kind::Ok; }
+    explicit operator bool() const { return isOk(); }
+    Kind kind() const { return m_kind; }
+    bool isOutOfMemory() const { return m_kind == Kind::Memory; }
     const std::string& message() const { return m_message; }
+
+    // The same failure, its message following context and a colon: "Cannot save a.bmp: " and
+    // the reason. An ok status stays ok.
+    Status withContext(std::string_view context) const {
+        if (isOk()) return *this;
+        return Status(m_kind, std::string(context) + ": " + m_message);
+    }
 
   private:
     Status() = default;
-    explicit Status(std::string message) : m_ok(false), m_message(std::move(message)) {}
+    Status(Kind kind, std::string message) : m_kind(kind), m_message(std::move(message)) {}
 
-    bool m_ok = true;
-    bool m_outOfMemory = false;
+    Kind m_kind = Kind::Ok;
     std::string m_message;
 };
 

@@ -26,9 +26,9 @@ core::Result<bool> getKeyValue(Registry& registry, RegRoot root, const std::stri
         keyValue.clear();
         return false;
     }
-    if (count == 0) return core::Status::error("The registry value \"" + valueName + "\" is empty.");
+    if (count == 0) return core::Status::input("The registry value \"" + valueName + "\" is empty.");
     if (count > buffer.size())
-        return core::Status::error("The registry reported more bytes than it was given room for.");
+        return core::Status::input("The registry reported more bytes than it was given room for.");
 
     // The count includes a text value's terminating zero; a value stored without one keeps
     // every byte.

@@ -223,7 +223,7 @@ WineRegistryFile::WineRegistryFile(std::string text) : m_text(std::move(text)) {
 core::Result<WineRegistryFile> WineRegistryFile::parse(std::string text) {
     std::size_t pos = 0;
     if (trimmed(nextLine(text, pos, text.size())) != kHeader)
-        return core::Status::error("The file is not a Wine registry file.");
+        return core::Status::input("The file is not a Wine registry file.");
     WineRegistryFile file(std::move(text));
     const std::string_view all = file.m_text;
     Section* current = nullptr;
@@ -252,10 +252,10 @@ core::Result<WineRegistryFile> WineRegistryFile::parse(std::string text) {
 core::Result<WineRegistryFile> WineRegistryFile::load(const std::filesystem::path& path) {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error) return core::Status::error("The registry file cannot be read.");
-    if (size > kMaxFileBytes) return core::Status::error("The registry file is too large.");
+    if (error) return core::Status::input("The registry file cannot be read.");
+    if (size > kMaxFileBytes) return core::Status::input("The registry file is too large.");
     std::ifstream in(path, std::ios::binary);
-    if (!in) return core::Status::error("The registry file cannot be read.");
+    if (!in) return core::Status::input("The registry file cannot be read.");
     std::string text;
     text.resize(std::size_t(size));
     in.read(text.data(), std::streamsize(size));

@@ -6,6 +6,7 @@
 #include <new>
 #include <string>
 
+#include "core/file_messages.h"
 #include "core/status.h"
 
 namespace workbench {
@@ -15,7 +16,7 @@ template <typename Save> auto guardedSave(const std::string& path, Save&& save) 
     try {
         return save();
     } catch (const std::bad_alloc&) {
-        return core::Status::outOfMemory("Cannot save " + path + ": not enough memory to save it.");
+        return core::Status::outOfMemory("not enough memory to save it.").withContext(core::cannotSave(path));
     }
 }
 

@@ -22,7 +22,7 @@ rows::PaletteLut storedOrder(const rows::PaletteLut& lut) {
 } // namespace
 
 Result<BmpEncoder> BmpEncoder::trueColour(const Picture& picture, std::optional<rows::Kernel> kernel) {
-    if (picture.isEmpty()) return Status::error("there is no picture to save.");
+    if (picture.isEmpty()) return Status::output("there is no picture to save.");
     BmpEncoder encoder;
     encoder.m_width = picture.width();
     encoder.m_height = picture.height();
@@ -41,15 +41,15 @@ Result<BmpEncoder> BmpEncoder::trueColour(const Picture& picture, std::optional<
 }
 
 Result<BmpEncoder> BmpEncoder::palette(const PaletteImage& image, int bitsPerPixel, ColoursUsed coloursUsed) {
-    if (image.width < 1 || image.height < 1) return Status::error("there is no picture to save.");
+    if (image.width < 1 || image.height < 1) return Status::output("there is no picture to save.");
     if (image.indices.size() != std::size_t(image.width) * std::size_t(image.height))
-        return Status::error("its pixel indices do not match its size.");
+        return Status::output("its pixel indices do not match its size.");
     if (bitsPerPixel != 1 && bitsPerPixel != 8)
-        return Status::error("a palette file has 1 or 8 bits per pixel here, not " +
+        return Status::output("a palette file has 1 or 8 bits per pixel here, not " +
                              std::to_string(bitsPerPixel) + ".");
     const std::size_t entries = std::size_t(1) << bitsPerPixel;
     if (image.palette.size() > entries)
-        return Status::error("its palette of " + std::to_string(image.palette.size()) +
+        return Status::output("its palette of " + std::to_string(image.palette.size()) +
                              " colours does not fit " + std::to_string(bitsPerPixel) + " bits per pixel.");
     BmpEncoder encoder;
     encoder.m_width = image.width;

@@ -13,6 +13,7 @@
 #include <new>
 
 #include "core/atomic_file.h"
+#include "core/file_messages.h"
 #include "core/codec/bmp.h"
 #include "core/codec/bmp_encoder.h"
 #include "core/codec/bmp_format.h"
@@ -26,10 +27,6 @@ namespace {
 constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t(300) * 1024 * 1024;
 // Rows are written in chunks of about this many bytes (at least one row).
 constexpr std::size_t kWriteChunkBytes = std::size_t(256) * 1024;
-
-std::string systemReason(int error) {
-    return std::string(std::strerror(error)) + ".";
-}
 
 // "32768 × 2048": a size in messages about memory.
 std::string sizeText(int width, int height) {
@@ -54,7 +51,7 @@ Result<std::size_t> readAt(int fd, std::size_t offset, std::span<std::uint8_t> o
     while (done < out.size()) {
         const ssize_t n = ::pread(fd, out.data() + done, out.size() - done, off_t(offset + done));
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return Status::error(systemReason(errno));
+        if (n < 0) return Status::input(systemReason(errno));
         if (n == 0) break;
         done += std::size_t(n);
     }
@@ -73,15 +70,15 @@ Result<OpenedBmp> openBmp(const std::string& path) {
     // Non-blocking, so that opening a named pipe cannot hang; only regular files are read.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
-        return Status::error(errno == ENOENT ? std::string("the file does not exist.") : systemReason(errno));
+        return Status::input(errno == ENOENT ? std::string("the file does not exist.") : systemReason(errno));
     OpenedBmp opened;
     opened.file = std::make_unique<FileHandle>(fd);
     struct stat st {};
-    if (::fstat(fd, &st) != 0) return Status::error(systemReason(errno));
-    if (S_ISDIR(st.st_mode)) return Status::error("it is a folder, not a file.");
-    if (!S_ISREG(st.st_mode)) return Status::error("it is not an ordinary file.");
+    if (::fstat(fd, &st) != 0) return Status::input(systemReason(errno));
+    if (S_ISDIR(st.st_mode)) return Status::input("it is a folder, not a file.");
+    if (!S_ISREG(st.st_mode)) return Status::input("it is not an ordinary file.");
     if (std::uintmax_t(st.st_size) > kMaxFileBytes)
-        return Status::error("the file is too large to be a skin picture.");
+        return Status::input("the file is too large to be a skin picture.");
     opened.size = std::size_t(st.st_size);
 
     std::uint8_t head[bmp::kMaxHeadersSize];
@@ -110,54 +107,51 @@ Status writeRows(const BmpEncoder& encoder, AtomicFile& file) {
 // The second half of a save: the staged file committed, or why either half failed.
 Status commitStaged(Result<AtomicFile> file, const std::string& path) {
     if (!file) return file.status();
-    if (Status committed = file.value().commit(); !committed)
-        return Status::error("Cannot save " + path + ": " + committed.message());
-    return Status::ok();
+    return file.value().commit().withContext(cannotSave(path));
 }
 
 } // namespace
 
 Result<Picture> loadPicture(const std::string& path) {
-    const std::string prefix = "Cannot open " + path + ": ";
+    const std::string context = cannotOpen(path);
     Result<OpenedBmp> opened = openBmp(path);
-    if (!opened) return Status::error(prefix + opened.message());
+    if (!opened) return opened.status().withContext(context);
     const bmp::Header& header = opened.value().header;
-    if (Status fits = bmp::checkPixelData(header, opened.value().size); !fits)
-        return Status::error(prefix + fits.message());
+    if (Status fits = bmp::checkPixelData(header, opened.value().size); !fits) return fits.withContext(context);
     try {
         std::vector<std::uint8_t> bytes(opened.value().size);
         Result<std::size_t> got = readAt(opened.value().file->fd(), 0, bytes);
-        if (!got) return Status::error(prefix + got.message());
+        if (!got) return got.status().withContext(context);
         bytes.resize(got.value()); // the file may have shrunk since its header was read
         // Decoded from the bytes as read, so that whatever changed is checked again.
         Result<Picture> decoded = decodeBmp(bytes);
-        if (!decoded) return Status::error(prefix + decoded.message());
+        if (!decoded) return decoded.status().withContext(context);
         return decoded;
     } catch (const std::bad_alloc&) {
-        return Status::outOfMemory(prefix + "not enough memory to open it (" +
-                                   sizeText(header.width, header.height) + ").");
+        return Status::outOfMemory("not enough memory to open it (" + sizeText(header.width, header.height) + ").")
+            .withContext(context);
     }
 }
 
 Result<BmpInfo> readBmpInfoFile(const std::string& path) {
     Result<OpenedBmp> opened = openBmp(path);
-    if (!opened) return Status::error("Cannot open " + path + ": " + opened.message());
+    if (!opened) return opened.status().withContext(cannotOpen(path));
     return bmp::describe(opened.value().header);
 }
 
 Result<AtomicFile> stageBmp(const BmpEncoder& encoder, const std::string& path) {
-    if (path.empty()) return Status::error("Cannot save: no file name was given.");
-    const std::string prefix = "Cannot save " + path + ": ";
+    if (path.empty()) return Status::output("Cannot save: no file name was given.");
+    const std::string context = cannotSave(path);
     try {
         Result<AtomicFile> file = AtomicFile::create(path);
-        if (!file) return Status::error(prefix + file.message());
-        if (Status written = writeRows(encoder, file.value()); !written)
-            return Status::error(prefix + written.message());
+        if (!file) return file.status().withContext(context);
+        if (Status written = writeRows(encoder, file.value()); !written) return written.withContext(context);
         file.value().startFlush();
         return file;
     } catch (const std::bad_alloc&) {
-        return Status::outOfMemory(prefix + "not enough memory to save it (" +
-                                   sizeText(encoder.width(), encoder.rowCount()) + ").");
+        return Status::outOfMemory("not enough memory to save it (" + sizeText(encoder.width(), encoder.rowCount()) +
+                                   ").")
+            .withContext(context);
     }
 }
 
@@ -167,7 +161,7 @@ Status saveBmp(const BmpEncoder& encoder, const std::string& path) {
 
 Result<AtomicFile> stagePicture(const Picture& picture, const std::string& path) {
     Result<BmpEncoder> encoder = BmpEncoder::trueColour(picture);
-    if (!encoder) return Status::error("Cannot save " + path + ": " + encoder.message());
+    if (!encoder) return encoder.status().withContext(cannotSave(path));
     return stageBmp(encoder.value(), path);
 }
 

@@ -91,7 +91,7 @@ struct Header {
 
 // A failure whose message is the reason alone, to follow "Cannot open skin.bmp: ".
 inline Status fail(std::string reason) {
-    return Status::error(std::move(reason));
+    return Status::input(std::move(reason));
 }
 
 // Reads and checks the file and information headers. `bytes` is the start of a file of

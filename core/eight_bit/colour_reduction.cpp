@@ -26,14 +26,14 @@ using Quantized = std::unique_ptr<liq_result, Deleter<liq_result, liq_result_des
 
 Status failure(liq_error error) {
     if (error == LIQ_OUT_OF_MEMORY) return Status::outOfMemory("not enough memory to reduce its colours.");
-    return Status::error("its colours could not be reduced to 256 (libimagequant error " +
+    return Status::output("its colours could not be reduced to 256 (libimagequant error " +
                          std::to_string(int(error)) + ").");
 }
 
 } // namespace
 
 Result<ReducedColours> reduceColours(const Picture& image, float dithering) {
-    if (image.isEmpty()) return Status::error("there is no picture to save.");
+    if (image.isEmpty()) return Status::output("there is no picture to save.");
     const int width = image.width(), height = image.height();
     const std::size_t pixels = std::size_t(width) * std::size_t(height);
 

@@ -5,6 +5,7 @@
 
 #include "core/codec/bmp.h"
 #include "core/codec/bmp_encoder.h"
+#include "core/file_messages.h"
 
 namespace core {
 
@@ -13,17 +14,12 @@ namespace {
 // Chooses the palette and hands the file's encoder to write, which saves or stages it.
 Result<EightBitSaved> writeEightBit(const Picture& image, const Picture& loaded, const std::string& path,
                                     float dithering, const std::function<Status(const BmpEncoder&)>& write) {
-    const std::string prefix = "Cannot save " + path + ": ";
     Result<PaletteChoice> choice = choosePalette(image, loaded, dithering);
-    if (!choice) {
-        const Status& failed = choice.status();
-        return failed.isOutOfMemory() ? Status::outOfMemory(prefix + failed.message())
-                                      : Status::error(prefix + failed.message());
-    }
+    if (!choice) return choice.status().withContext(cannotSave(path));
     const PaletteChoice& c = choice.value();
     Result<BmpEncoder> encoder = BmpEncoder::palette({image.width(), image.height(), c.palette, c.indices}, 8,
                                                      BmpEncoder::ColoursUsed::Stated);
-    if (!encoder) return Status::error(prefix + encoder.message());
+    if (!encoder) return encoder.status().withContext(cannotSave(path));
     if (Status written = write(encoder.value()); !written) return written;
     return EightBitSaved{c.way, c.colours};
 }

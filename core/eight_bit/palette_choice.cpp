@@ -192,7 +192,7 @@ std::string_view paletteWayName(PaletteWay way) {
 }
 
 Result<PaletteChoice> choosePalette(const Picture& image, const Picture& loaded, float dithering) {
-    if (image.isEmpty()) return Status::error("there is no picture to save.");
+    if (image.isEmpty()) return Status::output("there is no picture to save.");
     const Request request{image, loaded, dithering};
     try {
         for (const Way& way : kWays) {
@@ -207,7 +207,7 @@ Result<PaletteChoice> choosePalette(const Picture& image, const Picture& loaded,
     } catch (const std::bad_alloc&) {
         return Status::outOfMemory("not enough memory to choose its palette.");
     }
-    return Status::error("no way of choosing its palette applies."); // the reduction always does
+    return Status::output("no way of choosing its palette applies."); // the reduction always does
 }
 
 std::int64_t countColours(const Picture& picture) {

@@ -1,0 +1,19 @@
+#pragma once
+// The words of messages about files, in one place: the context a failure with one file is
+// given ("Cannot save skin2.bmp: " and the reason) and the reason the system gives for an error
+// number.
+
+#include <string>
+#include <string_view>
+
+namespace core {
+
+// "Cannot open skin.bmp", "Cannot save skin2.bmp": to go before a failure's reason, through
+// Status::withContext.
+std::string cannotOpen(std::string_view path);
+std::string cannotSave(std::string_view path);
+
+// The system's words for an error number, as a sentence: "No space left on device."
+std::string systemReason(int error);
+
+} // namespace core
