@@ -23,7 +23,7 @@
 namespace cli {
 namespace {
 
-// ---- Reading the arguments ----
+// The readers of the arguments: the words after an option into its row's typed value.
 
 // The number text spells from its first character to its last, or nothing when any of it is
 // not part of the number (a whole number for integer types, any decimal for floating ones).
@@ -100,7 +100,7 @@ core::Result<ThreadCount> threadCount(std::string_view option, Words words) {
     return ThreadCount{*jobs};
 }
 
-// ---- What the actions do ----
+// What the actions do, each given what its reader made.
 
 core::Status openSource(const FilePath& file, Session& session) {
     return open(session.workspace, stamps::CanvasId::picSource, file.path);
@@ -192,7 +192,7 @@ core::Status help(const NoArgument&, Session& session) {
     return core::Status::ok();
 }
 
-// ---- What the options of a batch set ----
+// What the options of a batch set in its plan.
 
 void setInputs(const InputFiles& inputs, BatchPlan& plan) {
     plan.inputs = inputs.files;
@@ -212,7 +212,7 @@ void setJobs(const ThreadCount& threads, BatchPlan& plan) {
     plan.jobs = threads.jobs;
 }
 
-// ---- The rows' parts ----
+// The parts the rows are made of.
 
 // The value a reader makes: Argument of core::Result<Argument> Parse(option, words).
 template <auto Parse>

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
-#include <string_view>
 #include <thread>
 #include <variant>
 
