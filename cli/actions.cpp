@@ -3,15 +3,15 @@
 #include "cli/actions.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <new>
 #include <ostream>
 
 #include "cli/button_lookup.h"
 #include "cli/preview_actions.h"
 #include "core/codec/bmp.h"
-#include "core/eight_bit/eight_bit.h"
+#include "core/eight_bit/palette_choice.h"
 #include "stamps/edits.h"
+#include "stamps/files.h"
 
 namespace cli {
 namespace {
@@ -30,22 +30,13 @@ core::Status printInfo(const std::string& path, std::ostream& out) {
 
 // Opens the file into the canvas as a step of the history, named by the file's name.
 core::Status open(stamps::Workspace& workspace, stamps::CanvasId canvas, const std::string& path) {
-    auto picture = core::loadPicture(path);
-    if (!picture) return picture.status();
-    return stamps::openPicture(workspace, canvas, std::move(picture).value(),
-                               std::filesystem::path(path).filename().string());
+    return stamps::openFile(workspace, canvas, path).status;
 }
 
-core::Status convert(const std::string& in, const std::string& out) {
-    auto picture = core::loadPicture(in);
-    if (!picture) return picture.status();
-    return core::savePicture(picture.value(), out);
-}
-
-core::Status convertEightBit(const std::string& in, const std::string& out, float dithering) {
-    auto picture = core::loadPicture(in);
-    if (!picture) return picture.status();
-    return core::saveEightBit(picture.value(), picture.value(), out, dithering).status();
+// --convert and --convert-8bit.
+core::Status convert(const std::string& in, const std::string& out, stamps::SaveFormat format,
+                     const Session& session) {
+    return stamps::convertFile(format, in, out, {session.dithering}).status();
 }
 
 void printList(std::ostream& out) {
@@ -55,17 +46,14 @@ void printList(std::ostream& out) {
 
 // --save and --save-8bit: the destination canvas's image, committed now or left staged for
 // the batch.
-core::Status saveDestination(Session& session, const std::string& path, bool eightBit) {
-    const core::Canvas& target = session.workspace.picTarget;
+core::Status saveDestination(Session& session, const std::string& path, stamps::SaveFormat format) {
+    const stamps::SaveOptions options{session.dithering};
     if (session.staged == nullptr)
-        return eightBit
-                   ? core::saveEightBit(target.image(), target.picture(), path, session.dithering).status()
-                   : core::savePicture(target.image(), path);
-    core::Result<core::AtomicFile> staged =
-        eightBit ? core::stageEightBit(target.image(), target.picture(), path, session.dithering)
-                 : core::stagePicture(target.image(), path);
+        return stamps::saveDestination(session.workspace, format, path, options).status();
+    core::Result<stamps::StagedSave> staged =
+        stamps::stageDestination(session.workspace, format, path, options);
     if (!staged) return staged.status();
-    session.staged->emplace(std::move(staged).value());
+    session.staged->emplace(std::move(staged.value().file));
     return core::Status::ok();
 }
 
@@ -92,14 +80,14 @@ core::Status run(const CliAction& action, Session& session) {
         return status;
     }
     case ActionKind::Save:
-        return saveDestination(session, action.first, false);
+        return saveDestination(session, action.first, stamps::SaveFormat::TrueColour);
     case ActionKind::SaveSource:
         return core::savePicture(workspace.picSource.image(), action.first);
     case ActionKind::List:
         printList(session.out);
         return core::Status::ok();
     case ActionKind::Convert:
-        return convert(action.first, action.second);
+        return convert(action.first, action.second, stamps::SaveFormat::TrueColour, session);
     case ActionKind::Info:
         return printInfo(action.first, session.out);
     case ActionKind::Preview:
@@ -108,9 +96,9 @@ core::Status run(const CliAction& action, Session& session) {
         printSeams(workspace.picTarget.image(), session.out);
         return core::Status::ok();
     case ActionKind::SaveEightBit:
-        return saveDestination(session, action.first, true);
+        return saveDestination(session, action.first, stamps::SaveFormat::EightBit);
     case ActionKind::ConvertEightBit:
-        return convertEightBit(action.first, action.second, session.dithering);
+        return convert(action.first, action.second, stamps::SaveFormat::EightBit, session);
     case ActionKind::Dither:
         session.dithering = action.level;
         return core::Status::ok();

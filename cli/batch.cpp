@@ -63,7 +63,7 @@ core::Result<core::AtomicFile> runInput(const BatchPlan& plan, std::size_t i) {
     open.kind = ActionKind::Dest;
     open.first = plan.inputs[i];
     CliAction save;
-    save.kind = plan.eightBit ? ActionKind::SaveEightBit : ActionKind::Save;
+    save.kind = plan.format == stamps::SaveFormat::EightBit ? ActionKind::SaveEightBit : ActionKind::Save;
     save.first = plan.outputOf(i);
 
     const std::span<const CliAction> parts[] = {{&open, 1}, plan.actions, {&save, 1}};

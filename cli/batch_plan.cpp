@@ -67,7 +67,7 @@ class Resolver {
 
 // The output folder exists, no two inputs share a name, and no output is one of the inputs.
 core::Status checkFiles(const BatchPlan& plan) {
-    const std::string option = plan.eightBit ? "--out-8bit" : "--out";
+    const std::string option(stamps::saveFormatSpec(plan.format).batchOutOption);
     std::error_code error;
     if (!fs::exists(plan.outFolder, error))
         return core::Status::usage(option + ": the folder " + plan.outFolder + " does not exist.");
@@ -137,7 +137,8 @@ core::Result<std::optional<BatchPlan>> planBatch(const std::vector<CliAction>& a
         case ActionKind::Out:
         case ActionKind::OutEightBit:
             plan.outFolder = action.first;
-            plan.eightBit = action.kind == ActionKind::OutEightBit;
+            plan.format = action.kind == ActionKind::OutEightBit ? stamps::SaveFormat::EightBit
+                                                                 : stamps::SaveFormat::TrueColour;
             break;
         case ActionKind::Jobs:
             plan.jobs = action.jobs;
