@@ -19,6 +19,7 @@
 #include "core/codec/bmp.h"
 #include "core/eight_bit/palette_choice.h"
 #include "stamps/edits.h"
+#include "stamps/files.h"
 
 namespace cli {
 namespace {
@@ -134,12 +135,8 @@ core::Status press(const StampButton& stamp, Session& session) {
         .withContext(describeButton(*stamp.button) + " failed");
 }
 
-core::Status save(const FilePath& file, Session& session) {
-    return saveDestination(session, file.path, false);
-}
-
-core::Status saveEightBit(const FilePath& file, Session& session) {
-    return saveDestination(session, file.path, true);
+template <stamps::SaveFormat Format> core::Status saveAs(const FilePath& file, Session& session) {
+    return saveDestination(session, file.path, Format);
 }
 
 core::Status saveSource(const FilePath& file, Session& session) {
@@ -153,12 +150,9 @@ core::Status listButtons(const NoArgument&, Session& session) {
     return core::Status::ok();
 }
 
-core::Status convertFile(const InOut& files, Session&) {
-    return convert(files.in, files.out);
-}
-
-core::Status convertFileEightBit(const InOut& files, Session& session) {
-    return convertEightBit(files.in, files.out, session.dithering);
+// Any BMP the codec reads, written whole at its own size in the format.
+template <stamps::SaveFormat Format> core::Status convertTo(const InOut& files, Session& session) {
+    return stamps::convertFile(Format, files.in, files.out, {session.dithering}).status();
 }
 
 core::Status setDithering(const DitherLevel& dither, Session& session) {
@@ -198,14 +192,9 @@ void setInputs(const InputFiles& inputs, BatchPlan& plan) {
     plan.inputs = inputs.files;
 }
 
-void setOut(const OutputFolder& out, BatchPlan& plan) {
+template <stamps::SaveFormat Format> void setOut(const OutputFolder& out, BatchPlan& plan) {
     plan.outFolder = out.folder;
-    plan.eightBit = false;
-}
-
-void setOutEightBit(const OutputFolder& out, BatchPlan& plan) {
-    plan.outFolder = out.folder;
-    plan.eightBit = true;
+    plan.format = Format;
 }
 
 void setJobs(const ThreadCount& threads, BatchPlan& plan) {
@@ -278,7 +267,7 @@ constexpr ActionSpec kActions[] = {
      "write the destination canvas's image to PATH as a 24-bit BMP, PATH exactly as given (no \".bmp\" is "
      "added)",
      notInBatch("every input would be saved as the same PATH; --out DIR saves each under its own name"),
-     kDoes<filePath, save>},
+     kDoes<filePath, saveAs<stamps::SaveFormat::TrueColour>>},
     {"--save-source", "", "PATH", "write the source canvas's shown image likewise",
      notInBatch(kSamePath), kDoes<filePath, saveSource>},
     {"--list", "", "",
@@ -286,18 +275,18 @@ constexpr ActionSpec kActions[] = {
      notInBatch(kNoInput), kDoes<noArgument, listButtons>},
     {"--convert", "", "IN OUT",
      "load any BMP the codec reads and write it as a plain 24-bit BMP at its own size",
-     notInBatch(kNoInput), kDoes<inOut, convertFile>},
+     notInBatch(kNoInput), kDoes<inOut, convertTo<stamps::SaveFormat::TrueColour>>},
     {"--save-8bit", "", "PATH",
      "write the destination canvas's image to PATH as an 8-bit BMP with a 256-colour palette, as the "
      "game's own skins are stored: the palette of the file opened with --dest when every colour is in it "
      "(pixels left unchanged keep their index), else exactly the image's colours when there are at most "
      "256, else a reduction to 256 colours",
      notInBatch("every input would be saved as the same PATH; --out-8bit DIR saves each under its own name"),
-     kDoes<filePath, saveEightBit>},
+     kDoes<filePath, saveAs<stamps::SaveFormat::EightBit>>},
     {"--convert-8bit", "", "IN OUT",
      "load any BMP the codec reads and write it as such an 8-bit BMP at its own size (a palette file keeps "
      "its palette and indices)",
-     notInBatch(kNoInput), kDoes<inOut, convertFileEightBit>},
+     notInBatch(kNoInput), kDoes<inOut, convertTo<stamps::SaveFormat::EightBit>>},
     {"--dither", "", "LEVEL",
      "dither the 8-bit saves after it that reduce colours, LEVEL from 0 (none, the default) to 1 (full)",
      kInBatch, kDoes<ditherLevel, setDithering>},
@@ -322,9 +311,9 @@ constexpr ActionSpec kActions[] = {
      "that begins with \"--\" (give a file of such a name as ./--name)",
      kOfTheBatch, kSets<inputFiles, setInputs>},
     {"--out", "", "DIR", "save each result into the folder DIR as a 24-bit BMP",
-     kOfTheBatch, kSets<outputFolder, setOut>},
+     kOfTheBatch, kSets<outputFolder, setOut<stamps::SaveFormat::TrueColour>>},
     {"--out-8bit", "", "DIR", "save each result into DIR as an 8-bit BMP, as --save-8bit does",
-     kOfTheBatch, kSets<outputFolder, setOutEightBit>},
+     kOfTheBatch, kSets<outputFolder, setOut<stamps::SaveFormat::EightBit>>},
     {"--jobs", "", "N",
      "run N inputs at once (a whole number from 1 up; by default the number of processors)",
      kOfTheBatch, kSets<threadCount, setJobs>},

@@ -3,12 +3,9 @@
 #include "cli/actions.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <new>
 
-#include "core/codec/bmp.h"
-#include "core/eight_bit/eight_bit.h"
-#include "stamps/edits.h"
+#include "stamps/files.h"
 
 namespace cli {
 
@@ -33,35 +30,16 @@ core::Status runActions(std::span<const CliAction> actions, Session& session) {
 }
 
 core::Status open(stamps::Workspace& workspace, stamps::CanvasId canvas, const std::string& path) {
-    auto picture = core::loadPicture(path);
-    if (!picture) return picture.status();
-    return stamps::openPicture(workspace, canvas, std::move(picture).value(),
-                               std::filesystem::path(path).filename().string());
+    return stamps::openFile(workspace, canvas, path).status;
 }
 
-core::Status convert(const std::string& in, const std::string& out) {
-    auto picture = core::loadPicture(in);
-    if (!picture) return picture.status();
-    return core::savePicture(picture.value(), out);
-}
-
-core::Status convertEightBit(const std::string& in, const std::string& out, float dithering) {
-    auto picture = core::loadPicture(in);
-    if (!picture) return picture.status();
-    return core::saveEightBit(picture.value(), picture.value(), out, dithering).status();
-}
-
-core::Status saveDestination(Session& session, const std::string& path, bool eightBit) {
-    const core::Canvas& target = session.workspace.picTarget;
+core::Status saveDestination(Session& session, const std::string& path, stamps::SaveFormat format) {
+    const stamps::SaveOptions options{session.dithering};
     if (session.staged == nullptr)
-        return eightBit
-                   ? core::saveEightBit(target.image(), target.picture(), path, session.dithering).status()
-                   : core::savePicture(target.image(), path);
-    core::Result<core::AtomicFile> staged =
-        eightBit ? core::stageEightBit(target.image(), target.picture(), path, session.dithering)
-                 : core::stagePicture(target.image(), path);
+        return stamps::saveDestination(session.workspace, format, path, options).status();
+    core::Result<stamps::StagedSave> staged = stamps::stageDestination(session.workspace, format, path, options);
     if (!staged) return staged.status();
-    session.staged->emplace(std::move(staged).value());
+    session.staged->emplace(std::move(staged.value().file));
     return core::Status::ok();
 }
 

@@ -12,6 +12,7 @@
 #include "cli/command_line.h"
 #include "core/atomic_file.h"
 #include "core/status.h"
+#include "stamps/save_format.h"
 #include "stamps/workspace.h"
 
 namespace cli {
@@ -39,15 +40,8 @@ core::Status runActions(std::span<const CliAction> actions, Session& session);
 // Opens the file into the canvas as a step of the history, named by the file's name.
 core::Status open(stamps::Workspace& workspace, stamps::CanvasId canvas, const std::string& path);
 
-// Any BMP the codec reads, written at its own size as a plain 24-bit BMP.
-core::Status convert(const std::string& in, const std::string& out);
-
-// Any BMP the codec reads, written at its own size as an 8-bit BMP (a palette file keeps its
-// palette and indices).
-core::Status convertEightBit(const std::string& in, const std::string& out, float dithering);
-
-// --save and --save-8bit: the destination canvas's image, committed now or left staged for
-// the batch.
-core::Status saveDestination(Session& session, const std::string& path, bool eightBit);
+// The destination canvas's image saved in the format (--save, --save-8bit and a batch's
+// outputs), committed now or, in a batch, left staged for it.
+core::Status saveDestination(Session& session, const std::string& path, stamps::SaveFormat format);
 
 } // namespace cli

@@ -62,7 +62,7 @@ core::Result<core::AtomicFile> runInput(const BatchPlan& plan, std::size_t i) {
     if (core::Status opened = open(session.workspace, stamps::CanvasId::picTarget, plan.inputs[i]); !opened)
         return opened;
     if (core::Status done = runActions(plan.actions, session); !done) return done;
-    if (core::Status saved = saveDestination(session, plan.outputOf(i), plan.eightBit); !saved) return saved;
+    if (core::Status saved = saveDestination(session, plan.outputOf(i), plan.format); !saved) return saved;
     return std::move(*staged);
 }
 

@@ -48,7 +48,7 @@ class Resolver {
 
 // The output folder exists, no two inputs share a name, and no output is one of the inputs.
 core::Status checkFiles(const BatchPlan& plan) {
-    const std::string option = plan.eightBit ? "--out-8bit" : "--out";
+    const std::string option(stamps::saveFormatSpec(plan.format).batchOutOption);
     std::error_code error;
     if (!fs::exists(plan.outFolder, error))
         return core::Status::usage(option + ": the folder " + plan.outFolder + " does not exist.");
