@@ -5,11 +5,14 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/smooth_step.h"
 #include "preview/skin_layout.h"
 #include "preview/tube.h"
 
 namespace preview {
 namespace {
+
+using core::smoothstep;
 
 // Heights in world units: the soles at 0, the crotch where the legs meet the hips, the base of
 // the neck where the torso's row 0 lies.
@@ -23,10 +26,6 @@ constexpr float kLegsInTorso = 0.5f;
 struct Knot {
     float row, rx, rz;
 };
-float smoothstep(float from, float to, float v) {
-    const float t = std::clamp((v - from) / (to - from), 0.0f, 1.0f);
-    return t * t * (3 - 2 * t);
-}
 template <std::size_t N> Knot along(const std::array<Knot, N>& knots, float row) {
     if (row <= knots.front().row) return knots.front();
     for (std::size_t i = 1; i < N; ++i)

@@ -8,8 +8,12 @@
 #include <random>
 #include <set>
 
+#include "core/smooth_step.h"
+
 namespace draw {
 namespace {
+
+using core::smoothstep;
 
 constexpr int kSize = 256;
 constexpr int kPixels = kSize * kSize;
@@ -39,11 +43,6 @@ constexpr double kBackRight = 173;     // the back is columns 90-172, the front 
 constexpr double kBackMiddle = 134;    // spine and the point between the legs
 constexpr double kFrontMiddle = 218.5; // centre of column 218: breastbone, navel, between the legs
 constexpr double kArmMiddle = 45;
-
-double smoothstep(double from, double to, double v) {
-    const double t = std::clamp((v - from) / (to - from), 0.0, 1.0);
-    return t * t * (3 - 2 * t);
-}
 
 // A soft round spot: 1 at its centre, falling off over its radii.
 double blob(double px, double py, double cx, double cy, double rx, double ry) {
@@ -361,11 +360,10 @@ std::vector<core::Rgb> palette(const Tone& tone, const std::array<double, 3>& wa
     std::array<std::array<double, kEntries>, 3> ramps;
     for (int k = 0; k < 3; ++k)
         ramps[k] = ramp(channel(tone.darkest, k), channel(tone.lightest, k), wantedMean[k], uses);
-    const auto key = [](const core::Rgb& c) { return c.r << 16 | c.g << 8 | c.b; };
     std::vector<core::Rgb> colours(kEntries);
     colours.front() = tone.darkest;
     colours.back() = tone.lightest;
-    std::set<int> taken{key(tone.darkest), key(tone.lightest)};
+    std::set<std::uint32_t> taken{core::packed(tone.darkest), core::packed(tone.lightest)};
     for (int i = 1; i < kEntries - 1; ++i) {
         double best = 1e9;
         for (int dr = -2; dr <= 2; ++dr)
@@ -383,12 +381,12 @@ std::vector<core::Rgb> palette(const Tone& tone, const std::array<double, 3>& wa
                     }
                     const core::Rgb candidate{std::uint8_t(value[0]), std::uint8_t(value[1]),
                                               std::uint8_t(value[2])};
-                    if (inside && distance < best && !taken.count(key(candidate))) {
+                    if (inside && distance < best && !taken.count(core::packed(candidate))) {
                         best = distance;
                         colours[i] = candidate;
                     }
                 }
-        taken.insert(key(colours[i]));
+        taken.insert(core::packed(colours[i]));
     }
     return colours;
 }
