@@ -15,9 +15,9 @@
 #include "cli/button_lookup.h"
 #include "cli/help.h"
 #include "cli/preview_actions.h"
-#include "core/canvas.h"
 #include "core/codec/bmp.h"
 #include "core/eight_bit/palette_choice.h"
+#include "core/skin_layout.h"
 #include "stamps/edits.h"
 #include "stamps/files.h"
 
@@ -56,7 +56,7 @@ core::Result<InOut> inOut(std::string_view, Words words) {
 
 // A row of the destination canvas, counted from its top.
 core::Result<MarkedRow> markedRow(std::string_view option, Words words) {
-    constexpr int kLastRow = core::Canvas::kSize - 1;
+    constexpr int kLastRow = core::lastBefore(core::kSkinSize);
     const std::optional<int> row = numberSpelledBy<int>(words[0]);
     if (!row || *row < 0 || *row > kLastRow)
         return needs(option,

@@ -12,7 +12,7 @@ constexpr int kBpp = Picture::kChannels;
 
 // The background colour everywhere: the first row pixel by pixel, the others copied from it.
 void fillBackground(std::vector<std::uint8_t>& image) {
-    const std::size_t row = std::size_t(Canvas::kSize) * kBpp;
+    const std::size_t row = std::size_t(kSkinSize) * kBpp;
     for (std::size_t i = 0; i < row; i += kBpp) {
         image[i] = Canvas::kBackground.r;
         image[i + 1] = Canvas::kBackground.g;
@@ -57,7 +57,7 @@ std::uint64_t nextRevision() {
 
 } // namespace
 
-Canvas::Canvas() : m_image(std::size_t(kSize) * kSize * kBpp), m_revision(nextRevision()) {
+Canvas::Canvas() : m_image(std::size_t(kSkinSize) * kSkinSize * kBpp), m_revision(nextRevision()) {
     fillBackground(m_image);
 }
 
@@ -70,21 +70,21 @@ void Canvas::restore(Picture picture, const ImageDelta& change, std::uint64_t re
 void Canvas::setPicture(Picture picture) {
     m_picture = std::move(picture);
     m_revision = nextRevision();
-    const int w = std::min(m_picture.width(), kSize);
-    const int h = std::min(m_picture.height(), kSize);
+    const int w = std::min(m_picture.width(), kSkinSize);
+    const int h = std::min(m_picture.height(), kSkinSize);
     // The background shows only where the picture leaves the canvas uncovered.
-    if (w < kSize || h < kSize) fillBackground(m_image);
+    if (w < kSkinSize || h < kSkinSize) fillBackground(m_image);
     if (m_picture.isEmpty()) return;
     // Only the top-left 256 x 256 pixels are ever shown or painted from here.
     for (int y = 0; y < h; ++y) {
-        std::uint8_t* dst = &m_image[std::size_t(y) * kSize * kBpp];
+        std::uint8_t* dst = &m_image[std::size_t(y) * kSkinSize * kBpp];
         const std::uint8_t* src = m_picture.rgb(0, y, w, dst); // an indexed picture expands into dst
         if (src != dst) std::memcpy(dst, src, std::size_t(w) * kBpp);
     }
 }
 
 Picture Canvas::image() const {
-    return Picture(kSize, kSize, m_image);
+    return Picture(kSkinSize, kSkinSize, m_image);
 }
 
 Status Canvas::paintPicture(const Picture& picture, const PaintArgs& args) {
@@ -100,8 +100,8 @@ Status Canvas::paintPicture(const Picture& picture, const PaintArgs& args) {
     if (w1 <= 0 || h1 <= 0 || w2 <= 0 || h2 <= 0) return Status::ok();
 
     // Destination columns and rows on the canvas, then the source column each one reads.
-    const long colFirst = std::max(0L, -x1), colLast = std::min(w1, kSize - x1); // i in [first, last)
-    const long rowFirst = std::max(0L, -y1), rowLast = std::min(h1, kSize - y1);
+    const long colFirst = std::max(0L, -x1), colLast = std::min(w1, kSkinSize - x1); // i in [first, last)
+    const long rowFirst = std::max(0L, -y1), rowLast = std::min(h1, kSkinSize - y1);
     if (colFirst >= colLast || rowFirst >= rowLast) return Status::ok();
 
     // Columns whose source lies inside the picture form one contiguous run, since the
@@ -117,13 +117,13 @@ Status Canvas::paintPicture(const Picture& picture, const PaintArgs& args) {
     if (runFirst >= runLast) return Status::ok();
 
     m_revision = nextRevision();
-    // One destination run of source colours: at most kSize pixels, since the run lies on the canvas.
-    std::uint8_t run[kSize * kBpp];
+    // One destination run of source colours: at most kSkinSize pixels, since the run lies on the canvas.
+    std::uint8_t run[kSkinSize * kBpp];
     const bool sameWidth = w1 == w2;
     for (long j = rowFirst; j < rowLast; ++j) {
         const long sy = sourceIndex(j, y2, h1, h2);
         if (sy < 0 || sy >= picture.height()) continue;
-        std::uint8_t* dst = &m_image[(std::size_t(y1 + j) * kSize + std::size_t(x1 + runFirst)) * kBpp];
+        std::uint8_t* dst = &m_image[(std::size_t(y1 + j) * kSkinSize + std::size_t(x1 + runFirst)) * kBpp];
         const std::uint8_t* from = run;
         if (sameWidth) {
             from = picture.rgb(int(x2 + runFirst), int(sy), int(runLast - runFirst), run);

@@ -1,5 +1,5 @@
 #pragma once
-// Canvas: a 256 x 256 surface that keeps its loaded picture apart from the persistent image it
+// Canvas: a skin-sized (256 x 256) surface that keeps its loaded picture apart from the persistent image it
 // shows. Painting changes only the persistent image; the loaded picture stays as it was loaded.
 
 #include <cstdint>
@@ -10,6 +10,7 @@
 #include "core/image_delta.h"
 #include "core/picture.h"
 #include "core/raster_op.h"
+#include "core/skin_layout.h"
 #include "core/status.h"
 
 namespace core {
@@ -28,7 +29,6 @@ struct PaintArgs {
 
 class Canvas {
   public:
-    static constexpr int kSize = 256;
     // The toolkit's default face colour: what an empty canvas shows.
     static constexpr Rgb kBackground{240, 240, 240};
 
@@ -50,7 +50,7 @@ class Canvas {
     Status paintPicture(const Picture& picture, const PaintArgs& args);
 
     Rgb pixel(int x, int y) const {
-        const std::uint8_t* p = &m_image[(std::size_t(y) * kSize + x) * Picture::kChannels];
+        const std::uint8_t* p = &m_image[(std::size_t(y) * kSkinSize + x) * Picture::kChannels];
         return {p[0], p[1], p[2]};
     }
     // Persistent image bytes, rows top to bottom, r g b per pixel: for drawing on screen.
@@ -67,7 +67,7 @@ class Canvas {
 
   private:
     Picture m_picture;
-    std::vector<std::uint8_t> m_image; // kSize * kSize * 3
+    std::vector<std::uint8_t> m_image; // kSkinSize * kSkinSize * 3
     std::uint64_t m_revision;
 };
 

@@ -11,8 +11,7 @@ rows::PaletteLut lutOf(std::span<const Rgb> entries) {
         throw std::invalid_argument("Palette: more than 256 entries");
     rows::PaletteLut lut{}; // black beyond the entries
     for (std::size_t i = 0; i < entries.size(); ++i)
-        lut[i] = std::uint32_t(entries[i].r) | std::uint32_t(entries[i].g) << 8 |
-                 std::uint32_t(entries[i].b) << 16;
+        lut[i] = packed(entries[i]);
     return lut;
 }
 

@@ -16,6 +16,11 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// A colour as one number: red | green << 8 | blue << 16, as a palette table holds it.
+constexpr std::uint32_t packed(Rgb c) {
+    return std::uint32_t(c.r) | std::uint32_t(c.g) << 8 | std::uint32_t(c.b) << 16;
+}
+
 class Palette {
   public:
     static constexpr int kMaxEntries = 256;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
+#include "preview/angles.h"
 #include "preview/mannequin.h"
 
 namespace preview {
@@ -11,10 +11,6 @@ namespace {
 
 constexpr float kFieldOfView = 30; // degrees from the picture's top to bottom (or side to side)
 constexpr float kMargin = 1.05f;   // room around the whole body at zoom 1
-
-float radians(float degrees) {
-    return degrees * std::numbers::pi_v<float> / 180;
-}
 
 } // namespace
 

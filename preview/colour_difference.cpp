@@ -1,19 +1,11 @@
 #include "preview/colour_difference.h"
 
 #include <cmath>
-#include <numbers>
+
+#include "preview/angles.h"
 
 namespace preview {
 namespace {
-
-constexpr double kPi = std::numbers::pi;
-
-double degrees(double radians) {
-    return radians * 180 / kPi;
-}
-double radians(double degrees) {
-    return degrees * kPi / 180;
-}
 
 // The sRGB transfer curve undone: an 8-bit channel to linear light 0..1.
 double linear(std::uint8_t channel) {

@@ -5,11 +5,16 @@
 #include <cmath>
 #include <numbers>
 
-#include "preview/skin_layout.h"
+#include "core/skin_layout.h"
+#include "core/smooth_step.h"
 #include "preview/tube.h"
 
 namespace preview {
 namespace {
+
+using core::kArmRight, core::kBackRight, core::kBackLegSplit, core::kFrontLegSplit, core::kLegsTop,
+    core::kSkinSize;
+using core::smoothstep;
 
 // Heights in world units: the soles at 0, the crotch where the legs meet the hips, the base of
 // the neck where the torso's row 0 lies.
@@ -23,10 +28,6 @@ constexpr float kLegsInTorso = 0.5f;
 struct Knot {
     float row, rx, rz;
 };
-float smoothstep(float from, float to, float v) {
-    const float t = std::clamp((v - from) / (to - from), 0.0f, 1.0f);
-    return t * t * (3 - 2 * t);
-}
 template <std::size_t N> Knot along(const std::array<Knot, N>& knots, float row) {
     if (row <= knots.front().row) return knots.front();
     for (std::size_t i = 1; i < N; ++i)
@@ -46,16 +47,16 @@ constexpr std::array<Knot, 8> kTorso{{{0, 6.5f, 6},
                                       {46, 15, 10.5f},
                                       {70, 12.5f, 8.8f},
                                       {104, 16.6f, 10.4f},
-                                      {126, 16.5f, 9.9f}}};
+                                      {kLegsTop, 16.5f, 9.9f}}};
 
 // A leg, rows 126-255: thigh, knee, calf, ankle, foot.
-constexpr std::array<Knot, 7> kLeg{{{126, 8.2f, 9.4f},
+constexpr std::array<Knot, 7> kLeg{{{kLegsTop, 8.2f, 9.4f},
                                     {150, 7.8f, 8.4f},
                                     {186, 5, 5.4f},
                                     {205, 5.3f, 6},
                                     {232, 3.2f, 3.6f},
                                     {246, 3.7f, 4},
-                                    {256, 3.5f, 3.8f}}};
+                                    {kSkinSize, 3.5f, 3.8f}}};
 
 // An arm, rows 0-255 of the arm strip: shoulder, upper arm, elbow, forearm, wrist, the flat
 // hand (wide across, thin from back to front) and the fingertips.
@@ -68,14 +69,14 @@ constexpr std::array<Knot, 10> kArm{{{0, 2.5f, 2.5f},
                                      {218, 2.7f, 2.5f},
                                      {236, 3.8f, 1.9f},
                                      {250, 3.6f, 1.6f},
-                                     {256, 2.2f, 1}}};
+                                     {kSkinSize, 2.2f, 1}}};
 
-// The torso's circumference: the back half from the body's left side round the spine (column
-// 134, straight behind) to its right side, the front half from there round the navel's column
-// (straight ahead) back to the left side.
-constexpr float kFrontMiddle = kFrontLegSplit + 0.5f;
-constexpr ArcPiece kTorsoAround[] = {{kArmRight, kBackLegSplit, 90, 180},
-                                     {kBackLegSplit, kBackRight, 180, 270},
+// The torso's circumference: the back half from the body's left side round the spine (straight
+// behind) to its right side, the front half from there round the navel's column (straight
+// ahead) back to the left side.
+constexpr float kBackMiddle = core::kBackMiddle, kFrontMiddle = core::kFrontMiddle;
+constexpr ArcPiece kTorsoAround[] = {{kArmRight, kBackMiddle, 90, 180},
+                                     {kBackMiddle, kBackRight, 180, 270},
                                      {kBackRight, kFrontMiddle, 270, 360},
                                      {kFrontMiddle, kSkinSize, 360, 450}};
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-#include "preview/skin_layout.h"
+#include "core/skin_layout.h"
 
 namespace preview {
 namespace {
@@ -44,7 +44,8 @@ void FrameBuffer::drawTriangle(const Texture& texture, const ScreenVertex& a, co
 
     // Each edge function grows by a constant step per pixel to the right.
     const float stepA = -(c.y - b.y), stepB = -(a.y - c.y), stepC = -(b.y - a.y);
-    const float uScale = float(texture.width) / kSkinSize, vScale = float(texture.height) / kSkinSize;
+    const float uScale = float(texture.width) / core::kSkinSize,
+                vScale = float(texture.height) / core::kSkinSize;
     for (int y = top; y <= bottom; ++y) {
         const float py = y + 0.5f, px = left + 0.5f;
         float wa = edge(b, c, px, py), wb = edge(c, a, px, py), wc = edge(a, b, px, py);

@@ -3,21 +3,26 @@
 // leg has a second seam on its inside, where its back half meets its front half; both arms wear
 // the one arm strip, so they share its seam, on the inside of the arm towards the back.
 
+#include "core/skin_layout.h"
 #include "preview/seams.h"
-#include "preview/skin_layout.h"
 
 namespace preview {
 namespace {
 
-constexpr int kBackLast = kBackRight - 1; // the back half's last column, on the body's right
-constexpr int kBodyLast = kSkinSize - 1;  // the front half's last column, on the body's left
-constexpr int kArmLast = kArmRight - 1;
+using core::kArmRight, core::kBackRight, core::kBackLegSplit, core::kFrontLegSplit, core::kLegsTop,
+    core::kSkinSize;
+using core::lastBefore;
+
+constexpr int kBackLast = lastBefore(kBackRight); // the back half's last column, on the body's right
+constexpr int kBodyLast = lastBefore(kSkinSize);  // the front half's last column, on the body's left
+constexpr int kArmLast = lastBefore(kArmRight);
 
 // Both sides of each seam: the column next to it and the way the skin runs on from there.
 constexpr SeamSide kBackRightEdge{kBackLast, -1}, kFrontRightEdge{kBackRight, +1};
 constexpr SeamSide kFrontLeftEdge{kBodyLast, -1}, kBackLeftEdge{kArmRight, +1};
-constexpr SeamSide kRightLegBackInside{kBackLegSplit, +1}, kRightLegFrontInside{kFrontLegSplit - 1, -1};
-constexpr SeamSide kLeftLegFrontInside{kFrontLegSplit, +1}, kLeftLegBackInside{kBackLegSplit - 1, -1};
+constexpr SeamSide kRightLegBackInside{kBackLegSplit, +1},
+    kRightLegFrontInside{lastBefore(kFrontLegSplit), -1};
+constexpr SeamSide kLeftLegFrontInside{kFrontLegSplit, +1}, kLeftLegBackInside{lastBefore(kBackLegSplit), -1};
 constexpr SeamSide kArmStripRight{kArmLast, -1}, kArmStripLeft{0, +1};
 
 // The views: the sides from 40 degrees behind, past the arm that hangs over them; the inside of a

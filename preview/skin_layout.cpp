@@ -1,7 +1,12 @@
+// The zoom view's names and lines for the parts of the skin layout.
+
 #include "preview/skin_layout.h"
 
 namespace preview {
 namespace {
+
+using core::kArmRight, core::kBackRight, core::kBackLegSplit, core::kFrontLegSplit;
+using core::kHipsTop, core::kLegsTop, core::kFeetTop, core::kSkinSize;
 
 constexpr LayoutLine kLines[] = {
     {true, kArmRight, 0, kSkinSize},             // arm strip | body area

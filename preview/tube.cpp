@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
+
+#include "preview/angles.h"
 
 namespace preview {
 namespace {
@@ -24,7 +25,7 @@ float rounded(float c, float squareness) {
 // The surface point at an angle (degrees) around the tube and a skin row down it.
 Vec3 surface(const TubeSpec& shape, float angle, float row) {
     const Ring ring = shape.ring(std::clamp(row, shape.topRow, shape.bottomRow));
-    const float a = angle * std::numbers::pi_v<float> / 180;
+    const float a = radians(angle);
     const float across = rounded(std::sin(a), ring.squareness),
                 forward = rounded(std::cos(a), ring.squareness);
     const float reach = forward > 0 ? ring.rz * ring.frontStretch : ring.rz;

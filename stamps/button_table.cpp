@@ -2,10 +2,13 @@
 
 #include <array>
 
+#include "core/skin_layout.h"
+
 namespace stamps {
 namespace {
 
 using core::ImageId;
+using core::kArmRight, core::kBodyWidth, core::kSkinSize;
 using core::RasterOp;
 
 // The rectangles of one paint. Destination and source share their corner unless y2 says
@@ -27,7 +30,7 @@ constexpr core::PaintArgs toEdges(int x, int y, int w, int h, int y2) {
             .height2 = std::nullopt};
 }
 constexpr core::PaintArgs wholeCanvas(RasterOp op) {
-    return sameRect(0, 0, 256, 256, op);
+    return sameRect(0, 0, kSkinSize, kSkinSize, op);
 }
 
 // A region of the source file as loaded, to the same place of the destination.
@@ -38,18 +41,28 @@ constexpr PaintStep regionToEdges(int x, int y, int w, int h, int y2) {
     return {PictureSource::SourcePicture, {}, CanvasId::picTarget, toEdges(x, y, w, h, y2)};
 }
 
+// The body area from row y to the bottom of the canvas, read from row y2 of the source to the
+// picture's bottom edge.
+constexpr PaintStep bodyToBottom(int y, int y2) {
+    return regionToEdges(kArmRight, y, kBodyWidth, kSkinSize - y, y2);
+}
+
 // Single-step region copies, one array per rectangle.
 template <int X, int Y, int W, int H> constexpr PaintStep kRegion[] = {region(X, Y, W, H)};
-// Leg copies: from their corner to the bottom right corner of the canvas, source sizes omitted.
-template <int Y, int H> constexpr PaintStep kLegs[] = {regionToEdges(90, Y, 166, H, Y)};
-// Arm copies: a band at the top and a taller one at the bottom of the arm strip.
+// Rows Y to Y + H - 1 of the body area, or of the arm strip.
+template <int Y, int H> constexpr auto& kBodyRows = kRegion<kArmRight, Y, kBodyWidth, H>;
+template <int Y, int H> constexpr auto& kArmRows = kRegion<0, Y, kArmRight, H>;
+// Leg copies: from row Y of the body area to the bottom right corner of the canvas, source
+// sizes omitted.
+template <int Y> constexpr PaintStep kLegs[] = {bodyToBottom(Y, Y)};
+// Arm copies: a band at the top and a taller one at the bottom of the arm strip, W columns wide.
 template <int W, int TopH, int BottomY>
-constexpr PaintStep kArms[] = {region(0, 0, W, TopH), region(0, BottomY, W, 256 - BottomY)};
+constexpr PaintStep kArms[] = {region(0, 0, W, TopH), region(0, BottomY, W, kSkinSize - BottomY)};
 
 // "Shorts b001F": the small back piece of "+", then the leg region that contains it.
-constexpr PaintStep kShortsB001F[] = {region(103, 162, 68, 2), regionToEdges(90, 131, 166, 125, 131)};
+constexpr PaintStep kShortsB001F[] = {region(103, 162, 68, 2), bodyToBottom(131, 131)};
 // "b475": rows 222 to the bottom of the source, shrunk onto rows 227-255.
-constexpr PaintStep kB475[] = {regionToEdges(90, 227, 166, 29, 222)};
+constexpr PaintStep kB475[] = {bodyToBottom(227, 222)};
 
 // Outfit mask: whiten the destination outside the garment, write the inverted mask into the
 // source canvas, which then serves as scratch for the body fill.
@@ -74,9 +87,9 @@ constexpr std::span<const PaintStep> kBodyFillFirstPaint =
 constexpr PaintStep kSourceImageAnd[] = {
     {PictureSource::SourceImage, {}, CanvasId::picTarget, wholeCanvas(RasterOp::SRCAND)}};
 
-// Band copies: columns 90-255 of the marked band, same place in source and destination. The
-// rows come from the row marker when the step runs.
-constexpr core::PaintArgs kBandColumns{90, 0, 166, 0, 90, 0, 166, 0};
+// Band copies: the body area's columns of the marked band, same place in source and
+// destination. The rows come from the row marker when the step runs.
+constexpr core::PaintArgs kBandColumns{kArmRight, 0, kBodyWidth, 0, kArmRight, 0, kBodyWidth, 0};
 constexpr PaintStep kTopBand[] = {
     {PictureSource::SourcePicture, {}, CanvasId::picTarget, kBandColumns, true}};
 template <ImageId Body>
@@ -86,19 +99,25 @@ constexpr PaintStep kBodyBand[] = {{PictureSource::Library, Body, CanvasId::picT
 template <ImageId Image, int X, int Y, int W, int H, RasterOp Op>
 constexpr PaintStep kAccessory[] = {
     {PictureSource::Library, Image, CanvasId::picTarget, {float(X), float(Y), W, H, 0, 0, W, H, Op}}};
+// A strip as wide as the body area, H rows from row Y on.
+template <ImageId Image, int Y, int H, RasterOp Op>
+constexpr auto& kBodyStrip = kAccessory<Image, kArmRight, Y, kBodyWidth, H, Op>;
 // The shoe strips drawn on white, ANDed onto the feet.
-template <ImageId Image> constexpr auto& kShoes19 = kAccessory<Image, 90, 238, 166, 19, RasterOp::SRCAND>;
-template <ImageId Image> constexpr auto& kSmallBoots = kAccessory<Image, 90, 233, 166, 23, RasterOp::SRCCOPY>;
-template <ImageId Image> constexpr auto& kMidriff = kAccessory<Image, 90, 82, 166, 7, RasterOp::SRCCOPY>;
-template <ImageId Image> constexpr auto& kRing = kAccessory<Image, 217, 85, 3, 3, RasterOp::SRCCOPY>;
+template <ImageId Image> constexpr auto& kShoes19 = kBodyStrip<Image, core::kFeetTop, 19, RasterOp::SRCAND>;
+template <ImageId Image> constexpr auto& kSmallBoots = kBodyStrip<Image, 233, 23, RasterOp::SRCCOPY>;
+// The bare midriff over the top rows of the hips, where the torso's garments end.
+template <ImageId Image> constexpr auto& kMidriff = kBodyStrip<Image, core::kHipsTop, 7, RasterOp::SRCCOPY>;
+// The 3 x 3 navel ring, centred on the navel's column.
+template <ImageId Image>
+constexpr auto& kRing = kAccessory<Image, core::kNavelColumn - 1, 85, 3, 3, RasterOp::SRCCOPY>;
 
 // Resize: a canvas's own loaded picture, whole, onto the given square at (0, 0).
 constexpr PaintStep kResizeSource256[] = {
-    {PictureSource::SourcePicture, {}, CanvasId::picSource, toEdges(0, 0, 256, 256, 0)}};
+    {PictureSource::SourcePicture, {}, CanvasId::picSource, toEdges(0, 0, kSkinSize, kSkinSize, 0)}};
 constexpr PaintStep kResizeSource128[] = {
     {PictureSource::SourcePicture, {}, CanvasId::picSource, toEdges(0, 0, 128, 128, 0)}};
 constexpr PaintStep kResizeTarget256[] = {
-    {PictureSource::TargetPicture, {}, CanvasId::picTarget, toEdges(0, 0, 256, 256, 0)}};
+    {PictureSource::TargetPicture, {}, CanvasId::picTarget, toEdges(0, 0, kSkinSize, kSkinSize, 0)}};
 
 constexpr std::span<const PaintStep> kNoSteps{};
 
@@ -120,47 +139,47 @@ constexpr ButtonSpec kButtons[] = {
 
     // Copy Legs
     {"Command1", "Miniskirt 200/69/24", Group::CopyLegs, {0, 6720, 1095, 375}, kDefault,
-     "Good for the female meshes b024, b069, and b200. Probably some male kilt meshes as well", 6, P, kLegs<126, 130>},
+     "Good for the female meshes b024, b069, and b200. Probably some male kilt meshes as well", 6, P, kLegs<core::kLegsTop>},
     {"Command6", "Midskirt7/77/8", Group::CopyLegs, {0, 7080, 1095, 255}, kSerif6,
-     "Good for the middle length skirt", 14, P, kLegs<165, 91>},
+     "Good for the middle length skirt", 14, P, kLegs<165>},
     {"Command29", "Shorts b001F", Group::CopyLegs, {0, 7320, 1095, 255}, kDefault, "", 38, P, kShortsB001F},
-    {"Command30", "Shortsb001M", Group::CopyLegs, {0, 7560, 1095, 255}, kDefault, "", 40, P, kLegs<143, 113>},
-    {"Command91", "B20 Fa Fit", Group::CopyLegs, {0, 7800, 1095, 255}, kDefault, "", 111, P, kLegs<201, 55>},
+    {"Command30", "Shortsb001M", Group::CopyLegs, {0, 7560, 1095, 255}, kDefault, "", 40, P, kLegs<143>},
+    {"Command91", "B20 Fa Fit", Group::CopyLegs, {0, 7800, 1095, 255}, kDefault, "", 111, P, kLegs<201>},
     {"Command96", "b475", Group::CopyLegs, {0, 8040, 1095, 255}, kDefault, "", 116, P, kB475},
 
     // Arms: "Tiny", "Short" and "SGloves" are 91 columns wide and take column 90 along.
-    {"Command34", "Tiny", Group::Arms, {1080, 6720, 735, 375}, kDefault, "", 45, P, kArms<91, 8, 241>},
-    {"Command31", "Short", Group::Arms, {1080, 7080, 735, 375}, kDefault, "", 42, P, kArms<91, 24, 225>},
-    {"Command35", "SGloves", Group::Arms, {1080, 7440, 735, 375}, kDefault, "", 46, P, kArms<91, 64, 185>},
-    {"Command33", "Medium", Group::Arms, {1080, 7800, 735, 375}, kDefault, "", 44, P, kArms<90, 73, 178>},
-    {"Command32", "Lots", Group::Arms, {1080, 8160, 735, 375}, kDefault, "", 43, P, kArms<90, 83, 165>},
+    {"Command34", "Tiny", Group::Arms, {1080, 6720, 735, 375}, kDefault, "", 45, P, kArms<kArmRight + 1, 8, 241>},
+    {"Command31", "Short", Group::Arms, {1080, 7080, 735, 375}, kDefault, "", 42, P, kArms<kArmRight + 1, 24, 225>},
+    {"Command35", "SGloves", Group::Arms, {1080, 7440, 735, 375}, kDefault, "", 46, P, kArms<kArmRight + 1, 64, 185>},
+    {"Command33", "Medium", Group::Arms, {1080, 7800, 735, 375}, kDefault, "", 44, P, kArms<kArmRight, 73, 178>},
+    {"Command32", "Lots", Group::Arms, {1080, 8160, 735, 375}, kDefault, "", 43, P, kArms<kArmRight, 83, 165>},
 
     // Sleeves
-    {"Command15", "Short Sleeves", Group::Sleeves, {1800, 6720, 735, 495}, kDefault, "", 23, P, kRegion<0, 84, 90, 81>},
-    {"Command14", "Medium Sleeves", Group::Sleeves, {1800, 7320, 735, 495}, kDefault, "", 22, P, kRegion<0, 55, 90, 142>},
-    {"Command13", "Long Sleeves", Group::Sleeves, {1800, 7920, 735, 615}, kDefault, "", 21, P, kRegion<0, 0, 90, 256>},
+    {"Command15", "Short Sleeves", Group::Sleeves, {1800, 6720, 735, 495}, kDefault, "", 23, P, kArmRows<84, 81>},
+    {"Command14", "Medium Sleeves", Group::Sleeves, {1800, 7320, 735, 495}, kDefault, "", 22, P, kArmRows<55, 142>},
+    {"Command13", "Long Sleeves", Group::Sleeves, {1800, 7920, 735, 615}, kDefault, "", 21, P, kArmRows<0, kSkinSize>},
 
     // Clothing Regions
-    {"Command8", "Shirt", Group::ClothingRegions, {2520, 6840, 855, 495}, kDefault, "", 16, P, kRegion<90, 0, 166, 82>},
-    {"Command9", "LongerShirt", Group::ClothingRegions, {2520, 7320, 855, 495}, kDefault, "", 17, P, kRegion<90, 0, 166, 89>},
-    {"Command10", "Shirt", Group::ClothingRegions, {2520, 7800, 855, 495}, kDefault, "", 18, P, kRegion<90, 0, 166, 100>},
+    {"Command8", "Shirt", Group::ClothingRegions, {2520, 6840, 855, 495}, kDefault, "", 16, P, kBodyRows<0, core::kHipsTop>},
+    {"Command9", "LongerShirt", Group::ClothingRegions, {2520, 7320, 855, 495}, kDefault, "", 17, P, kBodyRows<0, 89>},
+    {"Command10", "Shirt", Group::ClothingRegions, {2520, 7800, 855, 495}, kDefault, "", 18, P, kBodyRows<0, 100>},
     {"Command12", "Shorts (b002 Male)", Group::ClothingRegions, {3360, 7080, 855, 495}, kSerif675,
-     "Shorts (male b002)", 20, P, kRegion<90, 89, 166, 54>},
+     "Shorts (male b002)", 20, P, kBodyRows<89, 54>},
     {"Command16", "MidSkirtb008", Group::ClothingRegions, {3360, 7560, 615, 495}, kDefault,
      "This copies a section for a middle length skirt. Many meshes use this legnth B004,b007,b008, b0077, more",
-     24, P, kRegion<90, 82, 166, 80>},
+     24, P, kBodyRows<core::kHipsTop, 80>},
     {"Command17", "+", Group::ClothingRegions, {3960, 7560, 255, 255}, kDefault,
      "This copies a little tiny piece to the back, which is needed for b008, b004, b007.", 25, P,
      kRegion<103, 162, 68, 2>},
     {"Command18", "+", Group::ClothingRegions, {3960, 7800, 255, 255}, kDefault, "", 26, Action::Nothing, kNoSteps},
     {"Command3", "MiniSkirt", Group::ClothingRegions, {4200, 6720, 735, 375}, kDefault,
-     "Sort of a large mini skirt, this is for mesh b069, b200, and b024", 11, P, kRegion<90, 82, 166, 44>},
+     "Sort of a large mini skirt, this is for mesh b069, b200, and b024", 11, P, kBodyRows<core::kHipsTop, core::kLegsTop - core::kHipsTop>},
     {"Command4", "Tiny Miniskirt", Group::ClothingRegions, {4200, 7080, 735, 495}, kDefault,
-     "A very small mini skirt (b069, b024, b200)", 12, P, kRegion<90, 89, 166, 37>},
+     "A very small mini skirt (b069, b024, b200)", 12, P, kBodyRows<89, 37>},
     {"Command5", "Mid Skirt", Group::ClothingRegions, {4200, 7560, 735, 375}, kDefault,
-     "This is sort of a smallish medium length skirt", 13, P, kRegion<90, 100, 166, 65>},
+     "This is sort of a smallish medium length skirt", 13, P, kBodyRows<100, 65>},
     {"Command11", "Slacks", Group::ClothingRegions, {4200, 7920, 735, 375}, kDefault,
-     "This is for slacks worn by men (b004), but could work for other meshes", 19, P, kRegion<90, 87, 166, 169>},
+     "This is for slacks worn by men (b004), but could work for other meshes", 19, P, kBodyRows<87, 169>},
 
     // Outfit Masks, left column
     {"Command92", "B328", Group::OutfitMasks, {4200, 360, 615, 255}, kDefault, "", 112, P, kMask<ImageId::imgb328>},
@@ -234,13 +253,13 @@ constexpr ButtonSpec kButtons[] = {
     {"Command26", "Red Sneakers", Group::Accessories, {9360, 840, 1095, 375}, kDefault, "", 34, P,
      kShoes19<ImageId::imgRedSneakers>},
     {"Command25", "Sandals", Group::Accessories, {9360, 1200, 1095, 375}, kDefault, "", 33, P,
-     kAccessory<ImageId::imgSandals, 90, 244, 166, 13, RasterOp::SRCAND>},
+     kBodyStrip<ImageId::imgSandals, 244, 13, RasterOp::SRCAND>},
     {"Command24", "Small Black Boots", Group::Accessories, {9360, 1560, 1095, 495}, kDefault, "", 32, P,
      kSmallBoots<ImageId::imgSmallBlackBoots>},
     {"Command23", "Small Brown Boots", Group::Accessories, {9360, 2040, 1095, 495}, kDefault, "", 31, P,
      kSmallBoots<ImageId::imgSmallBrownBoots>},
     {"Command22", "Big Black Boots", Group::Accessories, {9360, 2520, 1095, 495}, kDefault, "", 30, P,
-     kAccessory<ImageId::imgBigBlackBoots, 90, 185, 166, 71, RasterOp::SRCCOPY>},
+     kBodyStrip<ImageId::imgBigBlackBoots, 185, 71, RasterOp::SRCCOPY>},
     {"Command7", "High Heels", Group::Accessories, {9360, 3000, 1095, 375}, kDefault, "", 15, P,
      kShoes19<ImageId::imgHighHeels>},
     {"Command19", "Lgt Fit Midriff", Group::Accessories, {9360, 3360, 1095, 255}, kDefault, "", 27, P,

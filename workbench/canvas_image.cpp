@@ -4,8 +4,8 @@ namespace workbench {
 
 QImage canvasImage(const core::Canvas& canvas) {
     // Rows top to bottom, three bytes (red, green, blue) a pixel, no padding.
-    constexpr int kStride = core::Canvas::kSize * core::Picture::kChannels;
-    const QImage borrowed(canvas.imageBytes(), core::Canvas::kSize, core::Canvas::kSize, kStride,
+    constexpr int kStride = core::kSkinSize * core::Picture::kChannels;
+    const QImage borrowed(canvas.imageBytes(), core::kSkinSize, core::kSkinSize, kStride,
                           QImage::Format_RGB888);
     // Converted here, in one piece: a painter given the three-byte pixels converts them while
     // drawing, split among the threads of a pool it starts on first use, and on a busy machine

@@ -17,12 +17,9 @@ namespace {
 
 constexpr int kFileEntries = Palette::kMaxEntries; // an 8-bit file's palette, padded with black
 
-// A colour as one number: red | green << 8 | blue << 16.
+// A pixel's three bytes (red, green, blue) as one number, as packed() gives a colour.
 std::uint32_t packed(const std::uint8_t* rgb) {
-    return std::uint32_t(rgb[0]) | std::uint32_t(rgb[1]) << 8 | std::uint32_t(rgb[2]) << 16;
-}
-std::uint32_t packed(Rgb c) {
-    return std::uint32_t(c.r) | std::uint32_t(c.g) << 8 | std::uint32_t(c.b) << 16;
+    return packed(Rgb{rgb[0], rgb[1], rgb[2]});
 }
 
 // Up to 256 colours, each with the first index it was given: open addressing in twice as many

@@ -58,7 +58,7 @@ Shares sharesOf(const core::Picture& frame) {
 TEST_F(PreviewCli, WritesTheDestinationOnTheMannequinFromTheSideAsked) {
     const std::string dest =
         saved(skinOf([](int x, int) {
-                  return x < preview::kArmRight ? kArms : x < preview::kBackRight ? kBack : kFront;
+                  return x < core::kArmRight ? kArms : x < core::kBackRight ? kBack : kFront;
               }),
               "three.bmp");
     const Run result = run({"--dest", dest, "--preview", path("front.bmp"), "0", "--preview",
@@ -88,11 +88,11 @@ TEST_F(PreviewCli, WritesTheDestinationOnTheMannequinFromTheSideAsked) {
 TEST_F(PreviewCli, PrintsOneLinePerSeamWithItsFigureAndWorstRows) {
     // Flat grey, but the front's first column is red on the torso: the torso's right side breaks
     // on every row, the upper rows named first among equals.
-    const std::string dest = saved(
-        skinOf([](int x, int y) {
-            return x == preview::kBackRight && y < preview::kLegsTop ? Rgb{200, 30, 30} : Rgb{120, 120, 120};
-        }),
-        "seam.bmp");
+    const std::string dest =
+        saved(skinOf([](int x, int y) {
+                  return x == core::kBackRight && y < core::kLegsTop ? Rgb{200, 30, 30} : Rgb{120, 120, 120};
+              }),
+              "seam.bmp");
     const Run result = run({"--dest", dest, "--seams"});
     ASSERT_EQ(result.code, 0) << result.err;
     std::istringstream lines(result.out);

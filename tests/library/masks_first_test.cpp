@@ -61,8 +61,8 @@ TEST(FirstMasks, BlackShareWithinHalfAPointAndBlackAreaExact) {
 TEST(FirstMasks, DrawTheSamePixelsEveryTime) {
     for (const ExpectedMask& expected : kMasks) {
         const MaskGrid first = drawn(expected.name), second = drawn(expected.name);
-        for (int y = 0; y < MaskGrid::kSize; ++y)
-            for (int x = 0; x < MaskGrid::kSize; ++x)
+        for (int y = 0; y < core::kSkinSize; ++y)
+            for (int x = 0; x < core::kSkinSize; ++x)
                 ASSERT_EQ(first.isBlack(x, y), second.isBlack(x, y))
                     << expected.name << " at " << x << ", " << y;
     }
@@ -221,7 +221,7 @@ TEST(FirstMasks, LowerPointsNarrowSmoothlyToTheirTipPixel) {
         const int from = tip.x < 173 ? 90 : 173, to = tip.x < 173 ? 172 : 255;
         using Runs = std::vector<std::pair<int, int>>;
         EXPECT_EQ(blackRuns(grid, tip.y, from, to), (Runs{{tip.x, tip.x}}));
-        for (int y = tip.y + 1; y < MaskGrid::kSize; ++y)
+        for (int y = tip.y + 1; y < core::kSkinSize; ++y)
             EXPECT_TRUE(blackRuns(grid, y, from, to).empty()) << y;
         // Going up from the tip, the run holding the tip's column never narrows.
         int width = 1;
@@ -270,9 +270,9 @@ TEST(FirstMasks, StrapsAreThinAndWhereTheyBelong) {
     for (const Straps& straps : cases) {
         SCOPED_TRACE(straps.name);
         const MaskGrid grid = drawn(straps.name);
-        std::vector<std::pair<int, int>> covered(straps.columns.size(), {MaskGrid::kSize, -1});
+        std::vector<std::pair<int, int>> covered(straps.columns.size(), {core::kSkinSize, -1});
         for (int y = straps.top; y <= straps.bottom; ++y) {
-            const auto runs = blackRuns(grid, y, 0, MaskGrid::kSize - 1);
+            const auto runs = blackRuns(grid, y, 0, core::lastBefore(core::kSkinSize));
             ASSERT_EQ(runs.size(), straps.columns.size()) << "row " << y;
             for (std::size_t i = 0; i < runs.size(); ++i) {
                 EXPECT_EQ(runs[i].second - runs[i].first + 1, straps.width) << "row " << y;

@@ -19,18 +19,18 @@ constexpr core::Rgb kArmColour{40, 60, 200};
 // A 256 x 256 skin painted pixel by pixel.
 inline core::Picture skinOf(const std::function<core::Rgb(int x, int y)>& colour) {
     std::vector<std::uint8_t> rgb;
-    for (int y = 0; y < preview::kSkinSize; ++y)
-        for (int x = 0; x < preview::kSkinSize; ++x) {
+    for (int y = 0; y < core::kSkinSize; ++y)
+        for (int x = 0; x < core::kSkinSize; ++x) {
             const core::Rgb c = colour(x, y);
             rgb.insert(rgb.end(), {c.r, c.g, c.b});
         }
-    return core::Picture(preview::kSkinSize, preview::kSkinSize, rgb);
+    return core::Picture(core::kSkinSize, core::kSkinSize, rgb);
 }
 
 // The back half, the front half and the arm strip in their three colours.
 inline core::Picture threeAreaSkin() {
     return skinOf([](int x, int) {
-        return x < preview::kArmRight ? kArmColour : x < preview::kBackRight ? kBackColour : kFrontColour;
+        return x < core::kArmRight ? kArmColour : x < core::kBackRight ? kBackColour : kFrontColour;
     });
 }
 

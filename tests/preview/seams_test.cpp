@@ -40,13 +40,13 @@ TEST(SeamTable, NamesEverySeamOnceAtTheEdgesOfItsAreas) {
         const int row = seam.topRow;
         for (const preview::SeamSide& side : {seam.first, seam.second}) {
             ASSERT_GE(side.column, 0);
-            ASSERT_LT(side.column, preview::kSkinSize);
+            ASSERT_LT(side.column, core::kSkinSize);
             ASSERT_TRUE(side.inward == 1 || side.inward == -1);
             // Each side's column is the last one of its area: one step towards the seam leaves
             // the skin or enters another area, one step away stays in it.
             const int beyond = side.column - side.inward;
             const std::string area = preview::regionName(side.column, row);
-            if (beyond >= 0 && beyond < preview::kSkinSize) {
+            if (beyond >= 0 && beyond < core::kSkinSize) {
                 EXPECT_NE(preview::regionName(beyond, row), area);
             }
             EXPECT_EQ(preview::regionName(side.column + side.inward, row), area);
@@ -123,7 +123,7 @@ TEST(SeamCheck, NamesTheWorstRowsWorstFirst) {
     // row 30, more at row 70 and most at row 100, and at row 10 as much as at row 100.
     const auto warmth = [](int y) { return y == 100 || y == 10 ? 60 : y == 70 ? 40 : y == 30 ? 20 : 0; };
     const core::Picture skin = preview_test::skinOf([&](int x, int y) {
-        const int w = x == preview::kBackRight ? warmth(y) : 0;
+        const int w = x == core::kBackRight ? warmth(y) : 0;
         return core::Rgb{std::uint8_t(120 + w), 120, 120};
     });
     const SeamScore score = preview::checkSeam(skin, seamNamed("torsoRight"));

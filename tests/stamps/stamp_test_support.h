@@ -46,8 +46,8 @@ inline ::testing::AssertionResult canvasIs(const core::Canvas& canvas,
                                            const std::function<core::Rgb(int x, int y)>& expected) {
     int wrong = 0;
     std::string first;
-    for (int y = 0; y < core::Canvas::kSize; ++y)
-        for (int x = 0; x < core::Canvas::kSize; ++x) {
+    for (int y = 0; y < core::kSkinSize; ++y)
+        for (int x = 0; x < core::kSkinSize; ++x) {
             const core::Rgb want = expected(x, y);
             const core::Rgb got = canvas.pixel(x, y);
             if (got == want) continue;

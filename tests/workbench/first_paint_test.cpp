@@ -133,9 +133,9 @@ class FirstPaintTest : public QObject {
             return core::Rgb{std::uint8_t(x), std::uint8_t(y), std::uint8_t(x ^ y)};
         }));
         const QImage image = workbench::canvasImage(canvas);
-        QCOMPARE(image.size(), QSize(core::Canvas::kSize, core::Canvas::kSize));
-        for (int y = 0; y < core::Canvas::kSize; ++y)
-            for (int x = 0; x < core::Canvas::kSize; ++x) {
+        QCOMPARE(image.size(), QSize(core::kSkinSize, core::kSkinSize));
+        for (int y = 0; y < core::kSkinSize; ++y)
+            for (int x = 0; x < core::kSkinSize; ++x) {
                 const core::Rgb expected = canvas.pixel(x, y);
                 if (image.pixel(x, y) != qRgb(expected.r, expected.g, expected.b))
                     QFAIL(qPrintable(QString("pixel %1, %2").arg(x).arg(y)));

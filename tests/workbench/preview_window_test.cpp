@@ -16,9 +16,9 @@
 #include "preview/skin_layout.h"
 #include "window_fixture.h"
 #include "workbench/canvas_image.h"
+#include "workbench/classic/panes.h"
 #include "workbench/main_window.h"
 #include "workbench/preview/mannequin_view.h"
-#include "workbench/classic/panes.h"
 #include "workbench/preview/preview_window.h"
 #include "workbench/preview/seam_list.h"
 #include "workbench/preview/zoom_view.h"
@@ -35,7 +35,7 @@ constexpr core::Rgb kBack{200, 40, 40}, kFront{40, 180, 40}, kArms{40, 60, 200};
 // the legs breaks, the arms' seam does not.
 core::Picture threeAreas() {
     return fixture::pictureOf([](int x, int) {
-        return x < preview::kArmRight ? kArms : x < preview::kBackRight ? kBack : kFront;
+        return x < core::kArmRight ? kArms : x < core::kBackRight ? kBack : kFront;
     });
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "core/skin_layout.h"
 #include "tools/draw_library/shoe_strips.h"
 #include "tools/draw_library/strip.h"
 
@@ -13,12 +14,13 @@ namespace {
 
 using core::Rgb;
 
-// A bare-skin strip over the waist, 166 x 7, whose mean colour is the given tone. The torso
-// turns away towards the sides of each half; behind runs the spine's groove, in front the navel
-// at column 128, row 4 (canvas 218, 86), under the navel rings.
+// A bare-skin strip over the waist as wide as the body area, 166 x 7, whose mean colour is the
+// given tone. The torso turns away towards the sides of each half; behind runs the spine's
+// groove down the back half's middle, in front the navel at column 128, row 4 (canvas 218, 86:
+// the navel's column), under the navel rings.
 DrawnPicture drawMidriff(Rgb tone, int bitsPerPixel) {
-    constexpr int kWidth = 166, kHeight = 7, kHalf = 83;
-    constexpr double kNavelX = 128.5, kNavelY = 4.5, kSpineX = 41.5;
+    constexpr int kWidth = core::kBodyWidth, kHeight = 7, kHalf = core::kBackRight - core::kArmRight;
+    constexpr double kNavelX = core::kFrontMiddle - core::kArmRight, kNavelY = 4.5, kSpineX = kHalf / 2.0;
     std::vector<double> shades;
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth; ++x) {

@@ -8,11 +8,15 @@
 #include <random>
 #include <set>
 
+#include "core/skin_layout.h"
+#include "core/smooth_step.h"
+
 namespace draw {
 namespace {
 
-constexpr int kSize = 256;
-constexpr int kPixels = kSize * kSize;
+using core::kBackMiddle, core::kFrontMiddle, core::kSkinSize, core::smoothstep;
+
+constexpr int kPixels = kSkinSize * kSkinSize;
 constexpr int kEntries = 256;
 
 enum class Figure { Female, Male };
@@ -33,17 +37,11 @@ constexpr Tone kTones[] = {
     {"imgMaleMed", Figure::Male, {160, 105, 60}, {114, 63, 23}, {175, 129, 88}},
 };
 
-// Columns of the skin layout, as pixel-edge coordinates (a pixel x covers x to x + 1).
-constexpr double kArmRight = 90;       // the arm strip is columns 0-89
-constexpr double kBackRight = 173;     // the back is columns 90-172, the front 173-255
-constexpr double kBackMiddle = 134;    // spine and the point between the legs
-constexpr double kFrontMiddle = 218.5; // centre of column 218: breastbone, navel, between the legs
-constexpr double kArmMiddle = 45;
-
-double smoothstep(double from, double to, double v) {
-    const double t = std::clamp((v - from) / (to - from), 0.0, 1.0);
-    return t * t * (3 - 2 * t);
-}
+// Columns of the skin layout, as pixel-edge coordinates (a pixel x covers x to x + 1); the
+// back and front middles are the spine and the navel's column, between the legs.
+constexpr double kArmRight = core::kArmRight;
+constexpr double kBackRight = core::kBackRight;
+constexpr double kArmMiddle = kArmRight / 2;
 
 // A soft round spot: 1 at its centre, falling off over its radii.
 double blob(double px, double py, double cx, double cy, double rx, double ry) {
@@ -131,17 +129,18 @@ double digits(double px, double left, double right, int count) {
 // The arm, shoulder at the top and hand at the bottom: a thumb in columns 0-18, four fingers in
 // columns 19-89, knuckles and nails.
 double armShade(double px, double py) {
-    const double arm = roundShade((px - kArmMiddle) / kArmMiddle / armWidth(py));
+    const double c = kArmMiddle;
+    const double arm = roundShade((px - c) / c / armWidth(py));
     const bool thumb = px < 19;
-    const double hand = thumb ? digits(px, 0, 19, 1) : digits(px, 19, 90, 4);
+    const double hand = thumb ? digits(px, 0, 19, 1) : digits(px, 19, kArmRight, 4);
     double v = std::lerp(arm, hand, 0.6 * (thumb ? smoothstep(224, 236, py) : smoothstep(238, 248, py)));
-    v += 0.12 * dome(px, py, 45, 20, 34, 26);                                          // shoulder
-    v += 0.08 * dome(px, py, 45, 82, 22, 34);                                          // upper arm
-    v += 0.08 * blob(px, py, 45, 128, 5, 4);                                           // elbow point
-    v -= 0.07 * blob(px, py, 45, 121, 11, 1.3) + 0.05 * blob(px, py, 45, 134, 8, 1.1); // elbow creases
-    v += 0.07 * dome(px, py, 45, 165, 24, 32);                                         // forearm
-    v -= 0.08 * blob(px, py, 45, 218, 26, 1.4);                                        // wrist crease
-    v += 0.05 * blob(px, py, 70, 213, 3, 3);                                           // wrist bone
+    v += 0.12 * dome(px, py, c, 20, 34, 26);                                         // shoulder
+    v += 0.08 * dome(px, py, c, 82, 22, 34);                                         // upper arm
+    v += 0.08 * blob(px, py, c, 128, 5, 4);                                          // elbow point
+    v -= 0.07 * blob(px, py, c, 121, 11, 1.3) + 0.05 * blob(px, py, c, 134, 8, 1.1); // elbow creases
+    v += 0.07 * dome(px, py, c, 165, 24, 32);                                        // forearm
+    v -= 0.08 * blob(px, py, c, 218, 26, 1.4);                                       // wrist crease
+    v += 0.05 * blob(px, py, 70, 213, 3, 3);                                         // wrist bone
     for (int finger = 0; finger < 4; ++finger) {
         const double x = 19 + 17.75 * (finger + 0.5);
         v += 0.07 * dome(px, py, x, 238, 6, 4); // knuckle
@@ -168,7 +167,7 @@ double backDetail(double px, double py) {
         v -= 0.12 * blob(px, py, c + s * 17, 125, 16, 2.5);             // fold under it
     }
     v -= 0.12 * stroke(px, py, c, 100, c, 123, 1.5);
-    for (double leg : {(90 + c) / 2, (c + kBackRight) / 2}) {
+    for (double leg : {(kArmRight + c) / 2, (c + kBackRight) / 2}) {
         v -= 0.10 * blob(px, py, leg, 192, 9, 2); // back of the knee
         v += 0.04 * (blob(px, py, leg - 8, 190, 3, 8) + blob(px, py, leg + 8, 190, 3, 8));
         v += 0.08 * dome(px, py, leg, 208, 14, 20); // calf
@@ -210,7 +209,7 @@ double frontDetail(Figure figure, double px, double py) {
     v -= 0.30 * blob(px, py, c, 86.5, 1.3, 1.8); // navel, where the navel rings go
     v += 0.04 * blob(px, py, c, 84, 3, 1.2);
     const double legs[][2] = {{(kBackRight + c) / 2, (c - kBackRight) / 2},
-                              {(c + kSize) / 2, (kSize - c) / 2}};
+                              {(c + kSkinSize) / 2, (kSkinSize - c) / 2}};
     for (const auto& [leg, half] : legs) {
         v += 0.08 * dome(px, py, leg, 188, 7, 8);          // kneecap
         v -= 0.06 * blob(px, py, leg, 197, 7, 2);          // under it
@@ -226,7 +225,7 @@ double frontDetail(Figure figure, double px, double py) {
 
 double bodyShade(Figure figure, double px, double py) {
     const bool back = px < kBackRight;
-    const double left = back ? kArmRight : kBackRight, right = back ? kBackRight : kSize;
+    const double left = back ? kArmRight : kBackRight, right = back ? kBackRight : kSkinSize;
     const double middle = back ? kBackMiddle : kFrontMiddle;
     const double torso = roundShade(across(px, left, middle, right) / torsoWidth(figure, py));
     const double legLeft = px < middle ? left : middle, legRight = px < middle ? middle : right;
@@ -242,19 +241,19 @@ double bodyShade(Figure figure, double px, double py) {
 std::vector<double> skinNoise() {
     std::mt19937 random(20240611u);
     const auto next = [&random] { return random() / 4294967296.0 - 0.5; };
-    constexpr int kCell = 8, kGrid = kSize / kCell + 1;
+    constexpr int kCell = 8, kGrid = kSkinSize / kCell + 1;
     std::vector<double> grid(kGrid * kGrid);
     for (double& g : grid)
         g = next();
     std::vector<double> noise(kPixels);
-    for (int y = 0; y < kSize; ++y)
-        for (int x = 0; x < kSize; ++x) {
+    for (int y = 0; y < kSkinSize; ++y)
+        for (int x = 0; x < kSkinSize; ++x) {
             const int gx = x / kCell, gy = y / kCell;
             const double fx = smoothstep(0, 1, (x % kCell + 0.5) / kCell),
                          fy = smoothstep(0, 1, (y % kCell + 0.5) / kCell);
             const double top = std::lerp(grid[gy * kGrid + gx], grid[gy * kGrid + gx + 1], fx);
             const double bottom = std::lerp(grid[(gy + 1) * kGrid + gx], grid[(gy + 1) * kGrid + gx + 1], fx);
-            noise[y * kSize + x] = 0.05 * std::lerp(top, bottom, fy) + 0.03 * next();
+            noise[y * kSkinSize + x] = 0.05 * std::lerp(top, bottom, fy) + 0.03 * next();
         }
     return noise;
 }
@@ -262,10 +261,10 @@ std::vector<double> skinNoise() {
 // Brightness 0 (deepest shadow) .. about 1 (lit) per pixel, rows top to bottom.
 std::vector<double> shadingField(Figure figure) {
     std::vector<double> field = skinNoise();
-    for (int y = 0; y < kSize; ++y)
-        for (int x = 0; x < kSize; ++x) {
+    for (int y = 0; y < kSkinSize; ++y)
+        for (int x = 0; x < kSkinSize; ++x) {
             const double px = x + 0.5, py = y + 0.5;
-            field[y * kSize + x] += px < kArmRight ? armShade(px, py) : bodyShade(figure, px, py);
+            field[y * kSkinSize + x] += px < kArmRight ? armShade(px, py) : bodyShade(figure, px, py);
         }
     return field;
 }
@@ -361,11 +360,10 @@ std::vector<core::Rgb> palette(const Tone& tone, const std::array<double, 3>& wa
     std::array<std::array<double, kEntries>, 3> ramps;
     for (int k = 0; k < 3; ++k)
         ramps[k] = ramp(channel(tone.darkest, k), channel(tone.lightest, k), wantedMean[k], uses);
-    const auto key = [](const core::Rgb& c) { return c.r << 16 | c.g << 8 | c.b; };
     std::vector<core::Rgb> colours(kEntries);
     colours.front() = tone.darkest;
     colours.back() = tone.lightest;
-    std::set<int> taken{key(tone.darkest), key(tone.lightest)};
+    std::set<std::uint32_t> taken{core::packed(tone.darkest), core::packed(tone.lightest)};
     for (int i = 1; i < kEntries - 1; ++i) {
         double best = 1e9;
         for (int dr = -2; dr <= 2; ++dr)
@@ -383,19 +381,19 @@ std::vector<core::Rgb> palette(const Tone& tone, const std::array<double, 3>& wa
                     }
                     const core::Rgb candidate{std::uint8_t(value[0]), std::uint8_t(value[1]),
                                               std::uint8_t(value[2])};
-                    if (inside && distance < best && !taken.count(key(candidate))) {
+                    if (inside && distance < best && !taken.count(core::packed(candidate))) {
                         best = distance;
                         colours[i] = candidate;
                     }
                 }
-        taken.insert(key(colours[i]));
+        taken.insert(core::packed(colours[i]));
     }
     return colours;
 }
 
 DrawnPicture drawBody(const Tone& tone) {
     DrawnPicture picture;
-    picture.width = picture.height = kSize;
+    picture.width = picture.height = kSkinSize;
     picture.bitsPerPixel = 8;
     picture.indices = quantize(shadingField(tone.figure));
     std::array<int, kEntries> uses{};

@@ -13,12 +13,12 @@ namespace draw {
 
 DrawnPicture maskPicture(const MaskGrid& grid, bool trueColour) {
     DrawnPicture picture;
-    picture.width = MaskGrid::kSize;
-    picture.height = MaskGrid::kSize;
+    picture.width = core::kSkinSize;
+    picture.height = core::kSkinSize;
     picture.bitsPerPixel = trueColour ? 24 : 1;
     if (!trueColour) picture.palette = {kBlack, kWhite};
-    for (int y = 0; y < MaskGrid::kSize; ++y)
-        for (int x = 0; x < MaskGrid::kSize; ++x) {
+    for (int y = 0; y < core::kSkinSize; ++y)
+        for (int x = 0; x < core::kSkinSize; ++x) {
             const bool black = grid.isBlack(x, y);
             if (trueColour)
                 picture.pixels.push_back(black ? kBlack : kWhite);

@@ -13,7 +13,7 @@ void fillRect(MaskGrid& grid, int left, int top, int right, int bottom, bool bla
 
 void fillPolygon(MaskGrid& grid, const std::vector<Point>& corners, bool black) {
     if (corners.size() < 3) return;
-    for (int y = 0; y < MaskGrid::kSize; ++y) {
+    for (int y = 0; y < core::kSkinSize; ++y) {
         const double cy = y + 0.5;
         std::vector<double> crossings;
         for (std::size_t i = 0; i < corners.size(); ++i) {
@@ -88,6 +88,10 @@ void fillHipBand(MaskGrid& grid, int left, int top, int right, int bottom, Lower
         fillPoint(grid, bottom + 1, point.span, point.tipX, point.tipY, shape);
 }
 
+void fillArms(MaskGrid& grid, int top, int bottom) {
+    fillRect(grid, 0, top, core::lastBefore(core::kArmRight), bottom);
+}
+
 void fillBow(MaskGrid& grid, Span span, int row, int direction, int endDepth, int middleDepth, bool black) {
     const double middle = (span.left + span.right + 1) / 2, halfWidth = (span.right - span.left + 1) / 2;
     for (int x = int(span.left); x <= int(span.right); ++x) {
@@ -101,16 +105,16 @@ void fillBow(MaskGrid& grid, Span span, int row, int direction, int endDepth, in
 
 double blackShare(const MaskGrid& grid) {
     int count = 0;
-    for (int y = 0; y < MaskGrid::kSize; ++y)
-        for (int x = 0; x < MaskGrid::kSize; ++x)
+    for (int y = 0; y < core::kSkinSize; ++y)
+        for (int x = 0; x < core::kSkinSize; ++x)
             count += grid.isBlack(x, y);
-    return count / double(MaskGrid::kSize * MaskGrid::kSize);
+    return count / double(core::kSkinSize * core::kSkinSize);
 }
 
 MaskBox blackBox(const MaskGrid& grid) {
-    MaskBox box{MaskGrid::kSize, MaskGrid::kSize, -1, -1};
-    for (int y = 0; y < MaskGrid::kSize; ++y)
-        for (int x = 0; x < MaskGrid::kSize; ++x)
+    MaskBox box{core::kSkinSize, core::kSkinSize, -1, -1};
+    for (int y = 0; y < core::kSkinSize; ++y)
+        for (int x = 0; x < core::kSkinSize; ++x)
             if (grid.isBlack(x, y)) {
                 box.left = std::min(box.left, x);
                 box.top = std::min(box.top, y);

@@ -23,6 +23,14 @@ void drawLine(MaskGrid& grid, Point from, Point to, double width, bool black = t
 struct Span {
     double left = 0, right = 0;
 };
+
+// The skin layout in the inclusive terms of the shapes.
+constexpr int kLast = core::lastBefore(core::kSkinSize); // the last column and the last row
+constexpr Span kBackHalf{core::kArmRight, core::lastBefore(core::kBackRight)};
+constexpr Span kFrontHalf{core::kBackRight, kLast};
+// The arm strip black over rows top..bottom.
+void fillArms(MaskGrid& grid, int top, int bottom);
+
 // Fills every row from fromRow to toRow (either may be the lower one) with a span that moves from
 // `fromSpan` in fromRow to `toSpan` in toRow; both end rows get exactly their span, each edge rounded
 // to the nearest column. `shape` bends the sides: 1 straight; above 1 the span keeps close to

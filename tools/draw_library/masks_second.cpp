@@ -7,7 +7,7 @@
 namespace draw {
 namespace {
 
-constexpr int kEdge = MaskGrid::kSize - 1; // last column and last row
+using core::kArmRight;
 
 // A black block over columns left..right and rows top..bottom whose upper corners are rounded
 // off over `topRadius` rows and whose lower corners over `bottomRadius` rows.
@@ -26,8 +26,8 @@ MaskGrid couvrelle() {
     fillTaper(grid, 17, {198, 238}, 60, {184, 246}, 2);
     cutNotch(grid, 17, {216, 221}, 38, {218, 219}, 1.2);
     // Back: open above the band but for a panel rising in its middle.
-    fillTaper(grid, 52, {126, 140}, 61, {89, 172}, 2.4);
-    fillHipBand(grid, 89, 61, kEdge, 93, {{121, 149}, 135, 118}, {{204, 232}, 218, 117});
+    fillTaper(grid, 52, {126, 140}, 61, {89, kBackHalf.right}, 2.4);
+    fillHipBand(grid, 89, 61, kLast, 93, {{121, 149}, 135, 118}, {{204, 232}, 218, 117});
     return grid;
 }
 
@@ -42,33 +42,33 @@ MaskGrid pj3() {
     fillRect(grid, 149, 15, 150, 46);
     fillRect(grid, 197, 15, 198, 44);
     fillRect(grid, 236, 15, 237, 44);
-    fillHipBand(grid, 88, 47, kEdge, 91, {{112, 156}, 134, 117}, {{196, 240}, 218, 116});
+    fillHipBand(grid, 88, 47, kLast, 91, {{112, 156}, 134, 117}, {{196, 240}, 218, 116});
     return grid;
 }
 
 MaskGrid band2Bikini() {
     MaskGrid grid;
-    fillRect(grid, 88, 42, kEdge, 45);
+    fillRect(grid, 88, 42, kLast, 45);
     fillRounded(grid, 187, 38, 217, 49, 3, 4);
     fillRounded(grid, 219, 38, 249, 49, 3, 4);
-    fillHipBand(grid, 88, 87, kEdge, 91, {{120, 148}, 134, 117}, {{204, 232}, 218, 116});
+    fillHipBand(grid, 88, 87, kLast, 91, {{120, 148}, 134, 117}, {{204, 232}, 218, 116});
     return grid;
 }
 
 MaskGrid pompette() {
     MaskGrid grid;
-    fillRect(grid, 87, 10, kEdge, 52);
+    fillRect(grid, 87, 10, kLast, 52);
     // The hem of the top rounds down a little under each breast.
     fillBow(grid, {190, 208}, 53, 1, 0, 3);
     fillBow(grid, {223, 241}, 53, 1, 0, 3);
-    fillRect(grid, 89, 91, kEdge, 125);
+    fillRect(grid, 89, 91, kLast, 125);
     return grid;
 }
 
 MaskGrid bandBikini() {
     MaskGrid grid;
-    fillRect(grid, 88, 40, kEdge, 54);
-    fillHipBand(grid, 88, 86, kEdge, 91, {{120, 148}, 134, 117}, {{202, 234}, 218, 117});
+    fillRect(grid, 88, 40, kLast, 54);
+    fillHipBand(grid, 88, 86, kLast, 91, {{120, 148}, 134, 117}, {{202, 234}, 218, 117});
     return grid;
 }
 
@@ -80,27 +80,27 @@ MaskGrid onePiece() {
     fillTaper(grid, 9, {107, 163}, 17, {133, 139}, 0.45);
     fillRect(grid, 133, 17, 139, 64);
     fillTaper(grid, 42, {85, 86}, 64, {85, 133}, 0.7);
-    fillTaper(grid, 42, {171, 172}, 64, {139, 172}, 0.7);
+    fillTaper(grid, 42, {171, 172}, 64, {139, kBackHalf.right}, 0.7);
     // Front: two narrow straps joining into a panel that wraps round to the back at the sides.
-    fillTaper(grid, 14, {201, 237}, 52, {157, kEdge}, 2);
-    fillRect(grid, 157, 52, kEdge, 64);
+    fillTaper(grid, 14, {201, 237}, 52, {157, kLast}, 2);
+    fillRect(grid, 157, 52, kLast, 64);
     cutNotch(grid, 14, {209, 230}, 36, {219, 220}, 1.5);
     // Wide rounded points under the full hip band.
-    fillHipBand(grid, 85, 65, kEdge, 84, {{109, 163}, 136, 115}, {{193, 247}, 220, 115}, 1.7);
+    fillHipBand(grid, 85, 65, kLast, 84, {{109, 163}, 136, 115}, {{193, 247}, 220, 115}, 1.7);
     return grid;
 }
 
 MaskGrid partyGirl() {
     MaskGrid grid;
     fillRect(grid, 88, 0, 91, 11); // the halter string at the back seam
-    fillRect(grid, 90, 12, kEdge, 78);
+    fillRect(grid, kArmRight, 12, kLast, 78);
     cutNotch(grid, 12, {108, 157}, 27, {132, 133}, 1.6);
     cutNotch(grid, 12, {185, 251}, 50, {218, 218}, 1.8);
     // The wings of the top part at the front, opening towards the waist.
     fillTaper(grid, 62, {217, 219}, 78, {204, 233}, 1, false);
-    fillRect(grid, 0, 29, 89, 87);
-    fillRect(grid, 0, 88, kEdge, 227);
-    fillRect(grid, 90, 228, kEdge, 228);
+    fillArms(grid, 29, 87);
+    fillRect(grid, 0, 88, kLast, 227);
+    fillRect(grid, kArmRight, 228, kLast, 228);
     return grid;
 }
 
@@ -109,14 +109,14 @@ MaskGrid bikini3() {
     // Two triangle cups and the line under them.
     fillTaper(grid, 30, {203, 204}, 56, {190, 216}, 0.9);
     fillTaper(grid, 30, {230, 231}, 56, {218, 244}, 0.9);
-    fillRect(grid, 87, 55, kEdge, 55);
+    fillRect(grid, 87, 55, kLast, 55);
     // The neck string, two pixels thick, sagging from row 10 at its ends to row 14 in its middle.
     for (int x = 114; x <= 159; ++x) {
         const double across = (x - 136.5) / 22.5;
         const int top = int(10 + 3 * (1 - across * across) + 0.5);
         fillRect(grid, x, top, x, top + 1);
     }
-    fillRect(grid, 87, 91, kEdge, 93);
+    fillRect(grid, 87, 91, kLast, 93);
     fillRect(grid, 130, 94, 139, 101);
     fillTaper(grid, 102, {130, 139}, 115, {134, 134}, 0.4);
     fillPoint(grid, 94, {207, 229}, 218, 117);
@@ -125,11 +125,11 @@ MaskGrid bikini3() {
 
 MaskGrid b772Piece() {
     MaskGrid grid;
-    fillRect(grid, 90, 12, kEdge, 79);
+    fillRect(grid, kArmRight, 12, kLast, 79);
     cutNotch(grid, 12, {111, 158}, 25, {134, 135}, 2.5);
     cutNotch(grid, 12, {195, 242}, 31, {218, 219}, 2.5);
-    fillRect(grid, 90, 89, kEdge, 164);
-    fillRect(grid, 0, 46, 89, 199);
+    fillRect(grid, kArmRight, 89, kLast, 164);
+    fillArms(grid, 46, 199);
     return grid;
 }
 
@@ -140,7 +140,7 @@ void fillB328Point(MaskGrid& grid) {
 
 MaskGrid b328() {
     MaskGrid grid;
-    fillRect(grid, 88, 0, kEdge, 125);
+    fillRect(grid, 88, 0, kLast, 125);
     fillB328Point(grid);
     return grid;
 }
@@ -149,19 +149,19 @@ MaskGrid b328Legs() {
     // The complement of the top within the body area, plus the seam columns beside the arms.
     const MaskGrid top = b328();
     MaskGrid grid;
-    for (int y = 0; y <= kEdge; ++y)
-        for (int x = 90; x <= kEdge; ++x)
+    for (int y = 0; y <= kLast; ++y)
+        for (int x = kArmRight; x <= kLast; ++x)
             grid.set(x, y, !top.isBlack(x, y));
-    fillRect(grid, 86, 125, 89, kEdge);
+    fillRect(grid, 86, 125, core::lastBefore(kArmRight), kLast);
     return grid;
 }
 
 MaskGrid b77OnePiece() {
     MaskGrid grid;
-    fillRect(grid, 90, 17, kEdge, 164);
+    fillRect(grid, kArmRight, 17, kLast, 164);
     cutNotch(grid, 17, {113, 151}, 23, {127, 137}, 2);
     cutNotch(grid, 17, {198, 238}, 47, {218, 218}, 2.6);
-    fillRect(grid, 0, 19, 89, 231);
+    fillArms(grid, 19, 231);
     return grid;
 }
 
@@ -196,9 +196,9 @@ void cutLacing(MaskGrid& grid, int top, int bottom, int period, int firstCross) 
 MaskGrid corset3() {
     MaskGrid grid;
     // Below the block each half narrows along hollow sides to a point.
-    fillHipBand(grid, 91, 48, kEdge, 83, {{91, 172}, 133, 111}, {{173, kEdge}, 217, 116}, 0.35);
+    fillHipBand(grid, 91, 48, kLast, 83, {{91, kBackHalf.right}, 133, 111}, {kFrontHalf, 217, 116}, 0.35);
     // Scalloped upper edge: a row of small arches rising to row 45.
-    for (double centre = 97; centre < kEdge + 6; centre += 12)
+    for (double centre = 97; centre < kLast + 6; centre += 12)
         fillEllipse(grid, centre, 48, 6, 3);
     cutLacing(grid, 51, 92, 6, 54);
     return grid;
@@ -206,12 +206,12 @@ MaskGrid corset3() {
 
 MaskGrid corset2() {
     MaskGrid grid;
-    fillRect(grid, 88, 38, kEdge, 85);
+    fillRect(grid, 88, 38, kLast, 85);
     cutNotch(grid, 38, {120, 150}, 41, {127, 143});
     // The two edges of the laced front reach down over the waist to the band.
     fillRect(grid, 200, 86, 214, 89);
     fillRect(grid, 222, 86, 238, 89);
-    fillHipBand(grid, 88, 90, kEdge, 93, {{124, 144}, 134, 106}, {{204, 232}, 218, 116});
+    fillHipBand(grid, 88, 90, kLast, 93, {{124, 144}, 134, 106}, {{204, 232}, 218, 116});
     // The neckline narrows into the lacing slit, crossed by laces down to the band's point.
     fillTaper(grid, 38, {194, 243}, 50, {217, 219}, 1.4, false);
     fillRect(grid, 217, 50, 219, 99, false);

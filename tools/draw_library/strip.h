@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "core/skin_layout.h"
 #include "tools/draw_library/drawn_picture.h"
 
 namespace draw {
@@ -51,15 +52,15 @@ core::Rgb scaled(core::Rgb colour, double factor);
 // From a (t = 0) to b (t = 1), rounded.
 core::Rgb mix(core::Rgb a, core::Rgb b, double t);
 
-// The four feet of a 166-column strip: two on the back half (columns 0-82), two on the front
-// half (83-165), each 41.5 columns wide.
+// The four feet of a strip as wide as the body area (166 columns): two on the back half
+// (columns 0-82), two on the front half (83-165), each 41.5 columns wide.
 struct FootSpot {
     int foot = 0; // 0..3 from the left
     bool front = false;
     double u = 0; // -1 at the foot's left edge, 0 at its centre, 1 at its right edge
     double centre = 0;
 };
-constexpr int kStripWidth = 166;
+constexpr int kStripWidth = core::kBodyWidth;
 constexpr double kFootWidth = kStripWidth / 4.0;
 FootSpot footAt(int x);
 

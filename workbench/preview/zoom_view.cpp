@@ -61,7 +61,7 @@ QPointF ZoomView::pixelCorner(int x, int y) const {
 }
 
 void ZoomView::resizeToZoom() {
-    const int side = int(std::ceil(preview::kSkinSize * skinPixelWidth()));
+    const int side = int(std::ceil(core::kSkinSize * skinPixelWidth()));
     setFixedSize(side, side);
 }
 
@@ -115,7 +115,7 @@ void ZoomView::paintEvent(QPaintEvent* event) {
 void ZoomView::mouseMoveEvent(QMouseEvent* event) {
     const int x = int(std::floor(event->position().x() / skinPixelWidth()));
     const int y = int(std::floor(event->position().y() / skinPixelWidth()));
-    if (x >= 0 && y >= 0 && x < preview::kSkinSize && y < preview::kSkinSize)
+    if (x >= 0 && y >= 0 && x < core::kSkinSize && y < core::kSkinSize)
         emit hovered(x, y);
     else
         emit hovered(-1, -1);
