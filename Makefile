@@ -3,14 +3,14 @@
 # make bench  benchmarks (Release build), then the 8-bit reduction's quality beside ImageMagick's,
 #             then a batch of 200 skins by quiltane-cli --each beside ImageMagick's mogrify
 # make bench-batch  only the batch beside mogrify (bench/batch.sh)
-# make fuzz   the BMP reader under libFuzzer
-# make sanitize  core, stamps and cli tests under AddressSanitizer and UBSan
+# make fuzz   installs clang, then runs every fuzz target (fuzz/: the BMP reader) under libFuzzer,
+#             each FUZZ_SECONDS (60), keeping what it finds in FUZZ_CORPUS (build-fuzz/fuzz/corpus)
+# make sanitize  every test but the window's under AddressSanitizer and UBSan
 # make install   both programs, the menu entry, the icons and the manual page into PREFIX (~/.local)
 # make uninstall removes exactly the files the last make install wrote (build/install_manifest.txt)
 
 BUILD      := build
 JOBS       := $(shell nproc)
-FUZZ_SECONDS ?= 60
 PREFIX     ?= $(HOME)/.local
 
 .PHONY: all deps build run test bench bench-batch fuzz sanitize install uninstall clean
@@ -52,13 +52,12 @@ bench-batch: deps
 	cmake --build $(BUILD)-release -j $(JOBS) --target quiltane-cli
 	bench/batch.sh $(BUILD)-release
 
+# FUZZ_SECONDS and FUZZ_CORPUS reach fuzz/run.sh through the environment.
 fuzz:
 	@scripts/install-deps.sh fuzz
 	CXX=clang++ cmake -S . -B $(BUILD)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILTANE_GUI=OFF \
 	  -DQUILTANE_BENCH=OFF -DQUILTANE_FUZZ=ON
-	cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_bmp
-	mkdir -p fuzz-corpus
-	$(BUILD)-fuzz/bin/fuzz_bmp -max_total_time=$(FUZZ_SECONDS) -max_len=70000 fuzz-corpus fuzz/seeds
+	cmake --build $(BUILD)-fuzz -j $(JOBS) --target run_fuzzers
 
 install: build
 	cmake --install $(BUILD) --prefix "$(PREFIX)"

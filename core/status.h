@@ -1,8 +1,10 @@
 #pragma once
-// Status and Result: how the levels below the front ends report a failure. The message is
-// written for the user ("No source skin is loaded..."), so callers can show it as it is; the
-// kind says what sort of failure it is, so that a front end can act on it (quiltane-cli's exit
-// code, the window's message box for want of memory) without knowing which call failed.
+// Status and Result: how core, stamps and platform report a failure to the window and to
+// quiltane-cli, whose own steps pass it on the same way (nothing in preview can fail). The
+// message is written for the user ("No source skin is loaded..."), so callers can show it as it
+// is; the kind says what sort of failure it is, so that a front end can act on it
+// (quiltane-cli's exit code, the window's message box for want of memory) without knowing which
+// call failed.
 
 #include <string>
 #include <string_view>

@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
-"""Writes the fuzzer's seed files: one small valid BMP file of each kind the reader knows.
+"""Writes fuzz_bmp's seed files into fuzz/seeds/bmp: one small valid BMP file of each kind the reader
+knows.
 
 Run from the repository root: python3 fuzz/make_seeds.py
 """
 import os
 import struct
 
-HERE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "seeds")
+HERE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "seeds", "bmp")
 
 
 def bmp(width, height, bits, pixels, compression=0, header=40, palette=(), masks=(), colours_used=0):

@@ -22,7 +22,7 @@ struct SeamSide {
 };
 
 struct SeamSpec {
-    std::string_view key;  // "torsoRight": object name of its row in the window's seam list
+    std::string_view key;  // "torsoRight": names the seam in code; the window's seam list finds its row by it
     std::string_view name; // "torso, right side"
     SeamSide first, second;
     int topRow, bottomRow; // the rows it runs along, pixel edges: topRow to bottomRow - 1

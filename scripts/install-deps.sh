@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, skipping those already present.
 #   scripts/install-deps.sh          build, run and test
-#   scripts/install-deps.sh fuzz     also clang and its sanitizer runtime, for make fuzz
+#   scripts/install-deps.sh fuzz     also clang and its sanitizer runtime with libFuzzer, for make fuzz
+#                                    (which .ci/run runs)
 set -euo pipefail
 
 packages=(

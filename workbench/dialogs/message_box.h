@@ -1,6 +1,7 @@
 #pragma once
-// The one way the window tells the user that something failed: a message box with one OK
-// button, titled with the application's name. Tests replace the box so nothing blocks.
+// The message box, for a failure that stops what the user asked for (a stamp, a save, a delete,
+// running out of memory): one OK button, titled with the application's name. A file that
+// cannot be opened is named on the status line instead. Tests replace the box so nothing blocks.
 
 #include <QString>
 #include <functional>
