@@ -116,8 +116,8 @@ core::Status run(const CliAction& action, Session& session) {
         return core::Status::ok();
     case ActionKind::Undo:
         if (!stamps::undo(workspace))
-            return core::Status::usage("--undo: there is nothing to undo (only --source, --dest and --press "
-                                       "can be undone).");
+            return core::Status::usage("--undo: there is nothing to undo (" +
+                                       workspace.history.whyNothingToUndo() + ").");
         return core::Status::ok();
     case ActionKind::Redo:
         if (!stamps::redo(workspace))

@@ -18,6 +18,7 @@
 #include "cli/cli.h"
 #include "core/codec/bmp.h"
 #include "core/library/image_library.h"
+#include "stamps/history.h"
 #include "tests/child_process.h"
 #include "tests/cli/cli_run.h"
 #include "tests/file_test_support.h"
@@ -514,6 +515,72 @@ TEST_F(Cli, UndoAndRedoWalkTheHistoryOfLoadsAndPresses) {
         EXPECT_EQ(failed.code, 2) << failed.err;
         EXPECT_NE(failed.err.find(c.says), std::string::npos) << failed.err;
     }
+}
+
+// A press that changes nothing is still a step: --undo takes back that press, not the load
+// before it, in a single run and in a batch.
+TEST_F(Cli, UndoAfterAPressThatChangesNothingKeepsTheSkinLoaded) {
+    fs::create_directories(m_dir / "out");
+    const std::string single = path("single.bmp");
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        std::string saved;
+    };
+    const Case cases[] = {
+        {"All Top", {"--dest", dest, "--press", "All Top", "--undo", "--save", single}, single},
+        {"the lower +", {"--dest", dest, "--press", "Command18", "--undo", "--save", single}, single},
+        {"a batch",
+         {"--each", dest, "--out", path("out"), "--press", "All Top", "--undo"},
+         path("out/dest.bmp")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Run run = inProcess(c.args);
+        ASSERT_EQ(run.code, 0) << run.err;
+        auto saved = core::loadPicture(c.saved);
+        ASSERT_TRUE(saved) << saved.message();
+        EXPECT_EQ(saved.value(), coordinatePicture(kTargetTag));
+    }
+}
+
+// An RLE8 BMP, side x side pixels of palette entry 0: a picture of many pixels in a small file.
+std::vector<std::uint8_t> flatRle8Bmp(int side) {
+    std::vector<std::uint8_t> data;
+    for (int y = 0; y < side; ++y) {
+        for (int left = side; left > 0; left -= 255)
+            data.insert(data.end(), {std::uint8_t(std::min(left, 255)), 0});
+        data.insert(data.end(), {0, 0}); // end of line
+    }
+    data.insert(data.end(), {0, 1}); // end of bitmap
+    std::vector<std::uint8_t> b = {'B', 'M'};
+    const auto put32 = [&](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            b.push_back(std::uint8_t(v >> (8 * i)));
+    };
+    const auto put16 = [&](std::uint16_t v) { b.insert(b.end(), {std::uint8_t(v), std::uint8_t(v >> 8)}); };
+    const std::uint32_t pixelOffset = 14 + 40 + 4;
+    put32(pixelOffset + std::uint32_t(data.size())), put32(0), put32(pixelOffset);
+    put32(40), put32(side), put32(side), put16(1), put16(8), put32(1), put32(std::uint32_t(data.size()));
+    put32(2835), put32(2835), put32(1), put32(0);
+    b.insert(b.end(), {30, 20, 10, 0}); // the one palette entry
+    b.insert(b.end(), data.begin(), data.end());
+    return b;
+}
+
+// A load the history cannot keep leaves nothing to undo, and --undo says why.
+TEST_F(Cli, UndoAfterALoadTooLargeToKeepSaysSo) {
+    // 8192 x 8192 indices alone fill the history's 64 MB.
+    static_assert(std::size_t(8192) * 8192 >= stamps::History::kMaxBytes);
+    const std::string big = path("big.bmp");
+    {
+        const std::vector<std::uint8_t> bytes = flatRle8Bmp(8192);
+        std::ofstream(big, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    }
+    const Run run = inProcess({"--dest", dest, "--press", "Mask", "--dest", big, "--undo"});
+    EXPECT_EQ(run.code, 2) << run.err;
+    EXPECT_NE(run.err.find("nothing to undo (\"Open big.bmp\" was too large to keep"), std::string::npos)
+        << run.err;
 }
 
 TEST_F(Cli, HelpDocumentsEveryActionAndAnExample) {
