@@ -6,9 +6,13 @@
 // thread cannot start (a process limit, or no memory for the thread's stack). So it runs on
 // the calling thread alone: OpenMP's thread count is a setting of each calling thread, set to
 // one for the reduction and put back after. A 256 x 256 skin takes tens of milliseconds either
-// way; work that wants every core runs several reductions on threads of its own.
+// way; work that wants every core runs several reductions on threads of its own. Nor does it
+// survive every allocation that fails, so it works in an arena taken whole beforehand
+// (reduction_arena.h).
 
 #include "core/eight_bit/colour_reduction.h"
+
+#include "core/eight_bit/reduction_arena.h"
 
 #include <libimagequant.h>
 #include <omp.h>
@@ -66,7 +70,11 @@ Result<ReducedColours> reduceColours(const Picture& image, float dithering) {
             out[x] = {p[0], p[1], p[2], 255};
     }
 
-    Attr attr(liq_attr_create());
+    // Declared before libimagequant's objects, so that it outlives them.
+    ReductionArena arena(pixels);
+    if (!arena.isReserved()) return failure(LIQ_OUT_OF_MEMORY);
+    const ReductionArena::Active inArena(arena);
+    Attr attr(liq_attr_create_with_allocator(ReductionArena::allocate, ReductionArena::release));
     if (!attr) return failure(LIQ_OUT_OF_MEMORY);
     if (liq_error e = liq_set_max_colors(attr.get(), 256); e != LIQ_OK) return failure(e);
     if (liq_error e = liq_set_quality(attr.get(), 0, 100); e != LIQ_OK) return failure(e);
