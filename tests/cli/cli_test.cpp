@@ -544,37 +544,13 @@ TEST_F(Cli, UndoAfterAPressThatChangesNothingKeepsTheSkinLoaded) {
     }
 }
 
-// An RLE8 BMP, side x side pixels of palette entry 0: a picture of many pixels in a small file.
-std::vector<std::uint8_t> flatRle8Bmp(int side) {
-    std::vector<std::uint8_t> data;
-    for (int y = 0; y < side; ++y) {
-        for (int left = side; left > 0; left -= 255)
-            data.insert(data.end(), {std::uint8_t(std::min(left, 255)), 0});
-        data.insert(data.end(), {0, 0}); // end of line
-    }
-    data.insert(data.end(), {0, 1}); // end of bitmap
-    std::vector<std::uint8_t> b = {'B', 'M'};
-    const auto put32 = [&](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            b.push_back(std::uint8_t(v >> (8 * i)));
-    };
-    const auto put16 = [&](std::uint16_t v) { b.insert(b.end(), {std::uint8_t(v), std::uint8_t(v >> 8)}); };
-    const std::uint32_t pixelOffset = 14 + 40 + 4;
-    put32(pixelOffset + std::uint32_t(data.size())), put32(0), put32(pixelOffset);
-    put32(40), put32(side), put32(side), put16(1), put16(8), put32(1), put32(std::uint32_t(data.size()));
-    put32(2835), put32(2835), put32(1), put32(0);
-    b.insert(b.end(), {30, 20, 10, 0}); // the one palette entry
-    b.insert(b.end(), data.begin(), data.end());
-    return b;
-}
-
 // A load the history cannot keep leaves nothing to undo, and --undo says why.
 TEST_F(Cli, UndoAfterALoadTooLargeToKeepSaysSo) {
     // 8192 x 8192 indices alone fill the history's 64 MB.
     static_assert(std::size_t(8192) * 8192 >= stamps::History::kMaxBytes);
     const std::string big = path("big.bmp");
     {
-        const std::vector<std::uint8_t> bytes = flatRle8Bmp(8192);
+        const std::vector<std::uint8_t> bytes = bigRleBmp();
         std::ofstream(big, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     }
     const Run run = inProcess({"--dest", dest, "--press", "Mask", "--dest", big, "--undo"});
