@@ -76,7 +76,7 @@ int main() {
     std::printf("8-bit reduction of %zu stitched skins, libimagequant speed %d, no dithering\n", skins.size(),
                 core::kReductionSpeed);
     std::printf("%-34s %8s %9s %9s %8s %8s\n", "skin", "colours", "ours dB", "IM dB", "margin", "ms");
-    // Once before timing: the first reduction also starts libimagequant's threads.
+    // Once before timing: the first reduction also sets up libimagequant's and OpenMP's state.
     (void)core::choosePalette(skins.front().image, core::Picture(), 0);
     double sumOurs = 0, sumTheirs = 0, worstMargin = 1e9, sumMs = 0, maxMs = 0;
     std::string worstSkin;

@@ -118,8 +118,8 @@ core::Status markRow(const MarkedRow& mark, Session& session) {
 
 core::Status undo(const NoArgument&, Session& session) {
     if (!stamps::undo(session.workspace))
-        return core::Status::usage(
-            "--undo: there is nothing to undo (only --source, --dest and --press can be undone).");
+        return core::Status::usage("--undo: there is nothing to undo (" +
+                                   session.workspace.history.whyNothingToUndo() + ").");
     return core::Status::ok();
 }
 

@@ -19,8 +19,11 @@ core::Status pressButton(const ButtonSpec& button, Workspace& workspace) {
         return core::Status::outOfMemory(kNoMemoryForUndo);
     }
     core::Status status = runButton(button, workspace);
+    // A press that ran is a step even when it changed nothing, so that undo takes back this
+    // press and not the step before it; one that failed before it painted did nothing.
     try {
-        workspace.history.record(std::string(button.caption), workspace.picSource, workspace.picTarget);
+        workspace.history.record(std::string(button.caption), workspace.picSource, workspace.picTarget,
+                                 status ? History::Keep::Always : History::Keep::IfChanged);
     } catch (const std::bad_alloc&) {
         // The stamp stays painted; only the history, now empty, could not keep it.
         if (status)
@@ -41,7 +44,7 @@ core::Status openPicture(Workspace& workspace, CanvasId canvas, core::Picture pi
         workspace.history.record("Open " + name, workspace.picSource, workspace.picTarget);
     } catch (const std::bad_alloc&) {
         if (!picture.isEmpty()) workspace.canvas(canvas).setPicture(std::move(picture));
-        workspace.history.clear();
+        workspace.history.clear(History::Loss::ShortOfMemory);
         return core::Status::outOfMemory("The skin is open, but there is not enough memory to keep the step "
                                          "for undo: the history is now empty.");
     }

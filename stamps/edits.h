@@ -12,8 +12,9 @@
 
 namespace stamps {
 
-// Runs the stamp and records what it painted as one step named by its caption. A stamp that
-// fails before painting anything records nothing.
+// Runs the stamp and records what it painted as one step named by its caption, even when that
+// is nothing (a stamp with no paint steps, a copy from outside a small picture): undo then
+// takes back the press, changing nothing. A stamp that fails before painting records nothing.
 core::Status pressButton(const ButtonSpec& button, Workspace& workspace);
 
 // Loads picture into the canvas as one step, "Open " followed by name.

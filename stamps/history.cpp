@@ -1,5 +1,6 @@
 #include "stamps/history.h"
 
+#include <string>
 #include <utility>
 
 namespace stamps {
@@ -26,16 +27,19 @@ void History::begin(const core::Canvas& source, const core::Canvas& target) {
     }
 }
 
-void History::record(std::string name, const core::Canvas& source, const core::Canvas& target) {
+void History::record(std::string name, const core::Canvas& source, const core::Canvas& target, Keep keep) {
     if (!m_enabled) return;
     const Before& before = m_before;
     // The pictures taken at begin are held no longer than this step needs them.
     const std::array<core::Picture, 2> pictures = std::exchange(m_before.pictures, {});
+    if (keep == Keep::IfChanged && source.revision() == before.revisions[0] &&
+        target.revision() == before.revisions[1])
+        return;
+    const core::Canvas* canvases[2] = {&source, &target};
     Step step;
     step.name = std::move(name);
-    const core::Canvas* canvases[2] = {&source, &target};
-    bool changed = false;
     try {
+        // A canvas the edit left alone has no change; a step with none still counts its name.
         for (int i = 0; i < 2; ++i) {
             const core::Canvas& canvas = *canvases[i];
             if (canvas.revision() == before.revisions[i]) continue;
@@ -44,9 +48,7 @@ void History::record(std::string name, const core::Canvas& source, const core::C
                                 before.revisions[i], canvas.revision()};
             step.bytes += changeBytes(change.before, change.after, change.image);
             step.changes[i] = std::move(change);
-            changed = true;
         }
-        if (!changed) return;
         step.bytes += sizeof(Step) + step.name.capacity();
         while (canRedo()) {
             m_bytes -= m_steps.back().bytes;
@@ -56,11 +58,42 @@ void History::record(std::string name, const core::Canvas& source, const core::C
         m_steps.push_back(std::move(step));
         ++m_done;
     } catch (...) {
-        clear();
+        clear(Loss::ShortOfMemory);
         throw;
     }
-    while (!m_steps.empty() && (m_bytes > kMaxBytes || m_steps.size() > kMaxSteps))
+    while (!m_steps.empty() && (m_bytes > kMaxBytes || m_steps.size() > kMaxSteps)) {
+        // The step just recorded, alone over the bound, is too large to keep.
+        if (m_steps.size() == 1 && m_bytes > kMaxBytes) {
+            m_loss = Loss::TooLarge;
+            m_tooLarge = m_steps.front().name;
+        } else {
+            m_loss = m_bytes > kMaxBytes ? Loss::DroppedForMemory : Loss::DroppedForCount;
+        }
         dropOldest();
+    }
+}
+
+std::string History::whyNothingToUndo() const {
+    if (canUndo()) return {};
+    if (!m_enabled) return "the history is switched off";
+    switch (m_loss) {
+    case Loss::Nothing:
+        return m_steps.empty() ? "only loads and presses can be undone, and none was done"
+                               : "every step was undone already";
+    case Loss::DroppedForMemory:
+        return "the older steps were dropped to keep the history within " + std::to_string(kMaxBytes >> 20) +
+               " MB";
+    case Loss::DroppedForCount:
+        return "only the last " + std::to_string(kMaxSteps) + " steps are kept";
+    case Loss::TooLarge:
+        return "\"" + m_tooLarge + "\" was too large to keep: the history holds at most " +
+               std::to_string(kMaxBytes >> 20) + " MB";
+    case Loss::ShortOfMemory:
+        return "memory ran short, so the history let its steps go";
+    case Loss::ChangedElsewhere:
+        return "a canvas was changed outside the history, so its steps no longer applied";
+    }
+    return {};
 }
 
 bool History::isAt(const Step& step, End end, const core::Canvas& source, const core::Canvas& target) {
@@ -89,7 +122,7 @@ bool History::redo(core::Canvas& source, core::Canvas& target) {
 bool History::moveAcross(const Step& step, End to, core::Canvas& source, core::Canvas& target) {
     const End from = to == End::Before ? End::After : End::Before;
     if (!isAt(step, from, source, target)) {
-        clear();
+        clear(Loss::ChangedElsewhere);
         return false;
     }
     core::Canvas* canvases[2] = {&source, &target};
@@ -99,10 +132,11 @@ bool History::moveAcross(const Step& step, End to, core::Canvas& source, core::C
     return true;
 }
 
-void History::clear() {
+void History::clear(Loss why) {
     m_steps.clear();
     m_done = 0;
     m_bytes = 0;
+    m_loss = why;
 }
 
 void History::dropOldest() {

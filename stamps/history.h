@@ -1,9 +1,10 @@
 #pragma once
 // History: the edits of both canvases that can be undone and redone. A step is one stamp or
-// band-copy press (all its paints together) or one load; it keeps what each canvas it changed
-// was and became: the loaded pictures (shared, so cheap) and the image's change as a delta.
-// Row marks are not edits and are not kept. The history is bounded in steps and in memory;
-// the oldest steps go first.
+// band-copy press (all its paints together, or none: a press that changed nothing is a step
+// that changes nothing) or one load; it keeps what each canvas it changed was and became: the
+// loaded pictures (shared, so cheap) and the image's change as a delta. Row marks are not edits
+// and are not kept. The history is bounded in steps and in memory; the oldest steps go first,
+// and it remembers why, so that undo can say why it can go back no further.
 
 #include <array>
 #include <cstddef>
@@ -23,18 +24,32 @@ class History {
     static constexpr std::size_t kMaxBytes = std::size_t(64) << 20;
     static constexpr std::size_t kMaxSteps = 1000;
 
+    // What was lost before the oldest step kept, and so where undo stops.
+    enum class Loss {
+        Nothing,          // the oldest step kept is the first done
+        DroppedForMemory, // older steps went to keep within kMaxBytes
+        DroppedForCount,  // older steps went to keep within kMaxSteps
+        TooLarge,         // a step larger than kMaxBytes alone, and every step before it
+        ShortOfMemory,    // memory ran short for a step, and the history emptied
+        ChangedElsewhere, // a canvas changed outside the history, whose steps then went
+    };
+
     // Takes both canvases' state before an edit (into buffers kept from one edit to the next).
     // Throws std::bad_alloc when memory is short.
     void begin(const core::Canvas& source, const core::Canvas& target);
-    // Records the edit since begin as one step named name ("Bikini 402"), when it changed either
-    // canvas; the steps that could have been redone are dropped. Throws std::bad_alloc when
-    // memory is short, and then holds no step.
-    void record(std::string name, const core::Canvas& source, const core::Canvas& target);
+    // Which edits are steps: every edit that ran, whether or not it changed a canvas, or only
+    // one that changed one (a stamp that failed is a step only if it painted before failing).
+    enum class Keep { Always, IfChanged };
+    // Records the edit since begin as one step named name ("Bikini 402"); the steps that could
+    // have been redone are dropped. Throws std::bad_alloc when memory is short, and then holds
+    // no step.
+    void record(std::string name, const core::Canvas& source, const core::Canvas& target,
+                Keep keep = Keep::Always);
 
     // A history switched off keeps nothing and costs nothing: for runs that never undo.
     void setEnabled(bool enabled) {
         m_enabled = enabled;
-        if (!enabled) clear();
+        if (!enabled) clear(Loss::Nothing);
     }
     bool isEnabled() const { return m_enabled; }
 
@@ -50,10 +65,14 @@ class History {
     // What undo and redo would do, by the step's name; empty when there is nothing.
     std::string undoName() const { return canUndo() ? m_steps[m_done - 1].name : std::string(); }
     std::string redoName() const { return canRedo() ? m_steps[m_done].name : std::string(); }
+    // Why undo can go back no further, to follow "there is nothing to undo": "every step was
+    // undone already", "\"Open big.bmp\" was too large to keep: ..."; empty when it can.
+    std::string whyNothingToUndo() const;
 
     std::size_t stepCount() const { return m_steps.size(); }
     std::size_t memoryBytes() const { return m_bytes; }
-    void clear();
+    // Drops every step; why says what undo will give as the reason it stops.
+    void clear(Loss why);
 
   private:
     // The two ends of a step: the canvases as the step found them and as it left them.
@@ -90,6 +109,8 @@ class History {
     std::deque<Step> m_steps;
     std::size_t m_done = 0; // steps before this can be undone, from this on redone
     std::size_t m_bytes = 0;
+    Loss m_loss = Loss::Nothing;
+    std::string m_tooLarge; // the name of the step too large to keep, for Loss::TooLarge
 };
 
 } // namespace stamps

@@ -1,8 +1,9 @@
 #pragma once
 // Running part of a test in a forked child, for what the test process itself must not go
-// through: a lowered memory limit, or being ended by a signal. The child reports back through
-// a pipe and its exit status.
+// through: a lowered memory or process limit, or being ended by a signal. The child reports
+// back through a pipe and its exit status.
 
+#include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -14,6 +15,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace childtest {
 
@@ -44,6 +46,20 @@ struct Outcome {
 // The exit code of a child whose body threw.
 inline constexpr int kThrew = 125;
 
+// What the child pid wrote into the pipe it reads from, then how it ended.
+inline Outcome outcomeOf(pid_t pid, int fromChild) {
+    Outcome outcome;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(fromChild, buffer, sizeof buffer)) > 0;)
+        outcome.report.append(buffer, std::size_t(n));
+    ::close(fromChild);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    if (WIFEXITED(status)) outcome.exitCode = WEXITSTATUS(status);
+    if (WIFSIGNALED(status)) outcome.signal = WTERMSIG(status);
+    return outcome;
+}
+
 // Runs body in a child process; body writes what the parent should see into `report` and
 // returns the exit code. The child leaves with _exit, so nothing of the test runner runs twice.
 inline Outcome runInChild(const std::function<int(std::string& report)>& body) {
@@ -68,16 +84,42 @@ inline Outcome runInChild(const std::function<int(std::string& report)>& body) {
         ::_exit(code);
     }
     ::close(pipeFds[1]);
-    Outcome outcome;
-    char buffer[4096];
-    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
-        outcome.report.append(buffer, std::size_t(n));
-    ::close(pipeFds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (WIFEXITED(status)) outcome.exitCode = WEXITSTATUS(status);
-    if (WIFSIGNALED(status)) outcome.signal = WTERMSIG(status);
-    return outcome;
+    return outcomeOf(pid, pipeFds[0]);
+}
+
+// Runs the program at path with args and environment env in a child that can start no thread
+// or process: the process limit of its user (RLIMIT_NPROC) is set to none. The limit does not
+// bind root, so a child of root first becomes the user nobody, and the files it reads and the
+// folders it writes must be open to everyone. The report is what the program wrote to stdout and
+// stderr; exitCode 126 when the child could not be set up so.
+inline Outcome runWithoutNewThreads(const std::string& path, const std::vector<std::string>& args,
+                                    const std::vector<std::string>& env) {
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0) return {};
+    std::vector<char*> argv = {const_cast<char*>(path.c_str())}, envp;
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    for (const std::string& variable : env)
+        envp.push_back(const_cast<char*>(variable.c_str()));
+    envp.push_back(nullptr);
+    std::fflush(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(pipeFds[0]);
+        ::dup2(pipeFds[1], STDOUT_FILENO);
+        ::dup2(pipeFds[1], STDERR_FILENO);
+        constexpr uid_t kNobody = 65534;
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+            ::_exit(126);
+        const rlimit none{0, 0}; // set after the user changed: the change itself must not count
+        if (::setrlimit(RLIMIT_NPROC, &none) != 0) ::_exit(126);
+        ::execve(path.c_str(), argv.data(), envp.data());
+        ::_exit(126);
+    }
+    ::close(pipeFds[1]);
+    return outcomeOf(pid, pipeFds[0]);
 }
 
 // The process's address space now, in bytes (VmSize).

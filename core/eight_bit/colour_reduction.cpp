@@ -1,10 +1,21 @@
 // libimagequant works on red, green, blue and alpha rows. It is told the pixels are stored
 // with the gamma at which it compares colours, so that it compares the stored values
 // themselves, which is what the error of the saved file is measured in.
+//
+// libimagequant runs its loops on OpenMP threads, and OpenMP ends the whole program when a
+// thread cannot start (a process limit, or no memory for the thread's stack). So it runs on
+// the calling thread alone: OpenMP's thread count is a setting of each calling thread, set to
+// one for the reduction and put back after. A 256 x 256 skin takes tens of milliseconds either
+// way; work that wants every core runs several reductions on threads of its own. Nor does it
+// survive every allocation that fails, so it works in an arena taken whole beforehand
+// (reduction_arena.h).
 
 #include "core/eight_bit/colour_reduction.h"
 
+#include "core/eight_bit/reduction_arena.h"
+
 #include <libimagequant.h>
+#include <omp.h>
 
 #include <memory>
 #include <string>
@@ -26,6 +37,18 @@ using Attr = std::unique_ptr<liq_attr, Deleter<liq_attr, liq_attr_destroy>>;
 using Image = std::unique_ptr<liq_image, Deleter<liq_image, liq_image_destroy>>;
 using Quantized = std::unique_ptr<liq_result, Deleter<liq_result, liq_result_destroy>>;
 
+// OpenMP's thread count for the parallel loops this thread starts, for one scope.
+class OpenMpThreads {
+  public:
+    explicit OpenMpThreads(int count) : m_before(omp_get_max_threads()) { omp_set_num_threads(count); }
+    ~OpenMpThreads() { omp_set_num_threads(m_before); }
+    OpenMpThreads(const OpenMpThreads&) = delete;
+    OpenMpThreads& operator=(const OpenMpThreads&) = delete;
+
+  private:
+    int m_before;
+};
+
 Status failure(liq_error error) {
     if (error == LIQ_OUT_OF_MEMORY) return Status::outOfMemory("not enough memory to reduce its colours.");
     return Status::output("its colours could not be reduced to 256 (libimagequant error " +
@@ -36,6 +59,7 @@ Status failure(liq_error error) {
 
 Result<ReducedColours> reduceColours(const Picture& image, float dithering) {
     if (image.isEmpty()) return noPictureToSave();
+    const OpenMpThreads serial(1);
     const int width = image.width(), height = image.height();
     const std::size_t pixels = std::size_t(width) * std::size_t(height);
 
@@ -48,11 +72,21 @@ Result<ReducedColours> reduceColours(const Picture& image, float dithering) {
             out[x] = {p[0], p[1], p[2], 255};
     }
 
-    Attr attr(liq_attr_create());
+    // Declared before libimagequant's objects, so that it outlives them.
+    ReductionArena arena(pixels);
+    if (!arena.isReserved()) return failure(LIQ_OUT_OF_MEMORY);
+    const ReductionArena::Active inArena(arena);
+    Attr attr(liq_attr_create_with_allocator(ReductionArena::allocate, ReductionArena::release));
     if (!attr) return failure(LIQ_OUT_OF_MEMORY);
     if (liq_error e = liq_set_max_colors(attr.get(), 256); e != LIQ_OK) return failure(e);
     if (liq_error e = liq_set_quality(attr.get(), 0, 100); e != LIQ_OK) return failure(e);
-    if (liq_error e = liq_set_speed(attr.get(), kReductionSpeed); e != LIQ_OK) return failure(e);
+    {
+        // At this speed libimagequant makes its dither map (which keeps dithering off edges and
+        // noise) only when it may run on several threads; the speed is set as if it could, so
+        // a dithered save is the same file on any machine, as its parallel runs made it before.
+        const OpenMpThreads asIfParallel(2);
+        if (liq_error e = liq_set_speed(attr.get(), kReductionSpeed); e != LIQ_OK) return failure(e);
+    }
     Image liqImage(liq_image_create_rgba(attr.get(), rgba.data(), width, height, kStoredValuesGamma));
     if (!liqImage) return failure(LIQ_OUT_OF_MEMORY);
 

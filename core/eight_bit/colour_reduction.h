@@ -22,6 +22,7 @@ struct ReducedColours {
 
 // Reduces at the highest quality. dithering: 0 (none, sharp edges kept) to 1 (full error
 // diffusion). A failure's message is the reason alone, to follow "Cannot save skin.bmp: ".
+// Runs on the calling thread alone, starting none, and may run on several threads at once.
 Result<ReducedColours> reduceColours(const Picture& image, float dithering);
 
 } // namespace core

@@ -21,6 +21,7 @@
 #include "cli/cli.h"
 #include "core/codec/bmp.h"
 #include "core/library/image_library.h"
+#include "stamps/history.h"
 #include "tests/child_process.h"
 #include "tests/cli/cli_run.h"
 #include "tests/file_test_support.h"
@@ -479,6 +480,48 @@ TEST_F(Cli, UndoAndRedoWalkTheHistoryOfLoadsAndPresses) {
         EXPECT_EQ(failed.code, 2) << failed.err;
         EXPECT_NE(failed.err.find(c.says), std::string::npos) << failed.err;
     }
+}
+
+// A press that changes nothing is still a step: --undo takes back that press, not the load
+// before it, in a single run and in a batch.
+TEST_F(Cli, UndoAfterAPressThatChangesNothingKeepsTheSkinLoaded) {
+    fs::create_directories(m_dir / "out");
+    const std::string single = path("single.bmp");
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        std::string saved;
+    };
+    const Case cases[] = {
+        {"All Top", {"--dest", dest, "--press", "All Top", "--undo", "--save", single}, single},
+        {"the lower +", {"--dest", dest, "--press", "Command18", "--undo", "--save", single}, single},
+        {"a batch",
+         {"--each", dest, "--out", path("out"), "--press", "All Top", "--undo"},
+         path("out/dest.bmp")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Run run = inProcess(c.args);
+        ASSERT_EQ(run.code, 0) << run.err;
+        auto saved = core::loadPicture(c.saved);
+        ASSERT_TRUE(saved) << saved.message();
+        EXPECT_EQ(saved.value(), coordinatePicture(kTargetTag));
+    }
+}
+
+// A load the history cannot keep leaves nothing to undo, and --undo says why.
+TEST_F(Cli, UndoAfterALoadTooLargeToKeepSaysSo) {
+    // 8192 x 8192 indices alone fill the history's 64 MB.
+    static_assert(std::size_t(8192) * 8192 >= stamps::History::kMaxBytes);
+    const std::string big = path("big.bmp");
+    {
+        const std::vector<std::uint8_t> bytes = bigRleBmp();
+        std::ofstream(big, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    }
+    const Run run = inProcess({"--dest", dest, "--press", "Mask", "--dest", big, "--undo"});
+    EXPECT_EQ(run.code, 2) << run.err;
+    EXPECT_NE(run.err.find("nothing to undo (\"Open big.bmp\" was too large to keep"), std::string::npos)
+        << run.err;
 }
 
 TEST_F(Cli, HelpDocumentsEveryActionAndAnExample) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -123,6 +124,57 @@ TEST_F(HistoryTest, AFailedStampThatPaintedNothingAddsNoStep) {
     EXPECT_EQ(fresh.history.undoName(), "Open b.bmp");
 }
 
+// A press that runs is a step even when it changes no pixel, so that undo takes back the press
+// the user made, not the step before it.
+TEST(HistoryNoChange, APressThatChangesNothingIsAStepWhoseUndoAndRedoChangeNothing) {
+    struct Case {
+        const char* what;
+        const char* button;
+        int sourceSide; // of the source skin loaded
+        const char* caption;
+    };
+    const Case cases[] = {
+        {"a button with no paint steps", "Command69", 256, "All Top"},
+        {"the lower +", "Command18", 256, "+"},
+        // The skirt's region lies outside a small source picture: nothing to copy from.
+        {"a copy from a small source picture", "Command1", 16, "Miniskirt 200/69/24"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        stamps::Workspace w;
+        ASSERT_TRUE(stamps::openPicture(w, CanvasId::picSource,
+                                        coordinatePicture(c.sourceSide, c.sourceSide, kSourceTag), "a.bmp"));
+        ASSERT_TRUE(
+            stamps::openPicture(w, CanvasId::picTarget, coordinatePicture(256, 256, kTargetTag), "b.bmp"));
+        const State loaded = State::of(w);
+        const std::size_t bytes = w.history.memoryBytes();
+
+        ASSERT_TRUE(pressed(w, c.button));
+        EXPECT_TRUE(State::of(w) == loaded);
+        EXPECT_EQ(w.history.stepCount(), 3u);
+        EXPECT_EQ(w.history.undoName(), c.caption);
+        // The step keeps its name and no image: far less than a canvas.
+        EXPECT_GT(w.history.memoryBytes(), bytes);
+        EXPECT_LT(w.history.memoryBytes(), bytes + 1024);
+
+        ASSERT_TRUE(stamps::undo(w));
+        EXPECT_TRUE(State::of(w) == loaded);
+        EXPECT_EQ(w.history.undoName(), "Open b.bmp");
+        EXPECT_EQ(w.history.redoName(), c.caption);
+        ASSERT_TRUE(stamps::redo(w));
+        EXPECT_TRUE(State::of(w) == loaded);
+        ASSERT_TRUE(stamps::undo(w));
+        ASSERT_TRUE(stamps::undo(w)); // now the load
+        EXPECT_TRUE(w.picTarget.picture().isEmpty());
+
+        // A new step drops the unchanging one that could have been redone, and its memory.
+        ASSERT_TRUE(stamps::redo(w));
+        ASSERT_TRUE(pressed(w, "Command94"));
+        EXPECT_EQ(w.history.undoName(), "Mask");
+        EXPECT_FALSE(w.history.canRedo());
+    }
+}
+
 TEST_F(HistoryTest, ANewStepDropsWhatCouldBeRedone) {
     ASSERT_TRUE(pressed(w, "Command56"));
     ASSERT_TRUE(stamps::undo(w));
@@ -150,6 +202,90 @@ TEST_F(HistoryTest, ACanvasChangedBehindItsBackEmptiesTheHistoryInsteadOfScrambl
     EXPECT_FALSE(stamps::undo(w));
     EXPECT_EQ(w.history.stepCount(), 0u);
     EXPECT_TRUE(State::of(w) == changed);
+}
+
+// When undo has nothing to take back, the history says why: nothing done, all undone, steps
+// dropped for its bounds, a step too large to keep, or steps that no longer apply.
+TEST(HistoryNothingToUndo, SaysWhy) {
+    const auto load = [](stamps::Workspace& w, core::Picture picture, const std::string& name) {
+        ASSERT_TRUE(stamps::openPicture(w, CanvasId::picTarget, std::move(picture), name));
+    };
+    const auto undoAll = [](stamps::Workspace& w) {
+        while (stamps::undo(w)) {
+        }
+    };
+    struct Case {
+        const char* what;
+        std::function<void(stamps::Workspace&)> edits;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"nothing done", [](stamps::Workspace&) {},
+         "only loads and presses can be undone, and none was done"},
+        {"everything undone",
+         [&](stamps::Workspace& w) {
+             load(w, coordinatePicture(256, 256, kTargetTag), "b.bmp");
+             undoAll(w);
+         },
+         "every step was undone already"},
+        // Every pixel of a 4800 x 4800 picture: 69 MB, more than the whole history holds. The
+        // steps before it are gone too, since they could be undone only past it.
+        {"a load too large to keep",
+         [&](stamps::Workspace& w) {
+             load(w, coordinatePicture(256, 256, kTargetTag), "b.bmp");
+             load(w, core::Picture::filled(4800, 4800, {1, 2, 3}), "big.bmp");
+             EXPECT_EQ(w.history.stepCount(), 0u);
+             EXPECT_EQ(w.history.memoryBytes(), 0u);
+         },
+         "\"Open big.bmp\" was too large to keep: the history holds at most 64 MB"},
+        {"a later step undone down to one too large",
+         [&](stamps::Workspace& w) {
+             load(w, core::Picture::filled(4800, 4800, {1, 2, 3}), "big.bmp");
+             ASSERT_TRUE(pressed(w, "Command94")); // a stamp keeps only what it painted
+             undoAll(w);
+             EXPECT_EQ(w.picTarget.pixel(0, 0), (core::Rgb{1, 2, 3}));
+         },
+         "\"Open big.bmp\" was too large to keep: the history holds at most 64 MB"},
+        {"older steps dropped for memory",
+         [&](stamps::Workspace& w) {
+             for (int i = 0; i < 12; ++i)
+                 load(w, core::Picture::filled(1500, 1500, {std::uint8_t(i), 0, 0}),
+                      "big" + std::to_string(i));
+             undoAll(w);
+         },
+         "the older steps were dropped to keep the history within 64 MB"},
+        {"older steps dropped for their count",
+         [&](stamps::Workspace& w) {
+             for (std::size_t i = 0; i <= stamps::History::kMaxSteps; ++i)
+                 load(w, core::Picture::filled(1, 1, {std::uint8_t(i), 0, 0}), "tiny");
+             undoAll(w);
+         },
+         "only the last 1000 steps are kept"},
+        {"a canvas changed outside the history",
+         [&](stamps::Workspace& w) {
+             load(w, coordinatePicture(256, 256, kTargetTag), "b.bmp");
+             w.picTarget.setPicture(core::Picture::filled(256, 256, {9, 9, 9}));
+             EXPECT_FALSE(stamps::undo(w));
+         },
+         "a canvas was changed outside the history, so its steps no longer applied"},
+        {"switched off",
+         [&](stamps::Workspace& w) {
+             w.history.setEnabled(false);
+             load(w, coordinatePicture(256, 256, kTargetTag), "b.bmp");
+         },
+         "the history is switched off"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        stamps::Workspace w;
+        c.edits(w);
+        EXPECT_FALSE(w.history.canUndo());
+        EXPECT_EQ(w.history.whyNothingToUndo(), c.says);
+    }
+    // While there is something to undo, there is no reason to give.
+    stamps::Workspace w;
+    load(w, coordinatePicture(256, 256, kTargetTag), "b.bmp");
+    EXPECT_EQ(w.history.whyNothingToUndo(), "");
 }
 
 TEST(HistoryBound, KeepsAHundredStepsWithinItsMemoryAndDropsTheOldestFirst) {

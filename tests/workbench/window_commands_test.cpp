@@ -177,6 +177,25 @@ class WindowCommandsTest : public QObject {
                  QColor(cut.pixel(10, 10).r, cut.pixel(10, 10).g, cut.pixel(10, 10).b));
     }
 
+    // A press that changes nothing ("All Top" has no paint steps) is a step too: Edit names it
+    // and Ctrl+Z takes it back, changing nothing, rather than the load before it.
+    void undoingAPressThatChangedNothingKeepsTheLoad() {
+        QAction* undo = child<QAction>(m_window.get(), "actUndo");
+        QAction* redo = child<QAction>(m_window.get(), "actRedo");
+        const core::Canvas& destination = m_window->workspace().picTarget;
+        QVERIFY(m_window->panes().openFile(Pane::Destination, m_startup + "/skin.bmp"));
+        const core::Picture loaded = destination.image();
+        QTest::mouseClick(child<QPushButton>(m_window.get(), "Command69"), Qt::LeftButton);
+        QCOMPARE(destination.image(), loaded);
+        QCOMPARE(undo->text(), QStringLiteral("&Undo All Top"));
+
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(destination.image(), loaded);
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Open skin.bmp"));
+        QCOMPARE(redo->text(), QStringLiteral("&Redo All Top"));
+        QVERIFY(!m_window->destinationHasChanges());
+    }
+
     // Ctrl+O and Ctrl+Shift+O do what picking the file in the pane does, and the pane's lists
     // move to the file's folder.
     void openingFromTheFileMenuActsAsThePane_data() {
