@@ -76,8 +76,7 @@ bool Panes::open(Pane pane, const QString& path) {
             m_hooks.tell(QString::fromStdString(picture.message()));
         return false;
     }
-    const stamps::CanvasId canvas =
-        pane == Pane::Source ? stamps::CanvasId::picSource : stamps::CanvasId::picTarget;
+    const stamps::CanvasId canvas = sideOf(pane).canvas;
     // The load is a step of the history, so a skin replaced by mistake comes back with undo.
     const std::string name = QFileInfo(path).fileName().toStdString();
     const core::Status opened = stamps::openPicture(m_workspace, canvas, std::move(picture).value(), name);
