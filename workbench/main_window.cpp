@@ -124,9 +124,6 @@ void MainWindow::runCommand(MenuCommand command) {
         return showPreview();
     case MenuCommand::About:
         return showAboutBox(this);
-    case MenuCommand::OpenRecent:
-    case MenuCommand::Version:
-        return;
     }
 }
 
