@@ -20,12 +20,10 @@
 #include "workbench/dialogs/save_dialog.h"
 
 using fixture::child;
-using workbench::MainWindow;
+using fixture::kBlue;
+using fixture::kRed;
 
 namespace {
-
-constexpr core::Rgb kRed{200, 10, 20};
-constexpr core::Rgb kBlue{10, 20, 200};
 
 QColor colourOf(core::Rgb rgb) {
     return QColor(rgb.r, rgb.g, rgb.b);
@@ -33,17 +31,14 @@ QColor colourOf(core::Rgb rgb) {
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, fixture::WindowTest {
     Q_OBJECT
   private slots:
     void init() {
-        m_env = std::make_unique<fixture::TempEnvironment>();
-        QVERIFY(fixture::showMainWindow(m_window));
+        makeEnvironment();
+        QVERIFY(showWindow());
     }
-    void cleanup() {
-        m_window.reset();
-        m_env.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void controlsSitAtTheirStoredPlaces_data() {
         QTest::addColumn<QString>("name");
@@ -387,10 +382,6 @@ class MainWindowTest : public QObject {
         m_window->close();
         QVERIFY(!dialog);
     }
-
-  private:
-    std::unique_ptr<fixture::TempEnvironment> m_env;
-    std::unique_ptr<MainWindow> m_window;
 };
 
 QTEST_MAIN(MainWindowTest)
