@@ -1,14 +1,18 @@
 #pragma once
-// The one runner of quiltane-cli's actions, for a single run and for each input of a batch:
-// what an action does to the two canvases, the files it reads and writes, what it prints.
+// The one runner of quiltane-cli's actions, for a single run and for each input of a batch,
+// and the file work that several actions and the batch share: opening a file into a canvas,
+// converting a file, saving the destination. What each action does is its row's (see
+// action_table.h).
 
 #include <iosfwd>
 #include <optional>
 #include <span>
+#include <string>
 
 #include "cli/command_line.h"
 #include "core/atomic_file.h"
 #include "core/status.h"
+#include "stamps/save_format.h"
 #include "stamps/workspace.h"
 
 namespace cli {
@@ -19,7 +23,7 @@ struct Session {
 
     stamps::Workspace workspace;
     float dithering = 0; // what --dither set last, for the 8-bit saves
-    std::ostream& out;   // where --list, --info and --seams print
+    std::ostream& out;   // where --list, --info, --seams and --help print
     // Set by a batch: the destination's saves (--save, --save-8bit) are left staged here, for
     // the batch to make durable together with the others, rather than committed one by one.
     std::optional<core::AtomicFile>* staged = nullptr;
@@ -32,5 +36,12 @@ bool needsHistory(std::span<const CliAction> actions);
 // Runs the actions in order and stops at the first that fails: ok, or why it failed. Running
 // out of memory fails the action that needed it.
 core::Status runActions(std::span<const CliAction> actions, Session& session);
+
+// Opens the file into the canvas as a step of the history, named by the file's name.
+core::Status open(stamps::Workspace& workspace, stamps::CanvasId canvas, const std::string& path);
+
+// The destination canvas's image saved in the format (--save, --save-8bit and a batch's
+// outputs), committed now or, in a batch, left staged for it.
+core::Status saveDestination(Session& session, const std::string& path, stamps::SaveFormat format);
 
 } // namespace cli

@@ -59,16 +59,10 @@ core::Result<core::AtomicFile> runInput(const BatchPlan& plan, std::size_t i) {
     std::optional<core::AtomicFile> staged;
     session.staged = &staged;
 
-    CliAction open;
-    open.kind = ActionKind::Dest;
-    open.first = plan.inputs[i];
-    CliAction save;
-    save.kind = plan.eightBit ? ActionKind::SaveEightBit : ActionKind::Save;
-    save.first = plan.outputOf(i);
-
-    const std::span<const CliAction> parts[] = {{&open, 1}, plan.actions, {&save, 1}};
-    for (std::span<const CliAction> actions : parts)
-        if (core::Status done = runActions(actions, session); !done) return done;
+    if (core::Status opened = open(session.workspace, stamps::CanvasId::picTarget, plan.inputs[i]); !opened)
+        return opened;
+    if (core::Status done = runActions(plan.actions, session); !done) return done;
+    if (core::Status saved = saveDestination(session, plan.outputOf(i), plan.format); !saved) return saved;
     return std::move(*staged);
 }
 

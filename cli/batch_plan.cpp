@@ -6,37 +6,18 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
-#include <string_view>
 #include <thread>
+#include <variant>
 
 namespace cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-// The actions a batch refuses, and why.
-struct NotInBatch {
-    ActionKind kind;
-    std::string_view reason;
-};
-constexpr NotInBatch kNotInBatch[] = {
-    {ActionKind::Dest, "each input is opened as the destination"},
-    {ActionKind::Save,
-     "every input would be saved as the same PATH; --out DIR saves each under its own name"},
-    {ActionKind::SaveEightBit,
-     "every input would be saved as the same PATH; --out-8bit DIR saves each under its own name"},
-    {ActionKind::SaveSource, "every input would be saved as the same PATH"},
-    {ActionKind::Preview, "every input would be rendered to the same PATH"},
-    {ActionKind::Seams, "the lines of every input would run together"},
-    {ActionKind::List, "it works on no input; run it on its own"},
-    {ActionKind::Info, "it works on no input; run it on its own"},
-    {ActionKind::Convert, "it works on no input; run it on its own"},
-    {ActionKind::ConvertEightBit, "it works on no input; run it on its own"},
-};
-
-bool shapesBatch(ActionKind kind) {
-    return kind == ActionKind::Each || kind == ActionKind::Out || kind == ActionKind::OutEightBit ||
-           kind == ActionKind::Jobs;
+// How many of the actions have an argument of this type: InputFiles for --each.
+template <typename Argument> std::ptrdiff_t given(const std::vector<CliAction>& actions) {
+    return std::count_if(actions.begin(), actions.end(),
+                         [](const CliAction& a) { return std::holds_alternative<Argument>(a.argument); });
 }
 
 // Paths with their links resolved as far as they exist, so that two names of one file compare
@@ -67,7 +48,7 @@ class Resolver {
 
 // The output folder exists, no two inputs share a name, and no output is one of the inputs.
 core::Status checkFiles(const BatchPlan& plan) {
-    const std::string option = plan.eightBit ? "--out-8bit" : "--out";
+    const std::string option(stamps::saveFormatSpec(plan.format).batchOutOption);
     std::error_code error;
     if (!fs::exists(plan.outFolder, error))
         return core::Status::usage(option + ": the folder " + plan.outFolder + " does not exist.");
@@ -106,44 +87,33 @@ std::string BatchPlan::outputOf(std::size_t i) const {
 }
 
 core::Result<std::optional<BatchPlan>> planBatch(const std::vector<CliAction>& actions) {
-    const auto count = [&](ActionKind kind) {
-        return std::count_if(actions.begin(), actions.end(),
-                             [&](const CliAction& a) { return a.kind == kind; });
-    };
-    const bool batch = count(ActionKind::Each) > 0;
-    if (!batch) {
+    if (given<InputFiles>(actions) == 0) {
         for (const CliAction& action : actions)
-            if (shapesBatch(action.kind))
+            if (action.spec->batch.kind == BatchRule::Kind::Shapes)
                 return core::Status::usage(describeAction(action) +
                                            " works only with --each FILE...; see quiltane-cli --help.");
         return std::optional<BatchPlan>();
     }
-    if (count(ActionKind::Each) > 1) return core::Status::usage("--each may be given only once.");
-    if (count(ActionKind::Out) + count(ActionKind::OutEightBit) != 1)
+    if (given<InputFiles>(actions) > 1) return core::Status::usage("--each may be given only once.");
+    if (given<OutputFolder>(actions) != 1)
         return core::Status::usage("--each needs one of --out DIR and --out-8bit DIR, once.");
-    if (count(ActionKind::Jobs) > 1) return core::Status::usage("--jobs may be given only once.");
+    if (given<ThreadCount>(actions) > 1) return core::Status::usage("--jobs may be given only once.");
 
     BatchPlan plan;
     plan.jobs = int(std::max(1u, std::thread::hardware_concurrency()));
     for (const CliAction& action : actions) {
-        for (const NotInBatch& refused : kNotInBatch)
-            if (action.kind == refused.kind)
-                return core::Status::usage(describeAction(action) + " cannot be used with --each: " +
-                                           std::string(refused.reason) + ".");
-        switch (action.kind) {
-        case ActionKind::Each:
-            plan.inputs = action.files;
+        switch (action.spec->batch.kind) {
+        case BatchRule::Kind::Refused:
+            return core::Status::usage(describeAction(action) + " cannot be used with --each: " +
+                                       std::string(action.spec->batch.reason) + ".");
+        case BatchRule::Kind::Shapes:
+            action.spec->does.shape(action.argument, plan);
             break;
-        case ActionKind::Out:
-        case ActionKind::OutEightBit:
-            plan.outFolder = action.first;
-            plan.eightBit = action.kind == ActionKind::OutEightBit;
-            break;
-        case ActionKind::Jobs:
-            plan.jobs = action.jobs;
-            break;
-        default:
+        case BatchRule::Kind::Runs:
             plan.actions.push_back(action);
+            break;
+        case BatchRule::Kind::Alone: // answered before a batch is planned
+            break;
         }
     }
     if (core::Status files = checkFiles(plan); !files) return files;

@@ -10,13 +10,14 @@
 
 #include "cli/command_line.h"
 #include "core/status.h"
+#include "stamps/save_format.h"
 
 namespace cli {
 
 struct BatchPlan {
     std::vector<std::string> inputs;
     std::string outFolder;
-    bool eightBit = false;          // --out-8bit rather than --out
+    stamps::SaveFormat format = stamps::SaveFormat::TrueColour; // the row of --out or --out-8bit
     int jobs = 1;                   // threads: --jobs, else the number of processors
     std::vector<CliAction> actions; // run on each input, between its --dest and its save
 

@@ -81,9 +81,8 @@ core::Result<const ButtonSpec*> lookupStamp(std::string_view query) {
     for (const ButtonSpec* button : found)
         names.push_back(describeButton(*button));
     if (std::none_of(found.begin(), found.end(), [](const ButtonSpec* b) { return stamps::isStamp(*b); }))
-        return core::Status::usage(
-            joined(names) + " cannot be pressed here: the \"Delete\" and \"About\" buttons work on the "
-                            "window's file panes and dialogs, which quiltane-cli does not have.");
+        return core::Status::usage(joined(names) +
+                                   " cannot be pressed here: " + std::string(kNotStampsReason) + ".");
     if (found.size() > 1)
         return core::Status::usage("The button \"" + std::string(query) +
                                    "\" is ambiguous: press one of these by control name: " + joined(names) +

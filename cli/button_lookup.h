@@ -10,6 +10,12 @@
 
 namespace cli {
 
+// Why the buttons that are not stamps cannot be pressed here: for the message that refuses
+// them and for --help.
+constexpr std::string_view kNotStampsReason = "the \"Delete\" and \"About\" buttons work on the "
+                                              "window's file panes and dialogs, which quiltane-cli "
+                                              "does not have";
+
 // The buttons named `query`: by control name, else by caption, else by either of them
 // ignoring case and runs of blanks ("light fem" finds "Light  Fem"). More than one when a
 // caption is shared ("Shirt", "+", "Delete"); none when nothing matches.

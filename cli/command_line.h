@@ -1,49 +1,20 @@
 #pragma once
 // The command line of quiltane-cli read into a list of actions, checked whole before any runs,
-// so that a mistyped button or a missing argument changes no file.
+// so that a mistyped button or a missing argument changes no file. Each option is read as its
+// row of the action table says.
 
 #include <string>
 #include <vector>
 
+#include "cli/action_table.h"
 #include "core/status.h"
-#include "stamps/button_table.h"
 
 namespace cli {
 
-enum class ActionKind {
-    Help,
-    Source,
-    Dest,
-    Mark,
-    Press,
-    Save,
-    SaveSource,
-    List,
-    Convert,
-    Info,
-    SaveEightBit,
-    ConvertEightBit,
-    Dither,
-    Preview,
-    Seams,
-    Undo,
-    Redo,
-    Each,
-    Out,
-    OutEightBit,
-    Jobs,
-};
-
 struct CliAction {
-    ActionKind kind = ActionKind::Help;
-    std::string first;  // the file or path argument, or what the user typed for --press
-    std::string second; // OUT of --convert, YAW of --preview as typed
-    int row = 0;        // --mark
-    float level = 0;    // --dither: 0 to 1
-    const stamps::ButtonSpec* button = nullptr; // --press
-    double yaw = 0;                             // --preview, in degrees
-    std::vector<std::string> files;             // --each
-    int jobs = 0;                               // --jobs
+    const ActionSpec* spec = nullptr;
+    std::vector<std::string> words; // its arguments as typed, for messages
+    ActionArgument argument;        // what the row read from them
 };
 
 // The actions in command-line order, or a usage error that says what is wrong.

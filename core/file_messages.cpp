@@ -16,4 +16,8 @@ std::string systemReason(int error) {
     return std::string(std::strerror(error)) + ".";
 }
 
+Status noPictureToSave() {
+    return Status::output("there is no picture to save.");
+}
+
 } // namespace core

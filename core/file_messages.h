@@ -1,10 +1,12 @@
 #pragma once
 // The words of messages about files, in one place: the context a failure with one file is
-// given ("Cannot save skin2.bmp: " and the reason) and the reason the system gives for an error
-// number.
+// given ("Cannot save skin2.bmp: " and the reason), the reason the system gives for an error
+// number, and the reasons every save shares.
 
 #include <string>
 #include <string_view>
+
+#include "core/status.h"
 
 namespace core {
 
@@ -15,5 +17,9 @@ std::string cannotSave(std::string_view path);
 
 // The system's words for an error number, as a sentence: "No space left on device."
 std::string systemReason(int error);
+
+// The failure of a save that is given an empty picture: "there is no picture to save.", to
+// follow "Cannot save skin2.bmp: ".
+Status noPictureToSave();
 
 } // namespace core

@@ -59,8 +59,7 @@ struct GroupSpec : ControlRow {
 };
 
 // A stamp changes only the canvases: pressing it runs its paint steps (none for the two buttons
-// without a handler). "Delete" and "About" are not stamps: they work on the window's file panes
-// and dialogs, so the window handles them itself and quiltane-cli cannot press them.
+// without a handler). The other actions are the window's own, and it handles them itself.
 constexpr bool isStamp(const ButtonSpec& button) {
     return button.action == Action::Paint || button.action == Action::Nothing;
 }

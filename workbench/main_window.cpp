@@ -131,7 +131,7 @@ void MainWindow::saveAs() {
     // The dialog opens where the destination file came from, else on the start-up folder.
     const QString folder =
         m_destinationFile.isEmpty() ? QDir::currentPath() : QFileInfo(m_destinationFile).absolutePath();
-    if (const std::optional<SavedAs> saved = saveDestinationAs(this, m_workspace.picTarget, folder)) {
+    if (const std::optional<SavedAs> saved = saveDestinationAs(this, m_workspace, folder)) {
         m_destinationFile = saved->path;
         markDestinationSaved();
         showStatus(saved->said);
@@ -215,7 +215,7 @@ void MainWindow::showMarkedRows() {
 
 SaveDialog& MainWindow::ensureSaveDialog() {
     if (!m_saveDialog) {
-        m_saveDialog = new SaveDialog([this] { return m_workspace.picTarget.image(); }, this);
+        m_saveDialog = new SaveDialog(m_workspace, this);
         connect(m_saveDialog, &SaveDialog::saved, m_panes, &Panes::refreshLists);
         connect(m_saveDialog, &SaveDialog::saved, this, &MainWindow::markDestinationSaved);
     }

@@ -57,6 +57,9 @@ Status saveBmp(const BmpEncoder& encoder, const std::string& path);
 // file written in full beside its target, not yet flushed or renamed. Dropping the result
 // discards it. Errors as saveBmp's; the commit's reasons follow "Cannot save <path>: ".
 Result<AtomicFile> stageBmp(const BmpEncoder& encoder, const std::string& path);
+// The second half of every save made on its own: the staged file committed, or why staging or
+// committing it failed. Errors read "Cannot save <path>: <reason>".
+Status commitStaged(Result<AtomicFile> staged, const std::string& path);
 // `SavePicture`: writes a 24-bit BMP through saveBmp. An empty picture is not saved.
 Status savePicture(const Picture& picture, const std::string& path);
 // The 24-bit file staged, as stageBmp does.

@@ -3,9 +3,11 @@
 #include "core/codec/bmp_encoder.h"
 
 #include <cstring>
+#include <utility>
 
 #include "core/codec/bmp_bgr_rows.h"
 #include "core/codec/bmp_format.h"
+#include "core/file_messages.h"
 
 namespace core {
 
@@ -22,7 +24,7 @@ rows::PaletteLut storedOrder(const rows::PaletteLut& lut) {
 } // namespace
 
 Result<BmpEncoder> BmpEncoder::trueColour(const Picture& picture, std::optional<rows::Kernel> kernel) {
-    if (picture.isEmpty()) return Status::output("there is no picture to save.");
+    if (picture.isEmpty()) return noPictureToSave();
     BmpEncoder encoder;
     encoder.m_width = picture.width();
     encoder.m_height = picture.height();
@@ -40,8 +42,8 @@ Result<BmpEncoder> BmpEncoder::trueColour(const Picture& picture, std::optional<
     return encoder;
 }
 
-Result<BmpEncoder> BmpEncoder::palette(const PaletteImage& image, int bitsPerPixel, ColoursUsed coloursUsed) {
-    if (image.width < 1 || image.height < 1) return Status::output("there is no picture to save.");
+Result<BmpEncoder> BmpEncoder::palette(PaletteImage image, int bitsPerPixel, ColoursUsed coloursUsed) {
+    if (image.width < 1 || image.height < 1) return noPictureToSave();
     if (image.indices.size() != std::size_t(image.width) * std::size_t(image.height))
         return Status::output("its pixel indices do not match its size.");
     if (bitsPerPixel != 1 && bitsPerPixel != 8)
@@ -55,7 +57,7 @@ Result<BmpEncoder> BmpEncoder::palette(const PaletteImage& image, int bitsPerPix
     encoder.m_width = image.width;
     encoder.m_height = image.height;
     encoder.m_bitsPerPixel = bitsPerPixel;
-    encoder.m_image = image;
+    encoder.m_image = std::move(image);
     encoder.makeHeaders(entries, coloursUsed == ColoursUsed::Stated ? std::uint32_t(entries) : 0);
     return encoder;
 }

@@ -3,6 +3,8 @@
 // the palette (none at 24 bits) and the pixel rows bottom-up, each padded to 4 bytes. It writes
 // true colour (24 bits) and palette indices (1 or 8 bits). The headers are made at once and
 // the rows one at a time, so a file can be streamed to disk without a second copy in memory.
+// An encoder owns what it writes: the picture (shared, so cheap) or the palette and indices
+// moved into it, so it can be kept and handed on apart from where they came from.
 
 #include <cstddef>
 #include <cstdint>
@@ -21,8 +23,8 @@ namespace core {
 struct PaletteImage {
     int width = 0;
     int height = 0;
-    std::span<const Rgb> palette;
-    std::span<const std::uint8_t> indices;
+    std::vector<Rgb> palette;
+    std::vector<std::uint8_t> indices;
 };
 
 class BmpEncoder {
@@ -38,8 +40,9 @@ class BmpEncoder {
     // A 1-bit file (a palette of at most 2 entries) or an 8-bit one (at most 256). The palette
     // is written whole, 2 or 256 entries, entries the image lacks black. Fails for an empty
     // image, an index count that does not match the size, or a palette too large for the depth.
-    // Indices beyond the palette are written as they are. The image must outlive the encoder.
-    static Result<BmpEncoder> palette(const PaletteImage& image, int bitsPerPixel, ColoursUsed coloursUsed);
+    // Indices beyond the palette are written as they are. The encoder keeps the image: move it
+    // in where the caller has no more use for it.
+    static Result<BmpEncoder> palette(PaletteImage image, int bitsPerPixel, ColoursUsed coloursUsed);
 
     // File header, information header and palette.
     std::span<const std::uint8_t> headers() const { return m_headers; }

@@ -104,12 +104,6 @@ Status writeRows(const BmpEncoder& encoder, AtomicFile& file) {
     return Status::ok();
 }
 
-// The second half of a save: the staged file committed, or why either half failed.
-Status commitStaged(Result<AtomicFile> file, const std::string& path) {
-    if (!file) return file.status();
-    return file.value().commit().withContext(cannotSave(path));
-}
-
 } // namespace
 
 Result<Picture> loadPicture(const std::string& path) {
@@ -153,6 +147,11 @@ Result<AtomicFile> stageBmp(const BmpEncoder& encoder, const std::string& path) 
                                    ").")
             .withContext(context);
     }
+}
+
+Status commitStaged(Result<AtomicFile> staged, const std::string& path) {
+    if (!staged) return staged.status();
+    return staged.value().commit().withContext(cannotSave(path));
 }
 
 Status saveBmp(const BmpEncoder& encoder, const std::string& path) {

@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+#include "core/file_messages.h"
+
 namespace core {
 namespace {
 
@@ -33,7 +35,7 @@ Status failure(liq_error error) {
 } // namespace
 
 Result<ReducedColours> reduceColours(const Picture& image, float dithering) {
-    if (image.isEmpty()) return Status::output("there is no picture to save.");
+    if (image.isEmpty()) return noPictureToSave();
     const int width = image.width(), height = image.height();
     const std::size_t pixels = std::size_t(width) * std::size_t(height);
 

@@ -1,7 +1,9 @@
+// The 8-bit save: the palette chosen, the indices moved into the encoder, the file staged and,
+// for a save of its own, committed, as every save is.
+
 #include "core/eight_bit/eight_bit.h"
 
-#include <functional>
-#include <optional>
+#include <utility>
 
 #include "core/codec/bmp.h"
 #include "core/codec/bmp_encoder.h"
@@ -9,41 +11,27 @@
 
 namespace core {
 
-namespace {
-
-// Chooses the palette and hands the file's encoder to write, which saves or stages it.
-Result<EightBitSaved> writeEightBit(const Picture& image, const Picture& loaded, const std::string& path,
-                                    float dithering, const std::function<Status(const BmpEncoder&)>& write) {
+Result<EightBitStaged> stageEightBit(const Picture& image, const Picture& loaded, const std::string& path,
+                                     float dithering) {
     Result<PaletteChoice> choice = choosePalette(image, loaded, dithering);
     if (!choice) return choice.status().withContext(cannotSave(path));
-    const PaletteChoice& c = choice.value();
-    Result<BmpEncoder> encoder = BmpEncoder::palette({image.width(), image.height(), c.palette, c.indices}, 8,
-                                                     BmpEncoder::ColoursUsed::Stated);
+    PaletteChoice& c = choice.value();
+    const EightBitSaved saved{c.way, c.colours};
+    Result<BmpEncoder> encoder =
+        BmpEncoder::palette({image.width(), image.height(), std::move(c.palette), std::move(c.indices)}, 8,
+                            BmpEncoder::ColoursUsed::Stated);
     if (!encoder) return encoder.status().withContext(cannotSave(path));
-    if (Status written = write(encoder.value()); !written) return written;
-    return EightBitSaved{c.way, c.colours};
+    Result<AtomicFile> file = stageBmp(encoder.value(), path);
+    if (!file) return file.status();
+    return EightBitStaged{std::move(file).value(), saved};
 }
-
-} // namespace
 
 Result<EightBitSaved> saveEightBit(const Picture& image, const Picture& loaded, const std::string& path,
                                    float dithering) {
-    return writeEightBit(image, loaded, path, dithering,
-                         [&](const BmpEncoder& encoder) { return saveBmp(encoder, path); });
-}
-
-Result<AtomicFile> stageEightBit(const Picture& image, const Picture& loaded, const std::string& path,
-                                 float dithering) {
-    std::optional<AtomicFile> staged;
-    Result<EightBitSaved> written =
-        writeEightBit(image, loaded, path, dithering, [&](const BmpEncoder& encoder) {
-            Result<AtomicFile> file = stageBmp(encoder, path);
-            if (!file) return file.status();
-            staged.emplace(std::move(file).value());
-            return Status::ok();
-        });
-    if (!written) return written.status();
-    return std::move(*staged);
+    Result<EightBitStaged> staged = stageEightBit(image, loaded, path, dithering);
+    if (!staged) return staged.status();
+    if (Status committed = commitStaged(std::move(staged.value().file), path); !committed) return committed;
+    return staged.value().saved;
 }
 
 } // namespace core

@@ -20,13 +20,20 @@ struct EightBitSaved {
     int colours = 0;
 };
 
-// Writes image as an 8-bit BMP at path. loaded: the picture the image began as, whose palette
-// is kept where it serves (see choosePalette). dithering: 0 to 1, for a reduction only.
-// Errors read "Cannot save <path>: <reason>"; an empty image is not saved.
+// An 8-bit file staged (see stageBmp in core/codec/bmp.h), and what its save did.
+struct EightBitStaged {
+    AtomicFile file;
+    EightBitSaved saved;
+};
+
+// Writes image as an 8-bit BMP beside path, not yet committed: for saves made durable together,
+// and the first half of saveEightBit. loaded: the picture the image began as, whose palette is
+// kept where it serves (see choosePalette). dithering: 0 to 1, for a reduction only. Errors
+// read "Cannot save <path>: <reason>"; an empty image is not saved.
+Result<EightBitStaged> stageEightBit(const Picture& image, const Picture& loaded, const std::string& path,
+                                     float dithering = 0);
+// The staged file committed: the image saved as an 8-bit BMP at path.
 Result<EightBitSaved> saveEightBit(const Picture& image, const Picture& loaded, const std::string& path,
                                    float dithering = 0);
-// The same file staged, for saves made durable together (see stageBmp in core/bmp.h).
-Result<AtomicFile> stageEightBit(const Picture& image, const Picture& loaded, const std::string& path,
-                                 float dithering = 0);
 
 } // namespace core

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "core/eight_bit/colour_reduction.h"
+#include "core/file_messages.h"
 
 namespace core {
 namespace {
@@ -192,7 +193,7 @@ std::string_view paletteWayName(PaletteWay way) {
 }
 
 Result<PaletteChoice> choosePalette(const Picture& image, const Picture& loaded, float dithering) {
-    if (image.isEmpty()) return Status::output("there is no picture to save.");
+    if (image.isEmpty()) return noPictureToSave();
     const Request request{image, loaded, dithering};
     try {
         for (const Way& way : kWays) {

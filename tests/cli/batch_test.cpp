@@ -10,9 +10,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 
+#include "cli/action_table.h"
 #include "cli/progress.h"
 #include "core/codec/bmp.h"
 #include "core/library/image_library.h"
@@ -183,6 +185,38 @@ TEST_F(Batch, RefusalsAreUsageErrorsThatChangeNothing) {
         EXPECT_EQ(run.code, 2);
         EXPECT_EQ(run.err, "quiltane-cli: " + placed(c.message) + "\n");
         EXPECT_EQ(namesIn(m_dir / "out"), before);
+    }
+}
+
+// Every action the table refuses in a batch is refused with its row's reason, and every action
+// it lets run is not refused.
+TEST_F(Batch, EachRowsRuleDecidesWhetherABatchRefusesIt) {
+    const std::string in = input("a.bmp", 40);
+    // An argument of each name that the row reads without complaint.
+    const std::map<std::string, std::string> sample = {
+        {"FILE", path("x.bmp")}, {"PATH", path("x.bmp")}, {"IN", path("x.bmp")}, {"OUT", path("y.bmp")},
+        {"ROW", "10"},           {"YAW", "90"},           {"LEVEL", "0.5"},      {"BUTTON", "Top"},
+    };
+    for (const cli::ActionSpec& row : cli::allActions()) {
+        const cli::BatchRule::Kind kind = row.batch.kind;
+        if (kind != cli::BatchRule::Kind::Runs && kind != cli::BatchRule::Kind::Refused) continue;
+        std::string given(row.option);
+        std::vector<std::string> args = {"--each", in, "--out", path("out"), given};
+        std::istringstream names{std::string(row.argumentNames)};
+        for (std::string name; names >> name;) {
+            ASSERT_TRUE(sample.count(name)) << "no sample argument for " << name;
+            args.push_back(sample.at(name));
+            given += " " + sample.at(name);
+        }
+        SCOPED_TRACE(given);
+        const clitest::Run run = clitest::inProcess(args);
+        if (kind == cli::BatchRule::Kind::Refused) {
+            EXPECT_EQ(run.code, 2);
+            EXPECT_EQ(run.err, "quiltane-cli: " + given +
+                                   " cannot be used with --each: " + std::string(row.batch.reason) + ".\n");
+        } else {
+            EXPECT_EQ(run.err.find("cannot be used"), std::string::npos) << run.err;
+        }
     }
 }
 

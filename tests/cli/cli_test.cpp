@@ -8,12 +8,15 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <set>
 #include <sstream>
 
+#include "cli/action_table.h"
 #include "cli/button_lookup.h"
 #include "cli/cli.h"
 #include "core/codec/bmp.h"
@@ -157,126 +160,83 @@ TEST_F(Cli, TheHelpExampleMaskBodyFillShoesAndSave) {
     }));
 }
 
-TEST_F(Cli, UsageErrorsExitWithTwoAndSayWhatIsWrong) {
-    struct Case {
-        std::vector<std::string> args;
-        std::vector<std::string> messageParts;
-    };
-    const std::vector<Case> cases = {
-        {{}, {"Nothing to do", "--help"}},
-        {{"--frobnicate"}, {"Unknown option \"--frobnicate\""}},
-        {{"--source"}, {"--source needs FILE"}},
-        {{"--convert", "in.bmp"}, {"--convert needs IN OUT"}},
-        {{"--mark", "256"}, {"from 0 to 255", "\"256\""}},
-        {{"--mark", "12.5"}, {"whole number"}},
-        {{"--mark", "-1"}, {"whole number"}},
-        {{"--press", "Shirt"}, {"ambiguous", "Command8", "Command10"}},
-        {{"--press", "+"}, {"ambiguous", "Command17", "Command18"}},
-        {{"--press", "Bikni"}, {"no button \"Bikni\"", "Command72 \"Bikini\""}},
-        {{"--press", "Delete"}, {"cannot be pressed here", "Command28", "Command37"}},
-        {{"--press", "Command36"}, {"cannot be pressed here"}},
-        {{"--press", "about"}, {"cannot be pressed here"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.args.empty() ? "(no arguments)" : c.args.front() + " " + c.args.back());
-        const Run run = inProcess(c.args);
-        EXPECT_EQ(run.code, 2);
-        EXPECT_EQ(run.out, "");
-        for (const std::string& part : c.messageParts)
-            EXPECT_NE(run.err.find(part), std::string::npos) << run.err;
-    }
-}
-
-TEST_F(Cli, FailuresExitWithOneAndNameTheFileOrStamp) {
-    const std::string notAFolder = path("plain"), pipe = path("pipe.bmp");
-    std::ofstream(notAFolder) << "not a picture";
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0666), 0);
-    struct Case {
-        std::string label;
-        std::vector<std::string> args;
-        std::vector<std::string> messageParts;
-    };
-    const std::vector<Case> cases = {
-        {"missing file", {"--dest", path("missing.bmp")}, {"missing.bmp"}},
-        {"not a picture", {"--source", notAFolder}, {"plain"}},
-        {"stamp without a source",
-         {"--dest", dest, "--press", "Command1"},
-         {"Command1", "No source skin is loaded"}},
-        {"resize without a destination", {"--press", "256"}, {"Command70", "No destination skin is loaded"}},
-        {"save into a file as if it were a folder",
-         {"--dest", dest, "--save", notAFolder + "/out.bmp"},
-         {"out.bmp"}},
-        {"save over a named pipe",
-         {"--dest", dest, "--save", pipe},
-         {"quiltane-cli: Cannot save " + pipe + ": it is a named pipe, not a file.\n"}},
-        {"info on a file that is not a BMP", {"--info", notAFolder}, {"plain"}},
-        {"convert a missing file",
-         {"--convert", path("nothing.bmp"), path("converted.bmp")},
-         {"nothing.bmp"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        const Run run = inProcess(c.args);
-        EXPECT_EQ(run.code, 1);
-        for (const std::string& part : c.messageParts)
-            EXPECT_NE(run.err.find(part), std::string::npos) << run.err;
-    }
-    EXPECT_TRUE(fs::is_fifo(pipe));
-    fs::remove(notAFolder);
-    fs::remove(pipe);
-    EXPECT_EQ(newFiles(), std::vector<std::string>{});
-}
-
-// One line per kind of failure, read whole: the file or button, the reason and the hint.
-// "{dir}" stands for the test's folder.
-TEST_F(Cli, EachKindOfFailureSaysItInOneWholeLine) {
+// Every failure is one whole line: the file or button, the reason and the hint, with exit code
+// 2 for a usage error (the command line asks for what cannot be) and 1 for a file or a stamp
+// that fails. Nothing is printed on stdout and no file is left behind. "{dir}" stands for the
+// test's folder.
+TEST_F(Cli, EachFailureExitsWithItsCodeAndSaysItInOneWholeLine) {
     std::ofstream(path("plain")) << "not a picture";
+    const std::string pipe = path("pipe.bmp");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0666), 0);
     struct Case {
         std::vector<std::string> args;
         int code;
         std::string line;
     };
+    const std::string notStamp = " cannot be pressed here: the \"Delete\" and \"About\" buttons work on the "
+                                 "window's file panes and dialogs, which quiltane-cli does not have.";
     const std::vector<Case> cases = {
+        // The command line.
         {{}, 2, "Nothing to do; see quiltane-cli --help."},
         {{"--frobnicate"}, 2, "Unknown option \"--frobnicate\"; see quiltane-cli --help."},
         {{"--source"}, 2, "--source needs FILE."},
+        {{"--convert", "in.bmp"}, 2, "--convert needs IN OUT."},
+        {{"--convert-8bit", "{dir}/dest.bmp"}, 2, "--convert-8bit needs IN OUT."},
         {{"--mark", "256"},
          2,
          "--mark needs a row of the destination canvas, a whole number from 0 to 255, not \"256\"."},
+        {{"--mark", "12.5"},
+         2,
+         "--mark needs a row of the destination canvas, a whole number from 0 to 255, not \"12.5\"."},
+        {{"--mark", "-1"},
+         2,
+         "--mark needs a row of the destination canvas, a whole number from 0 to 255, not \"-1\"."},
+        {{"--dither", "1.5"}, 2, "--dither needs a dithering level, a number from 0 to 1, not \"1.5\"."},
+        {{"--dither", "half"}, 2, "--dither needs a dithering level, a number from 0 to 1, not \"half\"."},
+        // Buttons: ambiguous, unknown, not stamps.
         {{"--press", "Shirt"},
          2,
          "The button \"Shirt\" is ambiguous: press one of these by control name: Command8 \"Shirt\", "
-         "Command10 "
-         "\"Shirt\"."},
+         "Command10 \"Shirt\"."},
+        {{"--press", "+"},
+         2,
+         "The button \"+\" is ambiguous: press one of these by control name: Command17 \"+\", Command18 "
+         "\"+\"."},
         {{"--press", "Bikni"},
          2,
          "There is no button \"Bikni\". Closest: Command72 \"Bikini\", Command34 \"Tiny\", Command66 "
-         "\"Bimbo\", "
-         "Command96 \"b475\", Command92 \"B328\"."},
-        {{"--press", "Delete"},
-         2,
-         "Command28 \"Delete\", Command37 \"Delete\" cannot be pressed here: the \"Delete\" and \"About\" "
-         "buttons "
-         "work on the window's file panes and dialogs, which quiltane-cli does not have."},
+         "\"Bimbo\", Command96 \"b475\", Command92 \"B328\"."},
+        {{"--press", "Delete"}, 2, "Command28 \"Delete\", Command37 \"Delete\"" + notStamp},
+        {{"--press", "Command36"}, 2, "Command36 \"About\"" + notStamp},
+        {{"--press", "about"}, 2, "Command36 \"About\"" + notStamp},
+        // Files that cannot be read.
         {{"--dest", "{dir}/missing.bmp"}, 1, "Cannot open {dir}/missing.bmp: the file does not exist."},
         {{"--source", "{dir}/plain"}, 1, "Cannot open {dir}/plain: it is not a BMP file."},
+        {{"--info", "{dir}/plain"}, 1, "Cannot open {dir}/plain: it is not a BMP file."},
+        {{"--convert", "{dir}/nothing.bmp", "{dir}/converted.bmp"},
+         1,
+         "Cannot open {dir}/nothing.bmp: the file does not exist."},
+        {{"--convert-8bit", "{dir}/missing.bmp", "{dir}/out.bmp"},
+         1,
+         "Cannot open {dir}/missing.bmp: the file does not exist."},
+        // Stamps without their pictures.
         {{"--dest", "{dir}/dest.bmp", "--press", "Command1"},
          1,
          "Command1 \"Miniskirt 200/69/24\" failed: No source skin is loaded: open one in the source pane "
          "first."},
+        {{"--press", "256"},
+         1,
+         "Command70 \"256\" failed: No destination skin is loaded: open one in the destination pane first."},
+        // Files that cannot be written: into a file as if it were a folder, over a named pipe.
         {{"--dest", "{dir}/dest.bmp", "--save", "{dir}/plain/out.bmp"},
          1,
          "Cannot save {dir}/plain/out.bmp: Not a directory."},
-        {{"--dither", "1.5"}, 2, "--dither needs a dithering level, a number from 0 to 1, not \"1.5\"."},
-        {{"--dither", "half"}, 2, "--dither needs a dithering level, a number from 0 to 1, not \"half\"."},
-        {{"--convert-8bit", "{dir}/dest.bmp"}, 2, "--convert-8bit needs IN OUT."},
         {{"--dest", "{dir}/dest.bmp", "--save-8bit", "{dir}/plain/out.bmp"},
          1,
          "Cannot save {dir}/plain/out.bmp: Not a directory."},
-        {{"--convert-8bit", "{dir}/missing.bmp", "{dir}/out.bmp"},
+        {{"--dest", "{dir}/dest.bmp", "--save", "{dir}/pipe.bmp"},
          1,
-         "Cannot open {dir}/missing.bmp: the file does not exist."},
-        {{"--info", "{dir}/plain"}, 1, "Cannot open {dir}/plain: it is not a BMP file."},
+         "Cannot save {dir}/pipe.bmp: it is a named pipe, not a file."},
     };
     const auto inDir = [&](std::string text) {
         for (std::size_t at; (at = text.find("{dir}")) != std::string::npos;)
@@ -290,8 +250,13 @@ TEST_F(Cli, EachKindOfFailureSaysItInOneWholeLine) {
         SCOPED_TRACE(args.empty() ? "(no arguments)" : args.front() + " " + args.back());
         const Run run = inProcess(args);
         EXPECT_EQ(run.code, c.code);
+        EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err, "quiltane-cli: " + inDir(c.line) + "\n");
     }
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    fs::remove(path("plain"));
+    fs::remove(pipe);
+    EXPECT_EQ(newFiles(), std::vector<std::string>{});
 }
 
 TEST_F(Cli, AFailedRunLeavesNoFileBehind) {
@@ -524,6 +489,54 @@ TEST_F(Cli, HelpDocumentsEveryActionAndAnExample) {
                              "--save-8bit PATH", "--convert-8bit IN OUT", "--dither LEVEL", "--undo",
                              "--redo", "Exit status", "\"Bikini 402\"", "\"Med Fem\"", "\"Black Sneakers\""})
         EXPECT_NE(run.out.find(part), std::string::npos) << part;
+}
+
+// The options named in "--a, --b and --c".
+std::set<std::string> optionsListed(const std::string& list) {
+    std::set<std::string> options;
+    std::istringstream words(list);
+    for (std::string word; words >> word;)
+        if (word != "and") options.insert(word.back() == ',' ? word.substr(0, word.size() - 1) : word);
+    return options;
+}
+
+// The help is made from the action table: every row's option and arguments are followed by its
+// whole paragraph, under "Actions:" or, for the options of a batch, under "Batches:"; the
+// sentence on batches names each action that runs in a batch and each that a batch refuses.
+TEST_F(Cli, HelpListsEveryRowOfTheActionTable) {
+    const Run run = inProcess({"--help"});
+    ASSERT_EQ(run.code, 0);
+    // Wrapping and the option column aside: every run of blanks and line breaks as one blank.
+    std::string help;
+    for (char c : run.out)
+        if (!std::isspace(static_cast<unsigned char>(c)) || (!help.empty() && help.back() != ' '))
+            help += std::isspace(static_cast<unsigned char>(c)) ? ' ' : c;
+    const std::size_t actions = help.find(" Actions: "), batches = help.find(" Batches: "),
+                      batchRules = help.find(" In a batch ");
+    ASSERT_LT(actions, batches);
+    ASSERT_LT(batches, batchRules);
+
+    std::set<std::string> runInBatch, refusedInBatch;
+    for (const cli::ActionSpec& row : cli::allActions()) {
+        std::string paragraph = " " + std::string(row.option);
+        if (!row.argumentNames.empty()) paragraph += " " + std::string(row.argumentNames);
+        paragraph += " " + std::string(row.help) + " ";
+        const std::size_t at = help.find(paragraph);
+        ASSERT_NE(at, std::string::npos) << paragraph;
+        const bool ofTheBatch = row.batch.kind == cli::BatchRule::Kind::Shapes;
+        EXPECT_GT(at, ofTheBatch ? batches : actions) << row.option;
+        EXPECT_LT(at, ofTheBatch ? batchRules : batches) << row.option;
+        if (row.batch.kind == cli::BatchRule::Kind::Runs) runInBatch.insert(std::string(row.option));
+        if (row.batch.kind == cli::BatchRule::Kind::Refused) refusedInBatch.insert(std::string(row.option));
+    }
+
+    const std::string runs = " work as in one run. ", refused = " cannot be used";
+    const std::size_t runsEnd = help.find(runs, batchRules), refusedEnd = help.find(refused, batchRules);
+    ASSERT_LT(runsEnd, refusedEnd);
+    const std::size_t runsStart = batchRules + std::string(" In a batch ").size();
+    EXPECT_EQ(optionsListed(help.substr(runsStart, runsEnd - runsStart)), runInBatch);
+    const std::size_t refusedStart = runsEnd + runs.size();
+    EXPECT_EQ(optionsListed(help.substr(refusedStart, refusedEnd - refusedStart)), refusedInBatch);
 }
 
 } // namespace

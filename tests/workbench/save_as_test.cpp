@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "core/library/image_library.h"
+#include "stamps/files.h"
 #include "window_fixture.h"
 #include "workbench/classic/file_lists.h"
 #include "workbench/main_window.h"
@@ -94,6 +95,38 @@ class SaveAsTest : public QObject, fixture::WindowTest {
         QCOMPARE(selected, QStringLiteral("8-bit BMP for the game (*.bmp)"));
         QCOMPARE(folder, m_folder);
         QCOMPARE(QDir(m_folder).entryList(QDir::Files), QStringList());
+    }
+
+    // Each format of the table is a type of the real dialog, and picking it saves the file the
+    // workspace's save writes in that format.
+    void everyFormatIsATypeOfTheFileDialog() {
+        m_prompts.reset(); // the real dialog
+        for (const stamps::SaveFormatSpec& row : stamps::allSaveFormats()) {
+            const QString filter =
+                QString::fromUtf8(row.dialogFilter.data(), qsizetype(row.dialogFilter.size()));
+            QStringList filters;
+            // The dialog is looked for until it shows: the window takes the focus back first.
+            QTimer poll;
+            connect(&poll, &QTimer::timeout, this, [&] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                if (!dialog) return;
+                poll.stop();
+                filters = dialog->nameFilters();
+                dialog->selectNameFilter(filter);
+                dialog->selectFile(m_folder + "/picked.bmp");
+                static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept, public in QDialog
+            });
+            poll.start(10);
+            pressCtrlShiftS();
+            QVERIFY2(filters.contains(filter), qPrintable(filter));
+            const std::string expected = QFile::encodeName(m_folder + "/expected.bmp").toStdString();
+            const auto saved = stamps::saveDestination(m_window->workspace(), row.format, expected);
+            QVERIFY2(saved, saved.message().c_str());
+            QVERIFY2(readAll(m_folder + "/picked.bmp") == readAll(m_folder + "/expected.bmp"),
+                     qPrintable(filter));
+            QCOMPARE(status(), "Saved picked.bmp, " + QString::fromStdString(saved.value()));
+            QFile::remove(m_folder + "/picked.bmp");
+        }
     }
 
     void savesTheChosenTypeAndSaysHow_data() {

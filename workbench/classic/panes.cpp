@@ -8,8 +8,7 @@
 #include <system_error>
 #include <unistd.h>
 
-#include "core/codec/bmp.h"
-#include "stamps/edits.h"
+#include "stamps/files.h"
 #include "workbench/classic/control_builder.h"
 #include "workbench/classic/file_lists.h"
 #include "workbench/classic/form_layouts.h"
@@ -68,19 +67,18 @@ bool Panes::open(Pane pane, const QString& path) {
     // A file that cannot be read stops the opening: canvas, title and labels stay, and the
     // status line names the file and the reason. Running out of memory says nothing about the
     // file, so it is shown in a message box.
-    auto picture = core::loadPicture(nativePath(path));
-    if (!picture) {
-        if (picture.status().isOutOfMemory())
-            showMessage(m_window, QString::fromStdString(picture.message()));
-        else
-            m_hooks.tell(QString::fromStdString(picture.message()));
-        return false;
-    }
     const stamps::CanvasId canvas = sideOf(pane).canvas;
     // The load is a step of the history, so a skin replaced by mistake comes back with undo.
-    const std::string name = QFileInfo(path).fileName().toStdString();
-    const core::Status opened = stamps::openPicture(m_workspace, canvas, std::move(picture).value(), name);
-    if (!opened) showMessage(m_window, QString::fromStdString(opened.message()));
+    const stamps::Opened opened = stamps::openFile(m_workspace, canvas, nativePath(path));
+    const QString message = QString::fromStdString(opened.status.message());
+    if (!opened.loaded) {
+        if (opened.status.isOutOfMemory())
+            showMessage(m_window, message);
+        else
+            m_hooks.tell(message);
+        return false;
+    }
+    if (!opened.status) showMessage(m_window, message);
     m_hooks.canvasLoaded(canvas, path);
     m_window->window()->setWindowTitle(path);
     return true;

@@ -9,49 +9,12 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/codec/bmp.h"
-#include "core/eight_bit/eight_bit.h"
+#include "stamps/files.h"
 #include "workbench/guarded_save.h"
 #include "workbench/dialogs/message_box.h"
 
 namespace workbench {
 namespace {
-
-// How a save went, for the status line: "8-bit, 231 colours, exact".
-using Saved = core::Result<QString>;
-
-Saved saveEightBit(const core::Canvas& destination, const std::string& path) {
-    const auto saved = core::saveEightBit(destination.image(), destination.picture(), path);
-    if (!saved) return saved.status();
-    const int colours = saved.value().colours;
-    const std::string_view way = core::paletteWayName(saved.value().way);
-    return QStringLiteral("8-bit, %1 %2, %3")
-        .arg(colours)
-        .arg(colours == 1 ? QStringLiteral("colour") : QStringLiteral("colours"))
-        .arg(QString::fromUtf8(way.data(), qsizetype(way.size())));
-}
-
-Saved saveTrueColour(const core::Canvas& destination, const std::string& path) {
-    if (core::Status saved = core::savePicture(destination.image(), path); !saved) return saved;
-    return QStringLiteral("24-bit");
-}
-
-struct FileType {
-    SaveAsType type;
-    const char* filter; // the dialog's name filter
-    Saved (*save)(const core::Canvas& destination, const std::string& path);
-};
-// The default first.
-constexpr FileType kFileTypes[] = {
-    {SaveAsType::EightBit, "8-bit BMP for the game (*.bmp)", saveEightBit},
-    {SaveAsType::TrueColour, "24-bit BMP (*.bmp)", saveTrueColour},
-};
-
-const FileType& fileType(SaveAsType type) {
-    for (const FileType& row : kFileTypes)
-        if (row.type == type) return row;
-    return kFileTypes[0];
-}
 
 std::optional<SaveAsChoice> askWithFileDialog(QWidget* parent, const QString& folder) {
     const QStringList filters = saveAsFilters();
@@ -61,7 +24,8 @@ std::optional<SaveAsChoice> askWithFileDialog(QWidget* parent, const QString& fo
                                                       filters.join(QStringLiteral(";;")), &selected,
                                                       QFileDialog::DontConfirmOverwrite);
     if (name.isEmpty()) return std::nullopt;
-    return SaveAsChoice{name, kFileTypes[std::max<qsizetype>(0, filters.indexOf(selected))].type};
+    const qsizetype row = std::max<qsizetype>(0, filters.indexOf(selected));
+    return SaveAsChoice{name, stamps::allSaveFormats()[std::size_t(row)].format};
 }
 
 bool askToReplace(QWidget* parent, const QString& path) {
@@ -84,12 +48,12 @@ SaveAsPrompts setSaveAsPrompts(SaveAsPrompts replacement) {
 
 QStringList saveAsFilters() {
     QStringList filters;
-    for (const FileType& row : kFileTypes)
-        filters << QString::fromLatin1(row.filter);
+    for (const stamps::SaveFormatSpec& row : stamps::allSaveFormats())
+        filters << QString::fromUtf8(row.dialogFilter.data(), qsizetype(row.dialogFilter.size()));
     return filters;
 }
 
-std::optional<SavedAs> saveDestinationAs(QWidget* parent, const core::Canvas& destination,
+std::optional<SavedAs> saveDestinationAs(QWidget* parent, const stamps::Workspace& workspace,
                                          const QString& folder) {
     const auto choice =
         prompts().chooseFile ? prompts().chooseFile(parent, folder) : askWithFileDialog(parent, folder);
@@ -104,8 +68,9 @@ std::optional<SavedAs> saveDestinationAs(QWidget* parent, const core::Canvas& de
     }
 
     const std::string nativePath = QFile::encodeName(path).toStdString();
-    const Saved saved =
-        guardedSave(nativePath, [&] { return fileType(choice->type).save(destination, nativePath); });
+    // What the status line says of the save: "8-bit, 231 colours, exact".
+    const core::Result<std::string> saved =
+        guardedSave(nativePath, [&] { return stamps::saveDestination(workspace, choice->type, nativePath); });
     if (!saved) {
         showMessage(parent, QString::fromStdString(saved.message()));
         return std::nullopt;
@@ -115,7 +80,7 @@ std::optional<SavedAs> saveDestinationAs(QWidget* parent, const core::Canvas& de
     const QString where = file.absolutePath() == QDir::current().absolutePath()
                               ? file.fileName()
                               : QDir::toNativeSeparators(path);
-    return SavedAs{path, QStringLiteral("Saved %1, %2").arg(where, saved.value())};
+    return SavedAs{path, QStringLiteral("Saved %1, %2").arg(where, QString::fromStdString(saved.value()))};
 }
 
 } // namespace workbench

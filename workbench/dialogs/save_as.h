@@ -1,23 +1,25 @@
 #pragma once
 // "Save Destination As…": the destination canvas saved under a name the user picks in the
-// platform's file dialog, as an 8-bit BMP the game loads as it is (the default type) or as a
-// 24-bit BMP. The dialog opens on the folder the caller gives (the destination file's, or the
-// start-up folder); a name without an ending gets ".bmp";
-// an existing file is replaced only when the user says so; a failure is told in one line, as
-// the classic save dialog tells it.
+// platform's file dialog, in a format of stamps/save_format.h, whose rows give the dialog's file
+// types: an 8-bit BMP the game loads as it is (the default type) or a 24-bit BMP. The dialog
+// opens on the folder the caller gives (the destination file's, or the start-up folder); a name
+// without an ending gets ".bmp"; an existing file is replaced only when the user says so; a
+// failure is told in one line, as the classic save dialog tells it.
 
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <optional>
 
-#include "core/canvas.h"
+#include "stamps/save_format.h"
+#include "stamps/workspace.h"
 
 class QWidget;
 
 namespace workbench {
 
-enum class SaveAsType { EightBit, TrueColour };
+// The dialog's file types are the save formats.
+using SaveAsType = stamps::SaveFormat;
 
 // What the user picked: the file name as chosen (before ".bmp" is added) and the type.
 struct SaveAsChoice {
@@ -35,7 +37,7 @@ struct SaveAsPrompts {
 // Replaces the prompts; empty ones restore the dialogs. Returns the previous prompts.
 SaveAsPrompts setSaveAsPrompts(SaveAsPrompts prompts);
 
-// The dialog's file types as its name filters, the default first.
+// The dialog's file types as its name filters, one for each save format, the default first.
 QStringList saveAsFilters();
 
 // A file written: its absolute path, and what the window's status line says ("Saved
@@ -45,10 +47,10 @@ struct SavedAs {
     QString said;
 };
 
-// Runs the command on the destination canvas, the file dialog opening on folder. Returns
-// nothing when the user cancels or keeps an existing file, or when the save fails (the
+// Runs the command on the workspace's destination canvas, the file dialog opening on folder.
+// Returns nothing when the user cancels or keeps an existing file, or when the save fails (the
 // failure shown in a message box over parent).
-std::optional<SavedAs> saveDestinationAs(QWidget* parent, const core::Canvas& destination,
+std::optional<SavedAs> saveDestinationAs(QWidget* parent, const stamps::Workspace& workspace,
                                          const QString& folder);
 
 } // namespace workbench

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/codec/bmp.h"
+#include "stamps/files.h"
 #include "workbench/classic/classic_fonts.h"
 #include "workbench/classic/control_builder.h"
 #include "workbench/guarded_save.h"
@@ -25,9 +25,9 @@ QString saveFileName(const QString& text) {
     return QDir::current().absoluteFilePath(text.mid(first, last - first) + QStringLiteral(".bmp"));
 }
 
-SaveDialog::SaveDialog(std::function<core::Picture()> image, QWidget* owner)
+SaveDialog::SaveDialog(const stamps::Workspace& workspace, QWidget* owner)
     : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_image(std::move(image)) {
+      m_workspace(workspace) {
     const FormSpec& layout = saveDialogLayout();
     setObjectName(qString(layout.name));
     setWindowTitle(qString(layout.title));
@@ -77,7 +77,9 @@ void SaveDialog::showDialog() {
 void SaveDialog::save() {
     const QString file = saveFileName(m_name->text());
     const std::string path = QFile::encodeName(file).toStdString();
-    const core::Status status = guardedSave(path, [&] { return core::savePicture(m_image(), path); });
+    const core::Status status = guardedSave(path, [&] {
+        return stamps::saveDestination(m_workspace, stamps::SaveFormat::TrueColour, path).status();
+    });
     if (!status) {
         // The dialog stays as it is so that the user can correct the name.
         showMessage(this, QString::fromStdString(status.message()));

@@ -3,9 +3,8 @@
 // canvas under the typed name with ".bmp" added. Modeless; destroyed by its close button.
 
 #include <QWidget>
-#include <functional>
 
-#include "core/picture.h"
+#include "stamps/workspace.h"
 
 class QLineEdit;
 
@@ -14,8 +13,8 @@ namespace workbench {
 class SaveDialog : public QWidget {
     Q_OBJECT
   public:
-    // image yields what is to be saved at the moment "Save" is pressed.
-    SaveDialog(std::function<core::Picture()> image, QWidget* owner);
+    // "Save" writes the workspace's destination canvas as it is at that moment, as a 24-bit BMP.
+    SaveDialog(const stamps::Workspace& workspace, QWidget* owner);
 
     QString name() const;
     void setName(const QString& name);
@@ -31,7 +30,7 @@ class SaveDialog : public QWidget {
   private:
     void save(); // `Command1_Click`
 
-    std::function<core::Picture()> m_image;
+    const stamps::Workspace& m_workspace;
     QLineEdit* m_name = nullptr;
     bool m_placed = false;
 };

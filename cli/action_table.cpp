@@ -1,0 +1,348 @@
+// The rows of quiltane-cli's options (see action_table.h), with the readers of their
+// arguments and what each does. A new action is a row here and its test; --help, the batch
+// and the runner follow from the row.
+
+#include "cli/action_table.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <ostream>
+#include <type_traits>
+
+#include "cli/actions.h"
+#include "cli/batch_plan.h"
+#include "cli/button_lookup.h"
+#include "cli/help.h"
+#include "cli/preview_actions.h"
+#include "core/canvas.h"
+#include "core/codec/bmp.h"
+#include "core/eight_bit/palette_choice.h"
+#include "stamps/edits.h"
+#include "stamps/files.h"
+
+namespace cli {
+namespace {
+
+// The readers of the arguments: the words after an option into its row's typed value.
+
+// The number text spells from its first character to its last, or nothing when any of it is
+// not part of the number (a whole number for integer types, any decimal for floating ones).
+template <typename T> std::optional<T> numberSpelledBy(const std::string& text) {
+    T number{};
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, number);
+    if (ec != std::errc() || ptr != end) return std::nullopt;
+    return number;
+}
+
+// The usage error for an argument that is not what the option takes: "--jobs needs a number
+// of threads, a whole number from 1 up, not "0"."
+core::Status needs(std::string_view option, const std::string& what, const std::string& typed) {
+    return core::Status::usage(std::string(option) + " needs " + what + ", not \"" + typed + "\".");
+}
+
+core::Result<NoArgument> noArgument(std::string_view, Words) {
+    return NoArgument{};
+}
+
+core::Result<FilePath> filePath(std::string_view, Words words) {
+    return FilePath{words[0]};
+}
+
+core::Result<InOut> inOut(std::string_view, Words words) {
+    return InOut{words[0], words[1]};
+}
+
+// A row of the destination canvas, counted from its top.
+core::Result<MarkedRow> markedRow(std::string_view option, Words words) {
+    constexpr int kLastRow = core::Canvas::kSize - 1;
+    const std::optional<int> row = numberSpelledBy<int>(words[0]);
+    if (!row || *row < 0 || *row > kLastRow)
+        return needs(option,
+                     "a row of the destination canvas, a whole number from 0 to " + std::to_string(kLastRow),
+                     words[0]);
+    return MarkedRow{*row};
+}
+
+core::Result<StampButton> stampButton(std::string_view, Words words) {
+    auto button = lookupStamp(words[0]);
+    if (!button) return button.status();
+    return StampButton{button.value()};
+}
+
+core::Result<DitherLevel> ditherLevel(std::string_view option, Words words) {
+    const std::optional<float> level = numberSpelledBy<float>(words[0]);
+    if (!level || !(*level >= 0 && *level <= 1))
+        return needs(option, "a dithering level, a number from 0 to 1", words[0]);
+    return DitherLevel{*level};
+}
+
+// PATH and YAW: any finite number of degrees ("-90", "37.5").
+core::Result<PreviewView> previewView(std::string_view option, Words words) {
+    const std::optional<double> yaw = numberSpelledBy<double>(words[1]);
+    if (!yaw || !std::isfinite(*yaw))
+        return needs(option, "YAW, an angle in degrees (0 front, 90 the body's left side, 180 back)",
+                     words[1]);
+    return PreviewView{words[0], *yaw};
+}
+
+core::Result<InputFiles> inputFiles(std::string_view, Words words) {
+    return InputFiles{{words.begin(), words.end()}};
+}
+
+core::Result<OutputFolder> outputFolder(std::string_view, Words words) {
+    return OutputFolder{words[0]};
+}
+
+core::Result<ThreadCount> threadCount(std::string_view option, Words words) {
+    const std::optional<int> jobs = numberSpelledBy<int>(words[0]);
+    if (!jobs || *jobs < 1) return needs(option, "a number of threads, a whole number from 1 up", words[0]);
+    return ThreadCount{*jobs};
+}
+
+// What the actions do, each given what its reader made.
+
+core::Status openSource(const FilePath& file, Session& session) {
+    return open(session.workspace, stamps::CanvasId::picSource, file.path);
+}
+
+core::Status openDestination(const FilePath& file, Session& session) {
+    return open(session.workspace, stamps::CanvasId::picTarget, file.path);
+}
+
+core::Status markRow(const MarkedRow& mark, Session& session) {
+    session.workspace.marker.mark(mark.row);
+    return core::Status::ok();
+}
+
+core::Status undo(const NoArgument&, Session& session) {
+    if (!stamps::undo(session.workspace))
+        return core::Status::usage(
+            "--undo: there is nothing to undo (only --source, --dest and --press can be undone).");
+    return core::Status::ok();
+}
+
+core::Status redo(const NoArgument&, Session& session) {
+    if (!stamps::redo(session.workspace))
+        return core::Status::usage("--redo: there is nothing to redo (only what --undo undid, before "
+                                   "anything else changed the canvases).");
+    return core::Status::ok();
+}
+
+core::Status press(const StampButton& stamp, Session& session) {
+    return stamps::pressButton(*stamp.button, session.workspace)
+        .withContext(describeButton(*stamp.button) + " failed");
+}
+
+template <stamps::SaveFormat Format> core::Status saveAs(const FilePath& file, Session& session) {
+    return saveDestination(session, file.path, Format);
+}
+
+core::Status saveSource(const FilePath& file, Session& session) {
+    return core::savePicture(session.workspace.picSource.image(), file.path);
+}
+
+core::Status listButtons(const NoArgument&, Session& session) {
+    for (const stamps::ButtonSpec& button : stamps::allButtons())
+        session.out << button.name << '\t' << stamps::groupName(button.group) << '\t' << button.caption
+                    << '\n';
+    return core::Status::ok();
+}
+
+// Any BMP the codec reads, written whole at its own size in the format.
+template <stamps::SaveFormat Format> core::Status convertTo(const InOut& files, Session& session) {
+    return stamps::convertFile(Format, files.in, files.out, {session.dithering}).status();
+}
+
+core::Status setDithering(const DitherLevel& dither, Session& session) {
+    session.dithering = dither.level;
+    return core::Status::ok();
+}
+
+core::Status printInfo(const FilePath& file, Session& session) {
+    auto info = core::readBmpInfoFile(file.path);
+    if (!info) return info.status();
+    const core::BmpInfo& i = info.value();
+    session.out << "width: " << i.width << "\nheight: " << i.height << "\nbits per pixel: " << i.bitsPerPixel
+                << "\ncompression: " << i.compression << "\n";
+    auto picture = core::loadPicture(file.path);
+    if (!picture) return picture.status();
+    session.out << "colours: " << core::countColours(picture.value()) << "\n";
+    return core::Status::ok();
+}
+
+core::Status preview(const PreviewView& view, Session& session) {
+    return writePreview(session.workspace.picTarget.image(), view.yaw, view.path);
+}
+
+core::Status seams(const NoArgument&, Session& session) {
+    printSeams(session.workspace.picTarget.image(), session.out);
+    return core::Status::ok();
+}
+
+core::Status help(const NoArgument&, Session& session) {
+    session.out << helpText();
+    return core::Status::ok();
+}
+
+// What the options of a batch set in its plan.
+
+void setInputs(const InputFiles& inputs, BatchPlan& plan) {
+    plan.inputs = inputs.files;
+}
+
+template <stamps::SaveFormat Format> void setOut(const OutputFolder& out, BatchPlan& plan) {
+    plan.outFolder = out.folder;
+    plan.format = Format;
+}
+
+void setJobs(const ThreadCount& threads, BatchPlan& plan) {
+    plan.jobs = threads.jobs;
+}
+
+// The parts the rows are made of.
+
+// The value a reader makes: Argument of core::Result<Argument> Parse(option, words).
+template <auto Parse>
+using ArgumentOf = std::remove_cvref_t<decltype(Parse(std::string_view(), Words()).value())>;
+
+template <auto Parse> core::Result<ActionArgument> parseInto(std::string_view option, Words words) {
+    auto parsed = Parse(option, words);
+    if (!parsed) return parsed.status();
+    return ActionArgument(std::move(parsed).value());
+}
+
+template <auto Parse, auto Run> core::Status runWith(const ActionArgument& argument, Session& session) {
+    return Run(std::get<ArgumentOf<Parse>>(argument), session);
+}
+
+template <auto Parse, auto Shape> void shapeWith(const ActionArgument& argument, BatchPlan& plan) {
+    Shape(std::get<ArgumentOf<Parse>>(argument), plan);
+}
+
+// An action: its arguments read by Parse, then run by Run, which takes what Parse made.
+template <auto Parse, auto Run>
+constexpr ActionBehaviour kDoes = {&parseInto<Parse>, &runWith<Parse, Run>, nullptr, false};
+// An action that walks the history, which its run then keeps.
+template <auto Run>
+constexpr ActionBehaviour kWalksHistory = {&parseInto<noArgument>, &runWith<noArgument, Run>, nullptr, true};
+// An option of the batch: its argument read by Parse, then set into the plan by Shape.
+template <auto Parse, auto Shape>
+constexpr ActionBehaviour kSets = {&parseInto<Parse>, nullptr, &shapeWith<Parse, Shape>, false};
+
+constexpr BatchRule kInBatch{BatchRule::Kind::Runs, ""};
+constexpr BatchRule notInBatch(std::string_view reason) {
+    return {BatchRule::Kind::Refused, reason};
+}
+constexpr BatchRule kOfTheBatch{BatchRule::Kind::Shapes, ""};
+constexpr BatchRule kAlone{BatchRule::Kind::Alone, ""};
+
+constexpr std::string_view kSamePath = "every input would be saved as the same PATH";
+constexpr std::string_view kNoInput = "it works on no input; run it on its own";
+
+// One row per option, in the order of --help; the options of a batch last. The help
+// paragraphs are wrapped when --help prints them.
+// clang-format off
+constexpr ActionSpec kActions[] = {
+    {"--source", "", "FILE", "open FILE into the source canvas",
+     kInBatch, kDoes<filePath, openSource>},
+    {"--dest", "", "FILE", "open FILE into the destination canvas",
+     notInBatch("each input is opened as the destination"), kDoes<filePath, openDestination>},
+    {"--mark", "", "ROW",
+     "a mouse-down on row ROW (0-255) of the destination canvas; the band copies of \"User Copy\" copy the "
+     "rows between the last two marks",
+     kInBatch, kDoes<markedRow, markRow>},
+    {"--undo", "", "",
+     "undo the last --source, --dest or --press still done, as Ctrl+Z does in the window; a usage error "
+     "when there is nothing to undo",
+     kInBatch, kWalksHistory<undo>},
+    {"--redo", "", "", "redo what --undo undid last; a usage error when there is nothing",
+     kInBatch, kWalksHistory<redo>},
+    {"--press", "", "BUTTON",
+     "press a button by control name (Command56, cmddjfld) or by its caption where unique (\"Bikini 402\"); "
+     "case and runs of blanks are not significant when nothing matches exactly",
+     kInBatch, kDoes<stampButton, press>},
+    {"--save", "", "PATH",
+     "write the destination canvas's image to PATH as a 24-bit BMP, PATH exactly as given (no \".bmp\" is "
+     "added)",
+     notInBatch("every input would be saved as the same PATH; --out DIR saves each under its own name"),
+     kDoes<filePath, saveAs<stamps::SaveFormat::TrueColour>>},
+    {"--save-source", "", "PATH", "write the source canvas's shown image likewise",
+     notInBatch(kSamePath), kDoes<filePath, saveSource>},
+    {"--list", "", "",
+     "print every button: control name, group, caption (tab-separated), one per line",
+     notInBatch(kNoInput), kDoes<noArgument, listButtons>},
+    {"--convert", "", "IN OUT",
+     "load any BMP the codec reads and write it as a plain 24-bit BMP at its own size",
+     notInBatch(kNoInput), kDoes<inOut, convertTo<stamps::SaveFormat::TrueColour>>},
+    {"--save-8bit", "", "PATH",
+     "write the destination canvas's image to PATH as an 8-bit BMP with a 256-colour palette, as the "
+     "game's own skins are stored: the palette of the file opened with --dest when every colour is in it "
+     "(pixels left unchanged keep their index), else exactly the image's colours when there are at most "
+     "256, else a reduction to 256 colours",
+     notInBatch("every input would be saved as the same PATH; --out-8bit DIR saves each under its own name"),
+     kDoes<filePath, saveAs<stamps::SaveFormat::EightBit>>},
+    {"--convert-8bit", "", "IN OUT",
+     "load any BMP the codec reads and write it as such an 8-bit BMP at its own size (a palette file keeps "
+     "its palette and indices)",
+     notInBatch(kNoInput), kDoes<inOut, convertTo<stamps::SaveFormat::EightBit>>},
+    {"--dither", "", "LEVEL",
+     "dither the 8-bit saves after it that reduce colours, LEVEL from 0 (none, the default) to 1 (full)",
+     kInBatch, kDoes<ditherLevel, setDithering>},
+    {"--info", "", "FILE",
+     "print width, height, bits per pixel, compression and the number of distinct colours of a BMP file",
+     notInBatch(kNoInput), kDoes<filePath, printInfo>},
+    {"--preview", "", "PATH YAW",
+     "render the destination canvas on a mannequin seen from YAW degrees (0 front, 90 its left side, 180 "
+     "back) and write it to PATH as a 512 x 512 24-bit BMP",
+     notInBatch("every input would be rendered to the same PATH"), kDoes<previewView, preview>},
+    {"--seams", "", "",
+     "print the seam check of the destination canvas, one seam a line: its name, the mean colour difference "
+     "across it (CIEDE2000, one decimal; below about 2 the seam hardly shows) and its worst rows, "
+     "tab-separated",
+     notInBatch("the lines of every input would run together"), kDoes<noArgument, seams>},
+    {"--help", "-h", "", "print this help",
+     kAlone, kDoes<noArgument, help>},
+
+    {"--each", "", "FILE...",
+     "run the other actions on every FILE, each on fresh canvases, as if the command were --dest FILE "
+     "ACTION... --save DIR/NAME, NAME being FILE's own name; FILE... is every argument up to the next one "
+     "that begins with \"--\" (give a file of such a name as ./--name)",
+     kOfTheBatch, kSets<inputFiles, setInputs>},
+    {"--out", "", "DIR", "save each result into the folder DIR as a 24-bit BMP",
+     kOfTheBatch, kSets<outputFolder, setOut<stamps::SaveFormat::TrueColour>>},
+    {"--out-8bit", "", "DIR", "save each result into DIR as an 8-bit BMP, as --save-8bit does",
+     kOfTheBatch, kSets<outputFolder, setOut<stamps::SaveFormat::EightBit>>},
+    {"--jobs", "", "N",
+     "run N inputs at once (a whole number from 1 up; by default the number of processors)",
+     kOfTheBatch, kSets<threadCount, setJobs>},
+};
+// clang-format on
+
+// Every row does something: it runs, or it sets part of a batch, as its batch rule says.
+constexpr bool rowsAreWhole() {
+    for (const ActionSpec& action : kActions) {
+        const bool shapes = action.batch.kind == BatchRule::Kind::Shapes;
+        if (action.does.parse == nullptr || (action.does.run == nullptr) != shapes ||
+            (action.does.shape == nullptr) == shapes ||
+            (action.batch.kind == BatchRule::Kind::Refused) == action.batch.reason.empty())
+            return false;
+    }
+    return true;
+}
+static_assert(rowsAreWhole(), "a row that runs has a run, an option of a batch a shape, a refusal a reason");
+
+} // namespace
+
+std::span<const ActionSpec> allActions() {
+    return kActions;
+}
+
+const ActionSpec* findAction(std::string_view text) {
+    for (const ActionSpec& action : kActions)
+        if (action.option == text || (!action.alias.empty() && action.alias == text)) return &action;
+    return nullptr;
+}
+
+} // namespace cli

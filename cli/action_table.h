@@ -1,0 +1,98 @@
+#pragma once
+// quiltane-cli's options as data: one row per option holds its spelling, the names of its
+// arguments, its paragraph of --help, what a batch does with it, how its arguments are read
+// into a typed value and what it does. The command line, --help, the batch's refusals and the
+// runner all read these rows, so a new action is one row.
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "core/status.h"
+#include "stamps/button_table.h"
+
+namespace cli {
+
+struct Session;   // actions.h: what a run works on
+struct BatchPlan; // batch_plan.h: the batch the command line asks for
+
+// The arguments of the options, as their rows read them.
+struct NoArgument {};
+struct FilePath { // a file as given: --source, --dest, --save, --info, ...
+    std::string path;
+};
+struct InOut { // --convert, --convert-8bit
+    std::string in, out;
+};
+struct MarkedRow { // --mark: a row of the destination canvas
+    int row = 0;
+};
+struct StampButton { // --press: the one stamp the user named
+    const stamps::ButtonSpec* button = nullptr;
+};
+struct DitherLevel { // --dither: 0 (none) to 1 (full)
+    float level = 0;
+};
+struct PreviewView { // --preview: the file to write and the yaw in degrees
+    std::string path;
+    double yaw = 0;
+};
+struct InputFiles { // --each: one file or more
+    std::vector<std::string> files;
+};
+struct OutputFolder { // --out, --out-8bit
+    std::string folder;
+};
+struct ThreadCount { // --jobs: 1 up
+    int jobs = 1;
+};
+using ActionArgument = std::variant<NoArgument, FilePath, InOut, MarkedRow, StampButton, DitherLevel,
+                                    PreviewView, InputFiles, OutputFolder, ThreadCount>;
+
+// The arguments of an option as typed, the option itself not among them.
+using Words = std::span<const std::string>;
+
+// What a batch (--each) does with an option.
+struct BatchRule {
+    enum class Kind {
+        Runs,    // runs on every input, as in one run
+        Refused, // a usage error before anything runs, giving the reason
+        Shapes,  // an option of the batch itself: it sets part of the plan, and needs --each
+        Alone,   // answered on its own, in a batch or not, and nothing else runs (--help)
+    };
+    Kind kind = Kind::Runs;
+    std::string_view reason; // Refused: "each input is opened as the destination"
+};
+
+// How a row reads its arguments and what it does with them.
+struct ActionBehaviour {
+    // The arguments read into the row's typed value, or a usage error that names the option.
+    // words holds as many as the row's argumentNames name (one or more for "...").
+    core::Result<ActionArgument> (*parse)(std::string_view option, Words words) = nullptr;
+    // What it does when it runs; none for the options of a batch, which do not run.
+    core::Status (*run)(const ActionArgument& argument, Session& session) = nullptr;
+    // The options of a batch: the part of the plan they set.
+    void (*shape)(const ActionArgument& argument, BatchPlan& plan) = nullptr;
+    // Whether it undoes or redoes, so that a run with it keeps the workspace's history.
+    bool needsHistory = false;
+};
+
+struct ActionSpec {
+    std::string_view option;        // "--convert"
+    std::string_view alias;         // another spelling ("-h"), or empty
+    std::string_view argumentNames; // "IN OUT"; a last name ending in "..." takes every
+                                    // argument up to the next option, one or more
+    std::string_view help;          // its paragraph of --help, unwrapped
+    BatchRule batch;
+    ActionBehaviour does;
+};
+
+// The rows in the order --help lists them.
+std::span<const ActionSpec> allActions();
+
+// The row spelled `text` ("--save", or an alias such as "-h"), or null.
+const ActionSpec* findAction(std::string_view text);
+
+} // namespace cli
