@@ -113,6 +113,9 @@ class SaveAsTest : public QObject, fixture::WindowTest {
                 poll.stop();
                 filters = dialog->nameFilters();
                 dialog->selectNameFilter(filter);
+                // selectFile leaves alone a name box that has the focus, as one the user types
+                // in; the dialog may have given it the focus already.
+                if (QWidget* typing = dialog->focusWidget()) typing->clearFocus();
                 dialog->selectFile(m_folder + "/picked.bmp");
                 static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept, public in QDialog
             });
