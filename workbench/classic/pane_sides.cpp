@@ -1,5 +1,8 @@
 #include "workbench/classic/pane_sides.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace workbench {
 namespace {
 
@@ -9,6 +12,12 @@ constexpr PaneSide kSides[] = {
      "Open Destination"},
 };
 
+// The side whose field holds value, or null; every pane and every canvas has one.
+template <typename Field, typename Value> const PaneSide* find(Field PaneSide::*field, const Value& value) {
+    const PaneSide* found = std::ranges::find(kSides, value, field);
+    return found == std::end(kSides) ? nullptr : found;
+}
+
 } // namespace
 
 std::span<const PaneSide> paneSides() {
@@ -16,21 +25,15 @@ std::span<const PaneSide> paneSides() {
 }
 
 const PaneSide& sideOf(Pane pane) {
-    for (const PaneSide& side : kSides)
-        if (side.pane == pane) return side;
-    return kSides[0];
+    return *find(&PaneSide::pane, pane);
 }
 
 const PaneSide& sideOf(stamps::CanvasId canvas) {
-    for (const PaneSide& side : kSides)
-        if (side.canvas == canvas) return side;
-    return kSides[0];
+    return *find(&PaneSide::canvas, canvas);
 }
 
 const PaneSide* sideNamed(std::string_view word) {
-    for (const PaneSide& side : kSides)
-        if (side.word == word) return &side;
-    return nullptr;
+    return find(&PaneSide::word, word);
 }
 
 } // namespace workbench
