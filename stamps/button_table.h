@@ -7,24 +7,10 @@
 #include <span>
 #include <string_view>
 
+#include "stamps/control_row.h"
 #include "stamps/paint_step.h"
 
 namespace stamps {
-
-// Positions and sizes in twips, 15 to the pixel, relative to the window's client area, or to
-// the "User Copy" frame for the buttons inside it.
-struct Twips {
-    int left = 0, top = 0, width = 0, height = 0;
-};
-constexpr int kTwipsPerPixel = 15;
-// Tab index of a control whose place in the focus order is not fixed: it follows all others.
-constexpr int kNoTabIndex = -1;
-
-struct FontSpec {
-    std::string_view family; // "MS Sans Serif" or "MS Serif"
-    double points = 8.25;
-    bool bold = false;
-};
 
 enum class Group {
     CopyLegs,
@@ -47,28 +33,29 @@ enum class Action {
     About,        // shows the About box
 };
 
-struct ButtonSpec {
-    std::string_view name;    // control name: "Command56", "cmddjfld"
-    std::string_view caption; // exactly as shown
+// A button: its control row (name such as "Command56" or "cmddjfld", caption exactly as shown,
+// place, font, tooltip, tab index) and what a click does. The constructor takes the fields in
+// the order the table's rows give them, one flat row per button.
+struct ButtonSpec : ControlRow {
     Group group;
-    Twips place;
-    std::optional<FontSpec> font; // none: the window's default font
-    std::string_view tooltip;     // empty: none
-    int tabIndex;
     Action action;
     std::span<const PaintStep> steps; // Action::Paint only
+
+    constexpr ButtonSpec(std::string_view name, std::string_view caption, Group group, Twips place,
+                         std::optional<FontSpec> font, std::string_view tooltip, int tabIndex, Action action,
+                         std::span<const PaintStep> steps)
+        : ControlRow{name, caption, place, font, tooltip, tabIndex}, group(group), action(action),
+          steps(steps) {}
 };
 
-// A group's heading label, or the frame that holds it.
-struct GroupSpec {
+// A group's heading label ("Label4", "Copy Legs"), or the frame that holds it ("Frame1").
+struct GroupSpec : ControlRow {
     Group group;
-    std::string_view name;    // "Label4", "Frame1"
-    std::string_view caption; // "Copy Legs"
     bool isFrame;
-    Twips place;
-    std::optional<FontSpec> font;
-    std::string_view tooltip;
-    int tabIndex; // -1 where none is given
+
+    constexpr GroupSpec(Group group, std::string_view name, std::string_view caption, bool isFrame,
+                        Twips place, std::optional<FontSpec> font, std::string_view tooltip, int tabIndex)
+        : ControlRow{name, caption, place, font, tooltip, tabIndex}, group(group), isFrame(isFrame) {}
 };
 
 // A stamp changes only the canvases: pressing it runs its paint steps (none for the two buttons

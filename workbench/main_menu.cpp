@@ -26,10 +26,18 @@ constexpr MenuTitle kMenus[] = {
     {Menu::Help, "menuHelp", "&Help"},
 };
 
+// What a row puts into its menu.
+enum class Item {
+    Command,     // an action that runs the row's command
+    RecentFiles, // "Open Recent": the submenu that the window fills with the recent files
+    Note,        // a greyed line that only shows its text
+};
+
 struct MenuRow {
     Menu menu;
-    MenuCommand command;
-    const char* name; // object name
+    Item item;
+    MenuCommand command; // Item::Command only
+    const char* name;    // object name
     const char* text;
     const char* keys = ""; // portable text, several sequences parted by "; "
     bool separatorBefore = false;
@@ -37,22 +45,23 @@ struct MenuRow {
 
 // In menu order. Undo and Redo show these texts while there is nothing to undo or redo.
 constexpr MenuRow kRows[] = {
-    {Menu::File, MenuCommand::OpenSource, "actOpenSource", "Open &Source…", "Ctrl+O"},
-    {Menu::File, MenuCommand::OpenDestination, "actOpenDestination", "Open &Destination…", "Ctrl+Shift+O"},
-    {Menu::File, MenuCommand::Save, "actSave", "&Save Destination", "Ctrl+S", true},
-    {Menu::File, MenuCommand::SaveAs, "actSaveAs", "Save Destination &As…", "Ctrl+Shift+S"},
-    {Menu::File, MenuCommand::OpenRecent, "menuRecent", "Open &Recent", "", true},
-    {Menu::File, MenuCommand::Quit, "actQuit", "&Quit", "Ctrl+Q", true},
-    {Menu::Edit, MenuCommand::Undo, "actUndo", "&Undo", "Ctrl+Z"},
-    {Menu::Edit, MenuCommand::Redo, "actRedo", "&Redo", "Ctrl+Shift+Z; Ctrl+Y"},
-    {Menu::View, MenuCommand::Preview, "actPreview", "&Preview", "F3"},
-    {Menu::Help, MenuCommand::About, "actAbout", "&About Quiltane"},
-    {Menu::Help, MenuCommand::Version, "actVersion", kVersionLine},
+    {Menu::File, Item::Command, MenuCommand::OpenSource, "actOpenSource", "Open &Source…", "Ctrl+O"},
+    {Menu::File, Item::Command, MenuCommand::OpenDestination, "actOpenDestination", "Open &Destination…",
+     "Ctrl+Shift+O"},
+    {Menu::File, Item::Command, MenuCommand::Save, "actSave", "&Save Destination", "Ctrl+S", true},
+    {Menu::File, Item::Command, MenuCommand::SaveAs, "actSaveAs", "Save Destination &As…", "Ctrl+Shift+S"},
+    {Menu::File, Item::RecentFiles, {}, "menuRecent", "Open &Recent", "", true},
+    {Menu::File, Item::Command, MenuCommand::Quit, "actQuit", "&Quit", "Ctrl+Q", true},
+    {Menu::Edit, Item::Command, MenuCommand::Undo, "actUndo", "&Undo", "Ctrl+Z"},
+    {Menu::Edit, Item::Command, MenuCommand::Redo, "actRedo", "&Redo", "Ctrl+Shift+Z; Ctrl+Y"},
+    {Menu::View, Item::Command, MenuCommand::Preview, "actPreview", "&Preview", "F3"},
+    {Menu::Help, Item::Command, MenuCommand::About, "actAbout", "&About Quiltane"},
+    {Menu::Help, Item::Note, {}, "actVersion", kVersionLine},
 };
 
 const MenuRow& rowOf(MenuCommand command) {
     for (const MenuRow& row : kRows)
-        if (row.command == command) return row;
+        if (row.item == Item::Command && row.command == command) return row;
     return kRows[0];
 }
 
@@ -91,21 +100,19 @@ MainMenu buildMainMenu(QWidget* window, const std::function<void(MenuCommand)>& 
         QMenu* menu = menus.at(row.menu);
         if (row.separatorBefore) menu->addSeparator();
         const QString text = QString::fromUtf8(row.text);
-        QAction* action = nullptr;
-        if (row.command == MenuCommand::OpenRecent) {
+        if (row.item == Item::RecentFiles) {
             built.recent = menu->addMenu(text);
             built.recent->setObjectName(QString::fromLatin1(row.name));
-            action = built.recent->menuAction();
-        } else {
-            action = menu->addAction(text);
-            action->setObjectName(QString::fromLatin1(row.name));
-            action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row.keys)));
-            if (row.command == MenuCommand::Version)
-                action->setEnabled(false);
-            else
-                QObject::connect(action, &QAction::triggered, window,
-                                 [run, command = row.command] { run(command); });
+            continue;
         }
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(row.name));
+        action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row.keys)));
+        if (row.item == Item::Note) {
+            action->setEnabled(false);
+            continue;
+        }
+        QObject::connect(action, &QAction::triggered, window, [run, command = row.command] { run(command); });
         built.actions[row.command] = action;
     }
     return built;

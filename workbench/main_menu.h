@@ -1,7 +1,7 @@
 #pragma once
 // The menu bar above the classic window: File, Edit, View and Help, built from one table of
-// commands. Each row gives its menu, object name, text and keys; the window runs a command by
-// its id and keeps the texts that change (Undo, Redo, Open Recent) up to date.
+// rows. Each row gives its menu, the command it runs, object name, text and keys; the window
+// runs a command by its id and keeps the texts that change (Undo, Redo, Open Recent) up to date.
 
 #include <functional>
 #include <map>
@@ -14,24 +14,23 @@ class QWidget;
 
 namespace workbench {
 
+// What the menu rows run. "Open Recent" and the version line run nothing themselves.
 enum class MenuCommand {
     OpenSource,
     OpenDestination,
     Save,
     SaveAs,
-    OpenRecent, // a submenu the window fills
     Quit,
     Undo,
     Redo,
     Preview,
     About,
-    Version, // a greyed line that shows the version
 };
 
 struct MainMenu {
     QMenuBar* bar = nullptr;
     std::map<MenuCommand, QAction*> actions;
-    QMenu* recent = nullptr; // "Open Recent"
+    QMenu* recent = nullptr; // "Open Recent", a submenu the window fills
 
     QAction* action(MenuCommand command) const { return actions.at(command); }
     // Undo and Redo name the step they would undo or redo ("Undo Bikini 402"); with no step

@@ -29,13 +29,6 @@
 #include "workbench/dialogs/window_prompts.h"
 
 namespace workbench {
-namespace {
-
-Pane paneOf(stamps::CanvasId canvas) {
-    return canvas == stamps::CanvasId::picSource ? Pane::Source : Pane::Destination;
-}
-
-} // namespace
 
 MainWindow::MainWindow() {
     platform::enterStartupFolder(); // `Form_Initialize`
@@ -131,9 +124,6 @@ void MainWindow::runCommand(MenuCommand command) {
         return showPreview();
     case MenuCommand::About:
         return showAboutBox(this);
-    case MenuCommand::OpenRecent:
-    case MenuCommand::Version:
-        return;
     }
 }
 
@@ -150,9 +140,8 @@ void MainWindow::saveAs() {
 }
 
 void MainWindow::openChosenFile(Pane pane) {
-    const QString title =
-        pane == Pane::Source ? QStringLiteral("Open Source") : QStringLiteral("Open Destination");
-    const QString path = chooseFileToOpen(this, title, m_panes->folderList(pane)->folder());
+    const QString path =
+        chooseFileToOpen(this, qString(sideOf(pane).openTitle), m_panes->folderList(pane)->folder());
     if (!path.isEmpty()) m_panes->openFile(pane, path);
 }
 
@@ -181,14 +170,13 @@ void MainWindow::fillRecentMenu() {
     if (files.isEmpty()) menu->addAction(QStringLiteral("No files opened yet"))->setEnabled(false);
     for (int i = 0; i < files.size(); ++i) {
         const RecentFile& file = files[i];
-        const QString canvas = file.canvas == stamps::CanvasId::picSource ? QStringLiteral("source")
-                                                                          : QStringLiteral("destination");
+        const QString side = qString(sideOf(file.canvas).word);
         // "&1 /skins/skin.bmp (destination)"; ampersands in the path are shown, not mnemonics.
         QString path = QDir::toNativeSeparators(file.path);
         path.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        const QString text = QStringLiteral("&%1 %2 (%3)").arg(i + 1 == 10 ? 0 : i + 1).arg(path, canvas);
+        const QString text = QStringLiteral("&%1 %2 (%3)").arg(i + 1 == 10 ? 0 : i + 1).arg(path, side);
         connect(menu->addAction(text), &QAction::triggered, this,
-                [this, file] { m_panes->openFile(paneOf(file.canvas), file.path); });
+                [this, file] { m_panes->openFile(sideOf(file.canvas).pane, file.path); });
     }
 }
 
@@ -210,8 +198,8 @@ void MainWindow::runRow(const stamps::ButtonSpec& button) {
         return;
     }
     // The buttons that are not stamps work on the panes and dialogs.
-    if (button.action == stamps::Action::DeleteSource) m_panes->deleteSelected(Pane::Source);
-    if (button.action == stamps::Action::DeleteTarget) m_panes->deleteSelected(Pane::Destination);
+    for (const PaneSide& side : paneSides())
+        if (button.action == side.deletes) m_panes->deleteSelected(side.pane);
     if (button.action == stamps::Action::About) showAboutBox(this);
 }
 

@@ -2,15 +2,16 @@
 
 #include <QSettings>
 
+#include "workbench/classic/pane_sides.h"
+
 namespace workbench {
 namespace {
 
-// In the settings: an array of entries, each a path and the canvas's name.
+// In the settings: an array of entries, each a path and the word of the canvas's side
+// ("source", "destination").
 constexpr char kArray[] = "recentFiles";
 constexpr char kPath[] = "path";
 constexpr char kCanvas[] = "canvas";
-constexpr char kSource[] = "source";
-constexpr char kDestination[] = "destination";
 
 // The user's settings file of the program, organisation and application both "Quiltane".
 constexpr char kOrganisation[] = "Quiltane";
@@ -32,8 +33,9 @@ QList<RecentFile> recentFiles() {
         settings.setArrayIndex(i);
         const QString path = settings.value(QLatin1String(kPath)).toString();
         if (path.isEmpty()) continue;
-        const bool source = settings.value(QLatin1String(kCanvas)).toString() == QLatin1String(kSource);
-        list.append({path, source ? stamps::CanvasId::picSource : stamps::CanvasId::picTarget});
+        // An entry of no known side opens into the destination.
+        const PaneSide* side = sideNamed(settings.value(QLatin1String(kCanvas)).toString().toStdString());
+        list.append({path, side ? side->canvas : stamps::CanvasId::picTarget});
     }
     settings.endArray();
     return list;
@@ -47,8 +49,8 @@ void rememberRecentFile(const RecentFile& file) {
     for (int i = 0; i < list.size(); ++i) {
         settings.setArrayIndex(i);
         settings.setValue(QLatin1String(kPath), list[i].path);
-        const bool source = list[i].canvas == stamps::CanvasId::picSource;
-        settings.setValue(QLatin1String(kCanvas), QLatin1String(source ? kSource : kDestination));
+        const std::string_view word = sideOf(list[i].canvas).word;
+        settings.setValue(QLatin1String(kCanvas), QString::fromUtf8(word.data(), qsizetype(word.size())));
     }
     settings.endArray();
 }

@@ -20,12 +20,10 @@
 #include "workbench/dialogs/save_dialog.h"
 
 using fixture::child;
-using workbench::MainWindow;
+using fixture::kBlue;
+using fixture::kRed;
 
 namespace {
-
-constexpr core::Rgb kRed{200, 10, 20};
-constexpr core::Rgb kBlue{10, 20, 200};
 
 QColor colourOf(core::Rgb rgb) {
     return QColor(rgb.r, rgb.g, rgb.b);
@@ -33,17 +31,14 @@ QColor colourOf(core::Rgb rgb) {
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, fixture::WindowTest {
     Q_OBJECT
   private slots:
     void init() {
-        m_env = std::make_unique<fixture::TempEnvironment>();
-        QVERIFY(fixture::showMainWindow(m_window));
+        makeEnvironment();
+        QVERIFY(showWindow());
     }
-    void cleanup() {
-        m_window.reset();
-        m_env.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void controlsSitAtTheirStoredPlaces_data() {
         QTest::addColumn<QString>("name");
@@ -81,22 +76,22 @@ class MainWindowTest : public QObject {
     // unique across both tables.
     void everyControlSitsWhereItsTableRowSays() {
         QMap<int, QString> tabIndexes;
-        const auto check = [&](std::string_view name, const stamps::Twips& place, int tabIndex) {
-            const QString objectName = QString::fromUtf8(name.data(), qsizetype(name.size()));
+        const auto check = [&](const stamps::ControlRow& row) {
+            const QString objectName = QString::fromUtf8(row.name.data(), qsizetype(row.name.size()));
             QWidget* control = child<QWidget>(m_window.get(), objectName.toLatin1());
             QVERIFY2(control, qPrintable(objectName));
-            QCOMPARE(control->geometry(), workbench::pixelRect(place));
-            if (tabIndex < 0) return;
-            QVERIFY2(!tabIndexes.contains(tabIndex),
-                     qPrintable(objectName + " shares its tab index with " + tabIndexes.value(tabIndex)));
-            tabIndexes.insert(tabIndex, objectName);
+            QCOMPARE(control->geometry(), workbench::pixelRect(row.place));
+            if (row.tabIndex < 0) return;
+            QVERIFY2(!tabIndexes.contains(row.tabIndex),
+                     qPrintable(objectName + " shares its tab index with " + tabIndexes.value(row.tabIndex)));
+            tabIndexes.insert(row.tabIndex, objectName);
         };
         for (const stamps::ButtonSpec& row : stamps::allButtons())
-            check(row.name, row.place, row.tabIndex);
+            check(row);
         for (const stamps::GroupSpec& row : stamps::allGroups())
-            check(row.name, row.place, row.tabIndex);
-        for (const workbench::ControlSpec& row : workbench::mainWindowLayout().controls)
-            check(row.name, row.place, row.tabIndex);
+            check(row);
+        for (const stamps::ControlRow& row : workbench::mainWindowLayout().controls)
+            check(row);
         // The classic client area stays as stored, right below the menu bar; the status line lies
         // right below it, across its width, and the window is the three together.
         const QSize classic = workbench::pixelRect(workbench::mainWindowLayout().client).size();
@@ -387,10 +382,6 @@ class MainWindowTest : public QObject {
         m_window->close();
         QVERIFY(!dialog);
     }
-
-  private:
-    std::unique_ptr<fixture::TempEnvironment> m_env;
-    std::unique_ptr<MainWindow> m_window;
 };
 
 QTEST_MAIN(MainWindowTest)

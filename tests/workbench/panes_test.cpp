@@ -13,31 +13,20 @@
 #include "workbench/dialogs/save_dialog.h"
 
 using fixture::child;
+using fixture::click;
+using fixture::entry;
+using fixture::kGreen;
+using fixture::kRed;
 using workbench::FileList;
 using workbench::FolderList;
-using workbench::MainWindow;
 
 namespace {
-
-constexpr core::Rgb kRed{200, 10, 20};
-constexpr core::Rgb kGreen{10, 200, 20};
 
 QStringList entries(const QListWidget* list) {
     QStringList names;
     for (int i = 0; i < list->count(); ++i)
         names << list->item(i)->text();
     return names;
-}
-
-QListWidgetItem* entry(QListWidget* list, const QString& name) {
-    const auto found = list->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    return found.isEmpty() ? nullptr : found.first();
-}
-
-void click(QListWidget* list, const QString& name) {
-    QListWidgetItem* item = entry(list, name);
-    QVERIFY2(item, qPrintable(name));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
 void doubleClick(QListWidget* list, const QString& name) {
@@ -48,11 +37,11 @@ void doubleClick(QListWidget* list, const QString& name) {
 
 } // namespace
 
-class PanesTest : public QObject {
+class PanesTest : public QObject, fixture::WindowTest {
     Q_OBJECT
   private slots:
     void init() {
-        m_env = std::make_unique<fixture::TempEnvironment>();
+        makeEnvironment();
         m_folder = m_env->textures();
         fixture::writeBmp(m_folder + "/skin.bmp", kRed);
         fixture::writeBmp(m_folder + "/SKIN.BMP", kGreen);
@@ -62,14 +51,11 @@ class PanesTest : public QObject {
         fixture::writeText(m_folder + "/broken.bmp", "this is text, not a picture");
         fixture::writeBmp(m_folder + "/notes.txt", kGreen);
         fixture::writeBmp(m_folder + "/skin.bmp.bak", kGreen);
-        QVERIFY(fixture::showMainWindow(m_window));
+        QVERIFY(showWindow());
         m_filMain = child<FileList>(m_window.get(), "FilMain");
         m_filTwo = child<FileList>(m_window.get(), "FilTwo");
     }
-    void cleanup() {
-        m_window.reset();
-        m_env.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void listsBmpFilesWhateverTheirCaseSorted() {
         // Names equal but for case: upper case first.
@@ -140,14 +126,13 @@ class PanesTest : public QObject {
         const core::Picture target = m_window->workspace().picTarget.image();
 
         // Each failure is told in the status line, naming the file, not in a message box.
-        auto* status = child<QLabel>(m_window.get(), "statusLine");
         click(m_filMain, "broken.bmp");
-        QCOMPARE(status->text(), "Cannot open " + m_folder + "/broken.bmp: it is not a BMP file.");
+        QCOMPARE(status(), "Cannot open " + m_folder + "/broken.bmp: it is not a BMP file.");
         click(m_filTwo, "broken.bmp");
         // A file that vanished after it was listed.
         QVERIFY(QFile::remove(m_folder + "/SKIN.BMP"));
         click(m_filTwo, "SKIN.BMP");
-        QCOMPARE(status->text(), "Cannot open " + m_folder + "/SKIN.BMP: the file does not exist.");
+        QCOMPARE(status(), "Cannot open " + m_folder + "/SKIN.BMP: the file does not exist.");
 
         QCOMPARE(m_window->windowTitle(), title);
         QCOMPARE(child<QLabel>(m_window.get(), "lblSource")->text(), QStringLiteral("ab.b"));
@@ -294,8 +279,6 @@ class PanesTest : public QObject {
     }
 
   private:
-    std::unique_ptr<fixture::TempEnvironment> m_env;
-    std::unique_ptr<MainWindow> m_window;
     QString m_folder;
     FileList* m_filMain = nullptr;
     FileList* m_filTwo = nullptr;

@@ -24,7 +24,6 @@
 #include "workbench/preview/zoom_view.h"
 
 using fixture::child;
-using workbench::MainWindow;
 using workbench::PreviewWindow;
 
 namespace {
@@ -52,26 +51,19 @@ int markedPixels(const core::Picture& frame) {
 
 } // namespace
 
-class PreviewWindowTest : public QObject {
+class PreviewWindowTest : public QObject, fixture::WindowTest {
     Q_OBJECT
   private slots:
     void init() {
-        m_env = std::make_unique<fixture::TempEnvironment>();
-        const core::Status saved = core::savePicture(
-            threeAreas(), QFile::encodeName(m_env->textures() + "/three.bmp").toStdString());
-        QVERIFY2(saved.isOk(), saved.message().c_str());
-        QVERIFY(fixture::showMainWindow(m_window));
+        makeEnvironment();
+        fixture::writeBmp(m_env->textures() + "/three.bmp", threeAreas());
+        QVERIFY(showWindow());
     }
-    void cleanup() {
-        m_window.reset();
-        m_env.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void f3OpensItBesideTheMainWindowWithoutBlockingIt() {
         QVERIFY(!m_window->findChild<PreviewWindow*>("frmPreview"));
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QTest::keyClick(m_window.get(), Qt::Key_F3);
+        QVERIFY(pressKey(Qt::Key_F3));
         PreviewWindow* preview = child<PreviewWindow>(m_window.get(), "frmPreview");
         QVERIFY(preview);
         QVERIFY(preview->isWindow());
@@ -208,10 +200,6 @@ class PreviewWindowTest : public QObject {
         QCOMPARE(messages.messages().size(), 1);
         QVERIFY(messages.messages().first().startsWith(QStringLiteral("Cannot save ")));
     }
-
-  private:
-    std::unique_ptr<fixture::TempEnvironment> m_env;
-    std::unique_ptr<MainWindow> m_window;
 };
 
 QTEST_MAIN(PreviewWindowTest)

@@ -3,7 +3,6 @@
 // ".bmp" added, the question before replacing, and a failure told in one line.
 
 #include <QFileDialog>
-#include <QLabel>
 #include <QTimer>
 #include <QtTest>
 
@@ -16,15 +15,15 @@
 #include "workbench/dialogs/save_as.h"
 
 using fixture::child;
-using workbench::MainWindow;
+using fixture::kBlue;
+using fixture::kGreen;
+using fixture::kRed;
 using workbench::SaveAsChoice;
 using workbench::SaveAsType;
 
 Q_DECLARE_METATYPE(workbench::SaveAsType)
 
 namespace {
-
-constexpr core::Rgb kRed{200, 10, 20}, kGreen{10, 200, 20}, kBlue{10, 20, 200};
 
 // Three bands of colour, top to bottom.
 core::Picture threeColours() {
@@ -38,37 +37,25 @@ QByteArray readAll(const QString& path) {
 
 } // namespace
 
-class SaveAsTest : public QObject {
+class SaveAsTest : public QObject, fixture::WindowTest {
     Q_OBJECT
   private slots:
     void init() {
-        m_env = std::make_unique<fixture::TempEnvironment>();
+        makeEnvironment();
         m_folder = QDir(m_env->textures()).canonicalPath();
-        QVERIFY(fixture::showMainWindow(m_window));
+        QVERIFY(showWindow());
         m_window->workspace().picTarget.setPicture(threeColours());
-        m_chosen.reset();
-        m_asked.clear();
-        m_replace = false;
-        m_folderShown.clear();
-        m_previous = workbench::setSaveAsPrompts({[this](QWidget*, const QString& folder) {
-                                                      m_folderShown = folder;
-                                                      return m_chosen;
-                                                  },
-                                                  [this](QWidget*, const QString& path) {
-                                                      m_asked << path;
-                                                      return m_replace;
-                                                  }});
+        m_prompts.emplace();
     }
     void cleanup() {
-        workbench::setSaveAsPrompts(m_previous);
-        m_window.reset();
-        m_env.reset();
+        m_prompts.reset();
+        closeWindow();
     }
 
     void ctrlShiftSOpensItOnTheStartUpFolder() {
         pressCtrlShiftS(); // cancelled: nothing is written or said
-        QVERIFY2(!m_folderShown.isEmpty(), "the file dialog did not open");
-        QCOMPARE(QDir(m_folderShown).canonicalPath(), m_folder);
+        QVERIFY2(!m_prompts->shownFolder.isEmpty(), "the file dialog did not open");
+        QCOMPARE(QDir(m_prompts->shownFolder).canonicalPath(), m_folder);
         QCOMPARE(QDir(m_folder).entryList(QDir::Files), QStringList());
         QCOMPARE(status(), QString());
     }
@@ -79,20 +66,20 @@ class SaveAsTest : public QObject {
         fixture::writeBmp(skins + "/skin.bmp", kRed);
         QVERIFY(m_window->panes().openFile(workbench::Pane::Destination, skins + "/skin.bmp"));
         pressCtrlShiftS();
-        QCOMPARE(QDir(m_folderShown).canonicalPath(), skins);
+        QCOMPARE(QDir(m_prompts->shownFolder).canonicalPath(), skins);
 
         const QString other = QDir(m_env->elsewhere("other")).canonicalPath();
-        m_chosen = SaveAsChoice{other + "/skin2", SaveAsType::EightBit};
+        m_prompts->chosen = SaveAsChoice{other + "/skin2", SaveAsType::EightBit};
         pressCtrlShiftS();
         QVERIFY(QFile::exists(other + "/skin2.bmp"));
-        m_chosen.reset();
+        m_prompts->chosen.reset();
         pressCtrlShiftS();
-        QCOMPARE(QDir(m_folderShown).canonicalPath(), other);
+        QCOMPARE(QDir(m_prompts->shownFolder).canonicalPath(), other);
     }
 
     // The real dialog: both types, the 8-bit one chosen, on the start-up folder.
     void theFileDialogOffersTheTwoTypes() {
-        workbench::setSaveAsPrompts({});
+        m_prompts.reset(); // the real dialog
         QStringList filters;
         QString selected, folder;
         QTimer::singleShot(0, this, [&] {
@@ -113,7 +100,7 @@ class SaveAsTest : public QObject {
     // Each format of the table is a type of the real dialog, and picking it saves the file the
     // workspace's save writes in that format.
     void everyFormatIsATypeOfTheFileDialog() {
-        workbench::setSaveAsPrompts({});
+        m_prompts.reset(); // the real dialog
         for (const stamps::SaveFormatSpec& row : stamps::allSaveFormats()) {
             const QString filter =
                 QString::fromUtf8(row.dialogFilter.data(), qsizetype(row.dialogFilter.size()));
@@ -126,6 +113,9 @@ class SaveAsTest : public QObject {
                 poll.stop();
                 filters = dialog->nameFilters();
                 dialog->selectNameFilter(filter);
+                // selectFile leaves alone a name box that has the focus, as one the user types
+                // in; the dialog may have given it the focus already.
+                if (QWidget* typing = dialog->focusWidget()) typing->clearFocus();
                 dialog->selectFile(m_folder + "/picked.bmp");
                 static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept, public in QDialog
             });
@@ -180,17 +170,17 @@ class SaveAsTest : public QObject {
         auto* filTwo = child<workbench::FileList>(m_window.get(), "FilTwo");
         QCOMPARE(filTwo->count(), 0);
 
-        m_chosen = SaveAsChoice{name, type};
+        m_prompts->chosen = SaveAsChoice{name, type};
         pressCtrlShiftS();
         const QString path = QDir(m_folder).filePath(file);
         const auto info = core::readBmpInfoFile(QFile::encodeName(path).toStdString());
         QVERIFY2(info, info.message().c_str());
         QCOMPARE(info.value().bitsPerPixel, bits);
-        const auto saved = core::loadPicture(QFile::encodeName(path).toStdString());
+        const auto saved = fixture::loadBmp(path);
         QVERIFY(saved);
         QCOMPARE(saved.value(), destination.image());
         QCOMPARE(status(), said);
-        QCOMPARE(m_asked, QStringList());
+        QCOMPARE(m_prompts->asked, QStringList());
         QCOMPARE(filTwo->count(),
                  QFileInfo(path).absolutePath() == m_folder && file.endsWith(".bmp") ? 1 : 0);
     }
@@ -198,16 +188,16 @@ class SaveAsTest : public QObject {
     void replacingAFileIsAskedFirst() {
         const QString path = m_folder + "/skin2.bmp";
         fixture::writeText(path, "old");
-        m_chosen = SaveAsChoice{"skin2", SaveAsType::EightBit};
-        m_replace = false;
+        m_prompts->chosen = SaveAsChoice{"skin2", SaveAsType::EightBit};
+        m_prompts->replace = false;
         pressCtrlShiftS();
-        QCOMPARE(m_asked, QStringList{path});
+        QCOMPARE(m_prompts->asked, QStringList{path});
         QCOMPARE(readAll(path), QByteArray("old"));
         QCOMPARE(status(), QString());
 
-        m_replace = true;
+        m_prompts->replace = true;
         pressCtrlShiftS();
-        QCOMPARE(m_asked.size(), 2);
+        QCOMPARE(m_prompts->asked.size(), 2);
         QCOMPARE(readAll(path).size(), 66614);
         QCOMPARE(status(), QStringLiteral("Saved skin2.bmp, 8-bit, 3 colours, exact"));
     }
@@ -215,7 +205,7 @@ class SaveAsTest : public QObject {
     void aFailureIsToldInOneLine() {
         fixture::MessageCatcher messages;
         m_window->showStatus("before");
-        m_chosen = SaveAsChoice{"missing/skin", SaveAsType::EightBit};
+        m_prompts->chosen = SaveAsChoice{"missing/skin", SaveAsType::EightBit};
         pressCtrlShiftS();
         QCOMPARE(messages.messages(),
                  QStringList{"Cannot save " + m_folder + "/missing/skin.bmp: No such file or directory."});
@@ -224,21 +214,10 @@ class SaveAsTest : public QObject {
     }
 
   private:
-    void pressCtrlShiftS() {
-        m_window->activateWindow();
-        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(m_window.get());
-        QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    }
-    QString status() const { return child<QLabel>(m_window.get(), "statusLine")->text(); }
+    void pressCtrlShiftS() { pressKey(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier); }
 
-    std::unique_ptr<fixture::TempEnvironment> m_env;
-    std::unique_ptr<MainWindow> m_window;
     QString m_folder;
-    std::optional<SaveAsChoice> m_chosen; // what the file dialog gives
-    bool m_replace = false;               // the answer to the question before replacing
-    QStringList m_asked;                  // the files it asked about
-    QString m_folderShown;                // where the file dialog opened
-    workbench::SaveAsPrompts m_previous;
+    std::optional<fixture::SaveAsPromptCatcher> m_prompts;
 };
 
 QTEST_MAIN(SaveAsTest)

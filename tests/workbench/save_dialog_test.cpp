@@ -14,34 +14,30 @@
 #include "workbench/dialogs/save_dialog.h"
 
 using fixture::child;
-using workbench::MainWindow;
+using fixture::kGreen;
+using fixture::kRed;
 using workbench::SaveDialog;
 
 namespace {
 
-constexpr core::Rgb kRed{200, 10, 20};
-constexpr core::Rgb kGreen{10, 200, 20};
-
+// The picture of the file at path; an empty one when it cannot be read.
 core::Picture load(const QString& path) {
-    auto picture = core::loadPicture(QFile::encodeName(path).toStdString());
+    auto picture = fixture::loadBmp(path);
     return picture ? picture.value() : core::Picture();
 }
 
 } // namespace
 
-class SaveDialogTest : public QObject {
+class SaveDialogTest : public QObject, fixture::WindowTest {
     Q_OBJECT
   private slots:
     void init() {
-        m_env = std::make_unique<fixture::TempEnvironment>();
+        makeEnvironment();
         m_folder = QDir(m_env->textures()).canonicalPath();
-        QVERIFY(fixture::showMainWindow(m_window));
+        QVERIFY(showWindow());
         m_window->workspace().picTarget.setPicture(fixture::filled(kRed));
     }
-    void cleanup() {
-        m_window.reset();
-        m_env.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void theNameSaysWhereTheFileGoes_data() {
         QTest::addColumn<QString>("typed");
@@ -220,8 +216,7 @@ class SaveDialogTest : public QObject {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         auto* filTwo = child<workbench::FileList>(m_window.get(), "FilTwo");
         filTwo->refresh();
-        QTest::mouseClick(filTwo->viewport(), Qt::LeftButton, {},
-                          filTwo->visualItemRect(filTwo->item(0)).center());
+        fixture::click(filTwo, "skin.bmp");
         QVERIFY(m_window->saveDialog());
         QVERIFY(!m_window->saveDialog()->isVisible());
         QCOMPARE(openDialog()->name(), QStringLiteral("skin2"));
@@ -231,19 +226,13 @@ class SaveDialogTest : public QObject {
     SaveDialog* openDialog() {
         // The double-click goes to the main window, which is active then (hiding the dialog
         // leaves no window active on the offscreen platform).
-        m_window->activateWindow();
-        [[maybe_unused]] const bool windowActive = QTest::qWaitForWindowActive(m_window.get());
+        fixture::activate(m_window.get());
         QTest::mouseDClick(child<QWidget>(m_window.get(), "picTarget"), Qt::LeftButton, {}, QPoint(50, 50));
         SaveDialog* dialog = m_window->saveDialog();
-        if (dialog) {
-            dialog->activateWindow();
-            [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(dialog);
-        }
+        if (dialog) fixture::activate(dialog);
         return dialog;
     }
 
-    std::unique_ptr<fixture::TempEnvironment> m_env;
-    std::unique_ptr<MainWindow> m_window;
     QString m_folder;
 };
 

@@ -32,12 +32,6 @@ core::Rgb andRgb(core::Rgb a, core::Rgb b) {
     return {std::uint8_t(a.r & b.r), std::uint8_t(a.g & b.g), std::uint8_t(a.b & b.b)};
 }
 
-void pick(QListWidget* list, const QString& name) {
-    const auto items = list->findItems(name, Qt::MatchExactly);
-    QVERIFY2(items.size() == 1, qPrintable(name));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.first()).center());
-}
-
 } // namespace
 
 class TypicalUseTest : public QObject {
@@ -47,16 +41,16 @@ class TypicalUseTest : public QObject {
         fixture::TempEnvironment env;
         const QString folder = QDir(env.textures()).canonicalPath();
         const core::Picture source = patternSkin(11), destination = patternSkin(101);
-        QVERIFY(core::savePicture(source, QFile::encodeName(folder + "/source.bmp").toStdString()));
-        QVERIFY(core::savePicture(destination, QFile::encodeName(folder + "/skin.bmp").toStdString()));
+        fixture::writeBmp(folder + "/source.bmp", source);
+        fixture::writeBmp(folder + "/skin.bmp", destination);
 
         fixture::MessageCatcher messages;
         workbench::MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-        pick(child<workbench::FileList>(&window, "FilMain"), "source.bmp");
-        pick(child<workbench::FileList>(&window, "FilTwo"), "skin.bmp");
+        fixture::click(child<workbench::FileList>(&window, "FilMain"), "source.bmp");
+        fixture::click(child<workbench::FileList>(&window, "FilTwo"), "skin.bmp");
         for (const char* button : {"Command1", "Command72", "Command52",
                                    "Command27"}) // Miniskirt, Bikini, Med Fem, Black Sneakers
             QTest::mouseClick(child<QPushButton>(&window, button), Qt::LeftButton);
@@ -69,7 +63,7 @@ class TypicalUseTest : public QObject {
         QTest::mouseClick(child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
 
-        auto saved = core::loadPicture(QFile::encodeName(folder + "/skin2.bmp").toStdString());
+        auto saved = fixture::loadBmp(folder + "/skin2.bmp");
         QVERIFY2(saved, saved.message().c_str());
 
         // What the four stamps make of the two skins, pixel by pixel.

@@ -18,6 +18,9 @@
 #include "workbench/dialogs/window_prompts.h"
 
 using fixture::child;
+using fixture::kBlue;
+using fixture::kGreen;
+using fixture::kRed;
 using workbench::MainWindow;
 using workbench::Pane;
 using workbench::UnsavedAnswer;
@@ -25,8 +28,6 @@ using workbench::UnsavedAnswer;
 Q_DECLARE_METATYPE(workbench::UnsavedAnswer)
 
 namespace {
-
-constexpr core::Rgb kRed{200, 10, 20}, kGreen{10, 200, 20}, kBlue{10, 20, 200};
 
 // Drags urls onto widget and drops them there; false when the widget refuses the drag.
 bool drop(QWidget* widget, const QList<QUrl>& urls) {
@@ -43,33 +44,22 @@ bool drop(QWidget* widget, const QList<QUrl>& urls) {
 
 } // namespace
 
-class WindowCommandsTest : public QObject {
+class WindowCommandsTest : public QObject, fixture::WindowTest {
     Q_OBJECT
   private slots:
     void init() {
-        m_env = std::make_unique<fixture::TempEnvironment>();
+        makeEnvironment();
         m_startup = QDir(m_env->textures()).canonicalPath();
         m_skins = QDir(m_env->elsewhere("skins")).canonicalPath();
         fixture::writeBmp(m_startup + "/skin.bmp", kRed);
         fixture::writeBmp(m_skins + "/b.bmp", kGreen);
         fixture::writeText(m_skins + "/broken.bmp", "this is text, not a picture");
-        QVERIFY(fixture::showMainWindow(m_window));
-        m_chosen.clear();
-        m_shownFolder.clear();
-        m_asked = 0;
-        m_previous = workbench::setWindowPrompts({[this](QWidget*, const QString&, const QString& folder) {
-                                                      m_shownFolder = folder;
-                                                      return m_chosen;
-                                                  },
-                                                  [this](QWidget*) {
-                                                      ++m_asked;
-                                                      return m_answer;
-                                                  }});
+        QVERIFY(showWindow());
+        m_prompts.emplace();
     }
     void cleanup() {
-        workbench::setWindowPrompts(m_previous);
-        m_window.reset();
-        m_env.reset();
+        m_prompts.reset();
+        closeWindow();
     }
 
     void menuCommandsCarryTheirKeys_data() {
@@ -201,19 +191,24 @@ class WindowCommandsTest : public QObject {
     void openingFromTheFileMenuActsAsThePane_data() {
         QTest::addColumn<Qt::KeyboardModifiers>("keys");
         QTest::addColumn<Pane>("pane");
-        QTest::newRow("source") << Qt::KeyboardModifiers(Qt::ControlModifier) << Pane::Source;
-        QTest::newRow("destination") << (Qt::ControlModifier | Qt::ShiftModifier) << Pane::Destination;
+        QTest::addColumn<QString>("title"); // the file dialog's
+        QTest::newRow("source") << Qt::KeyboardModifiers(Qt::ControlModifier) << Pane::Source
+                                << "Open Source";
+        QTest::newRow("destination") << (Qt::ControlModifier | Qt::ShiftModifier) << Pane::Destination
+                                     << "Open Destination";
     }
     void openingFromTheFileMenuActsAsThePane() {
         QFETCH(Qt::KeyboardModifiers, keys);
         QFETCH(Pane, pane);
+        QFETCH(QString, title);
         const bool source = pane == Pane::Source;
         const QString path = m_skins + "/b.bmp";
-        m_chosen = path;
+        m_prompts->chosen = path;
         pressKey(Qt::Key_O, keys);
 
         // The file dialog opened on the pane's folder.
-        QCOMPARE(QDir(m_shownFolder).canonicalPath(), m_startup);
+        QCOMPARE(m_prompts->shownTitle, title);
+        QCOMPARE(QDir(m_prompts->shownFolder).canonicalPath(), m_startup);
         const core::Canvas& opened =
             source ? m_window->workspace().picSource : m_window->workspace().picTarget;
         const core::Canvas& other =
@@ -305,7 +300,7 @@ class WindowCommandsTest : public QObject {
         }
         fixture::MessageCatcher messages;
         QVERIFY(drop(child<QWidget>(m_window.get(), "picTarget"), urls));
-        QCOMPARE(child<QLabel>(m_window.get(), "statusLine")->text(), said);
+        QCOMPARE(status(), said);
         QCOMPARE(m_window->workspace().picTarget.image(), before);
         QCOMPARE(m_window->windowTitle(), title);
         QCOMPARE(QDir(m_window->panes().folderList(Pane::Destination)->folder()).canonicalPath(), m_startup);
@@ -345,7 +340,7 @@ class WindowCommandsTest : public QObject {
         }
         const core::Picture painted = m_window->workspace().picTarget.image();
 
-        m_answer = answer;
+        m_prompts->answer = answer;
         bool modal = false;
         if (answer == UnsavedAnswer::Save)
             QTimer::singleShot(0, this, [&] {
@@ -359,31 +354,19 @@ class WindowCommandsTest : public QObject {
             });
         pressKey(Qt::Key_Q, Qt::ControlModifier);
 
-        QCOMPARE(m_asked, asked);
+        QCOMPARE(m_prompts->asked, asked);
         QCOMPARE(m_window->isVisible(), !closed);
         QCOMPARE(modal, answer == UnsavedAnswer::Save);
         // The classic dialog saves its proposed name into the start-up folder.
-        const auto saved = core::loadPicture(QFile::encodeName(m_startup + "/skin2.bmp").toStdString());
+        const auto saved = fixture::loadBmp(m_startup + "/skin2.bmp");
         QCOMPARE(bool(saved), pressSave);
         if (pressSave) QCOMPARE(saved.value(), painted);
         if (!closed) QVERIFY(m_window->destinationHasChanges());
     }
 
   private:
-    void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-        m_window->activateWindow();
-        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(m_window.get());
-        QTest::keyClick(m_window.get(), key, modifiers);
-    }
-
-    std::unique_ptr<fixture::TempEnvironment> m_env;
-    std::unique_ptr<MainWindow> m_window;
     QString m_startup, m_skins;
-    QString m_chosen;      // what the file dialog gives
-    QString m_shownFolder; // where it opened
-    UnsavedAnswer m_answer = UnsavedAnswer::Cancel;
-    int m_asked = 0; // how often "Save changes to the destination skin?" was asked
-    workbench::WindowPrompts m_previous;
+    std::optional<fixture::WindowPromptCatcher> m_prompts;
 };
 
 QTEST_MAIN(WindowCommandsTest)

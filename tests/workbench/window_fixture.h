@@ -1,9 +1,13 @@
 #pragma once
 // What the window tests share: a throw-away home, settings folder and Wine prefix with the
-// game's texture folder, BMP files to open, and message boxes caught instead of shown.
+// game's texture folder, the main window on it made anew for each test function, BMP files to
+// open and read back, message boxes and the window's prompts answered instead of shown, and key
+// presses and clicks as the user makes them.
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QListWidget>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -12,12 +16,15 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
-#include "core/codec/bmp.h"
 #include "core/canvas.h"
-#include "workbench/main_window.h"
+#include "core/codec/bmp.h"
 #include "workbench/dialogs/message_box.h"
+#include "workbench/dialogs/save_as.h"
+#include "workbench/dialogs/window_prompts.h"
+#include "workbench/main_window.h"
 
 namespace fixture {
 
@@ -62,6 +69,9 @@ class TempEnvironment {
     QByteArray m_oldHome, m_oldPrefix;
 };
 
+// Colours far apart, for pictures whose origin a pixel shows.
+constexpr core::Rgb kRed{200, 10, 20}, kGreen{10, 200, 20}, kBlue{10, 20, 200};
+
 inline core::Picture filled(core::Rgb colour, int size = 256) {
     return core::Picture::filled(size, size, colour);
 }
@@ -78,11 +88,15 @@ inline core::Picture pictureOf(const std::function<core::Rgb(int x, int y)>& col
     return core::Picture(256, 256, rgb);
 }
 
-// Writes a BMP of one colour; fails the test when it cannot.
-inline void writeBmp(const QString& path, core::Rgb colour, int size = 256) {
-    const core::Status status =
-        core::savePicture(filled(colour, size), QFile::encodeName(path).toStdString());
+// Writes picture as a BMP; fails the test when it cannot.
+inline void writeBmp(const QString& path, const core::Picture& picture) {
+    const core::Status status = core::savePicture(picture, QFile::encodeName(path).toStdString());
     QVERIFY2(status.isOk(), status.message().c_str());
+}
+
+// Writes a BMP of one colour.
+inline void writeBmp(const QString& path, core::Rgb colour, int size = 256) {
+    writeBmp(path, filled(colour, size));
 }
 
 inline void writeText(const QString& path, const QByteArray& text) {
@@ -91,26 +105,93 @@ inline void writeText(const QString& path, const QByteArray& text) {
     file.write(text);
 }
 
+inline core::Result<core::Picture> loadBmp(const QString& path) {
+    return core::loadPicture(QFile::encodeName(path).toStdString());
+}
+
+// Installs hooks through set, which returns the hooks it replaces, for the object's life, and
+// puts those back afterwards.
+template <typename Hooks> class ScopedHooks {
+  public:
+    ScopedHooks(Hooks (*set)(Hooks), Hooks hooks) : m_set(set), m_previous(set(std::move(hooks))) {}
+    ~ScopedHooks() { m_set(std::move(m_previous)); }
+    ScopedHooks(const ScopedHooks&) = delete;
+    ScopedHooks& operator=(const ScopedHooks&) = delete;
+
+  private:
+    Hooks (*m_set)(Hooks);
+    Hooks m_previous;
+};
+
 // Collects what would have been shown in message boxes.
 class MessageCatcher {
   public:
-    MessageCatcher()
-        : m_previous(
-              workbench::setMessageSink([this](QWidget*, const QString& text) { m_messages << text; })) {}
-    ~MessageCatcher() { workbench::setMessageSink(m_previous); }
     const QStringList& messages() const { return m_messages; }
 
   private:
     QStringList m_messages;
-    workbench::MessageSink m_previous;
+    ScopedHooks<workbench::MessageSink> m_sink{workbench::setMessageSink,
+                                               [this](QWidget*, const QString& text) { m_messages << text; }};
 };
 
-// Makes window a new main window and shows it; false when it does not reach the screen. The
-// window lists its start-up folder when made, so files it should list must exist before.
-[[nodiscard]] inline bool showMainWindow(std::unique_ptr<workbench::MainWindow>& window) {
-    window = std::make_unique<workbench::MainWindow>();
-    window->show();
-    return QTest::qWaitForWindowExposed(window.get());
+// Answers the File menu's file dialog and the question before quitting instead of showing them,
+// and notes what they were shown.
+class WindowPromptCatcher {
+  public:
+    QString chosen; // what the file dialog gives; empty: cancelled
+    workbench::UnsavedAnswer answer = workbench::UnsavedAnswer::Cancel;
+    QString shownTitle;  // the file dialog's title
+    QString shownFolder; // where it opened
+    int asked = 0;       // how often "Save changes to the destination skin?" was asked
+
+  private:
+    ScopedHooks<workbench::WindowPrompts> m_prompts{
+        workbench::setWindowPrompts,
+        {[this](QWidget*, const QString& title, const QString& folder) {
+             shownTitle = title;
+             shownFolder = folder;
+             return chosen;
+         },
+         [this](QWidget*) {
+             ++asked;
+             return answer;
+         }}};
+};
+
+// Answers "Save Destination As…"'s file dialog and the question before replacing a file instead
+// of showing them, and notes what they were shown.
+class SaveAsPromptCatcher {
+  public:
+    std::optional<workbench::SaveAsChoice> chosen; // what the file dialog gives; none: cancelled
+    bool replace = false;                          // the answer to the question before replacing
+    QString shownFolder;                           // where the file dialog opened
+    QStringList asked;                             // the files the question named
+
+  private:
+    ScopedHooks<workbench::SaveAsPrompts> m_prompts{workbench::setSaveAsPrompts,
+                                                    {[this](QWidget*, const QString& folder) {
+                                                         shownFolder = folder;
+                                                         return chosen;
+                                                     },
+                                                     [this](QWidget*, const QString& path) {
+                                                         asked << path;
+                                                         return replace;
+                                                     }}};
+};
+
+// Makes window the active one, as the user's click on it would; false when it does not become
+// active.
+inline bool activate(QWidget* window) {
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+// Presses key with modifiers in window, made active first as the user's would be; false when
+// the window was not active.
+inline bool pressKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    const bool active = activate(window);
+    QTest::keyClick(window, key, modifiers);
+    return active;
 }
 
 template <typename T> T* child(QWidget* parent, const char* name) {
@@ -118,5 +199,46 @@ template <typename T> T* child(QWidget* parent, const char* name) {
     if (!found) qWarning("no control named %s", name);
     return found;
 }
+
+// The entry of a file list named exactly name, or null.
+inline QListWidgetItem* entry(QListWidget* list, const QString& name) {
+    const auto found = list->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+// Clicks the entry named name, as the user picks a file.
+inline void click(QListWidget* list, const QString& name) {
+    QListWidgetItem* item = entry(list, name);
+    QVERIFY2(item, qPrintable(name));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+// What a test of the main window holds: a throw-away environment and the main window on it,
+// both made anew for each test function. A test class derives from QObject, then from this; its
+// init() makes the environment, writes the files the start-up folder should list (the window
+// lists them when it is made) and shows the window, and its cleanup() closes both.
+class WindowTest {
+  protected:
+    void makeEnvironment() { m_env = std::make_unique<TempEnvironment>(); }
+    // Makes the main window and shows it; false when it does not reach the screen.
+    [[nodiscard]] bool showWindow() {
+        m_window = std::make_unique<workbench::MainWindow>();
+        m_window->show();
+        return QTest::qWaitForWindowExposed(m_window.get());
+    }
+    void closeWindow() {
+        m_window.reset();
+        m_env.reset();
+    }
+
+    bool pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) const {
+        return fixture::pressKey(m_window.get(), key, modifiers);
+    }
+    // What the status line below the classic controls says.
+    QString status() const { return child<QLabel>(m_window.get(), "statusLine")->text(); }
+
+    std::unique_ptr<TempEnvironment> m_env;
+    std::unique_ptr<workbench::MainWindow> m_window;
+};
 
 } // namespace fixture

@@ -3,7 +3,7 @@
 
 #include <QFont>
 
-#include "stamps/button_table.h"
+#include "stamps/control_row.h"
 
 namespace workbench {
 

@@ -10,20 +10,12 @@
 #include "workbench/classic/classic_frame.h"
 
 namespace workbench {
-namespace {
-
-// A heading or frame of the button table as a row of a layout.
-ControlSpec rowOf(const stamps::GroupSpec& group) {
-    return {group.name, group.caption, group.place, group.font, group.tooltip, group.tabIndex};
-}
-
-} // namespace
 
 QString qString(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-void placeControl(QWidget* widget, const ControlSpec& row) {
+void placeControl(QWidget* widget, const ControlRow& row) {
     widget->setObjectName(qString(row.name));
     widget->setGeometry(pixelRect(row.place));
     widget->setFont(fontOf(row.font));
@@ -36,8 +28,8 @@ void placeControl(QWidget* widget, const ControlSpec& row) {
     }
 }
 
-QLabel* makeLabel(QWidget* parent, const ControlSpec& row) {
-    auto* label = new QLabel(qString(row.text), parent);
+QLabel* makeLabel(QWidget* parent, const ControlRow& row) {
+    auto* label = new QLabel(qString(row.caption), parent);
     placeControl(label, row);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
@@ -45,8 +37,8 @@ QLabel* makeLabel(QWidget* parent, const ControlSpec& row) {
     return label;
 }
 
-QPushButton* makeButton(QWidget* parent, const ControlSpec& row) {
-    auto* button = new QPushButton(qString(row.text), parent);
+QPushButton* makeButton(QWidget* parent, const ControlRow& row) {
+    auto* button = new QPushButton(qString(row.caption), parent);
     placeControl(button, row);
     return button;
 }
@@ -56,7 +48,7 @@ void FocusOrder::add(int tabIndex, QWidget* widget) {
 }
 
 void FocusOrder::addForm(QWidget* form, const FormSpec& layout) {
-    for (const ControlSpec& row : layout.controls) {
+    for (const ControlRow& row : layout.controls) {
         auto* widget = form->findChild<QWidget*>(qString(row.name), Qt::FindDirectChildrenOnly);
         if (widget && widget->focusPolicy() != Qt::NoFocus && row.tabIndex != kNoTabIndex)
             add(row.tabIndex, widget);
@@ -81,11 +73,11 @@ void buildButtons(QWidget* window, const std::function<void(const stamps::Button
     std::map<stamps::Group, QWidget*> containers;
     for (const stamps::GroupSpec& group : stamps::allGroups()) {
         if (!group.isFrame) {
-            makeLabel(window, rowOf(group));
+            makeLabel(window, group);
             continue;
         }
         auto* frame = new ClassicFrame(qString(group.caption), window);
-        placeControl(frame, rowOf(group));
+        placeControl(frame, group);
         containers[group.group] = frame;
     }
 
@@ -93,7 +85,7 @@ void buildButtons(QWidget* window, const std::function<void(const stamps::Button
         const auto container = containers.find(row.group);
         QWidget* parent = container == containers.end() ? window : container->second;
         auto* button = new CaptionButton(qString(row.caption), parent);
-        placeControl(button, {row.name, row.caption, row.place, row.font, row.tooltip, row.tabIndex});
+        placeControl(button, row);
         focusOrder.add(row.tabIndex, button);
         // Every row goes to the one slot; "+" (Command18) and "All Top" have no steps to run.
         QObject::connect(button, &QPushButton::clicked, window, [&row, clicked] { clicked(row); });

@@ -1,8 +1,8 @@
 #pragma once
-// Builds controls from the layout tables: places any control at its row's place with its font
-// and tooltip, makes the labels of every window, chains the focus order by tab index, and
-// creates the main window's buttons, their headings and the "User Copy" frame from the button
-// table.
+// Builds controls from their control rows, whichever table holds them: places any control at
+// its row's place with its font and tooltip, makes the labels of every window, chains the focus
+// order by tab index, and creates the main window's buttons, their headings and the "User Copy"
+// frame from the button table.
 
 #include <QString>
 #include <functional>
@@ -22,14 +22,14 @@ QString qString(std::string_view text);
 
 // Gives widget its row's object name, place, font, tooltip and text colour; the text itself
 // is the caller's, as each kind of control shows it its own way.
-void placeControl(QWidget* widget, const ControlSpec& row);
+void placeControl(QWidget* widget, const ControlRow& row);
 
-// A label of a layout: top-left aligned and wrapped at word boundaries like the classic ones,
-// showing its row's text.
-QLabel* makeLabel(QWidget* parent, const ControlSpec& row);
+// A label of a layout or a group's heading: top-left aligned and wrapped at word boundaries like
+// the classic ones, showing its row's caption.
+QLabel* makeLabel(QWidget* parent, const ControlRow& row);
 
-// A plain push button of a dialog, showing its row's text.
-QPushButton* makeButton(QWidget* parent, const ControlSpec& row);
+// A plain push button of a dialog, showing its row's caption.
+QPushButton* makeButton(QWidget* parent, const ControlRow& row);
 
 // Collects the controls that take the focus with their tab index and chains them in that order.
 class FocusOrder {

@@ -15,7 +15,7 @@ constexpr core::Rgb kBlack{0, 0, 0};
 // "Label9"), so their text is not stored here. The canvases come first in the focus order,
 // each followed by its pane's lists; the buttons' indexes start above these.
 // clang-format off
-constexpr ControlSpec kMainControls[] = {
+constexpr ControlRow kMainControls[] = {
     {"Label1", "Source", {5400, 0, 2655, 375}, FontSpec{"MS Sans Serif", 13.5, true}, "", kNoTabIndex},
     {"picSource", "", {5400, 360, 3900, 3900}, kDefault, "This is the picture you are copying from...", 0},
     {"Label2", "Destination", {5400, 4320, 2655, 255}, FontSpec{"MS Sans Serif", 9.75, true}, "", kNoTabIndex},
@@ -32,7 +32,7 @@ constexpr ControlSpec kMainControls[] = {
 };
 
 // Save dialog. The name box comes before "Save" in the focus order.
-constexpr ControlSpec kSaveControls[] = {
+constexpr ControlRow kSaveControls[] = {
     {"Label1", "Filename", {1200, 840, 1335, 375}, FontSpec{"MS Sans Serif", 8.25, true}, "", kNoTabIndex},
     {"txtName", "Text1", {1200, 1200, 2895, 285}, kDefault, "", 0},
     {"Command1", "Save", {1080, 2280, 2055, 615}, kDefault, "", 1},
@@ -48,7 +48,7 @@ constexpr std::string_view kDisclaimer =
     "permission. ";
 
 // About box, in the form's own order. `lblTitle` and `lblVersion` are written on every load.
-constexpr ControlSpec kAboutControls[] = {
+constexpr ControlRow kAboutControls[] = {
     {"picIcon", "", {240, 240, 540, 540}, kDefault, "", 1},
     {"cmdOK", "OK", {4320, 3240, 1260, 345}, kDefault, "", 0},
     {"cmdSysInfo", "&System Info...", {4320, 3600, 1245, 345}, kDefault, "", 2},
@@ -74,8 +74,8 @@ constexpr FormSpec kAboutBox{"frmAbout", "", {2340, 1935, 5730, 4185}, kAboutCon
 
 } // namespace
 
-const ControlSpec& FormSpec::control(std::string_view controlName) const {
-    for (const ControlSpec& row : controls)
+const ControlRow& FormSpec::control(std::string_view controlName) const {
+    for (const ControlRow& row : controls)
         if (row.name == controlName) return row;
     qFatal("%s has no control named %s", std::string(name).c_str(), std::string(controlName).c_str());
 }

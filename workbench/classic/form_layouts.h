@@ -1,34 +1,22 @@
 #pragma once
 // The stored layouts of the program's three windows as data: each window's name, title and
-// client area, one row per control with its place, font, tooltip, tab index and text at start,
+// client area, one control row per control (place, font, tooltip, tab index, text at start),
 // and the lines drawn on its surface. The main window's buttons, group headings and "User
 // Copy" frame are rows of stamps' button table instead. Places are in twips, 15 to the pixel,
 // relative to the window's client area; pixelRect turns them into pixels for every window.
 
 #include <QPoint>
 #include <QRect>
-#include <optional>
 #include <span>
 #include <string_view>
 
-#include "core/picture.h"
-#include "stamps/button_table.h"
+#include "core/palette.h"
+#include "stamps/control_row.h"
 
 namespace workbench {
 
+using stamps::ControlRow;
 using stamps::kNoTabIndex;
-
-struct ControlSpec {
-    std::string_view name; // object name: "picSource", "txtName"
-    // Caption or text at start. Empty: none, or written when the window loads or the row
-    // marker moves.
-    std::string_view text;
-    stamps::Twips place;
-    std::optional<stamps::FontSpec> font; // none: the window's default font
-    std::string_view tooltip;             // empty: none
-    int tabIndex;
-    std::optional<core::Rgb> textColour = std::nullopt; // none: the platform's
-};
 
 // A straight line on a window's surface: ends in twips, both included; width in pixels, the
 // line growing downwards from its ends.
@@ -46,11 +34,11 @@ struct FormSpec {
     // Width and height: the client area. Left and top: where the client area is put on the
     // screen, for a window that has a stored place (the others are centred).
     stamps::Twips client;
-    std::span<const ControlSpec> controls;
+    std::span<const ControlRow> controls;
     std::span<const LineSpec> lines; // in drawing order
 
     // The row of the named control; a name that the table lacks is a programming error.
-    const ControlSpec& control(std::string_view controlName) const;
+    const ControlRow& control(std::string_view controlName) const;
 };
 
 // `frmMain`: its controls other than the buttons, their headings and the frame. The panes'

@@ -67,8 +67,7 @@ bool Panes::open(Pane pane, const QString& path) {
     // A file that cannot be read stops the opening: canvas, title and labels stay, and the
     // status line names the file and the reason. Running out of memory says nothing about the
     // file, so it is shown in a message box.
-    const stamps::CanvasId canvas =
-        pane == Pane::Source ? stamps::CanvasId::picSource : stamps::CanvasId::picTarget;
+    const stamps::CanvasId canvas = sideOf(pane).canvas;
     // The load is a step of the history, so a skin replaced by mistake comes back with undo.
     const stamps::Opened opened = stamps::openFile(m_workspace, canvas, nativePath(path));
     const QString message = QString::fromStdString(opened.status.message());

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "stamps/workspace.h"
+#include "workbench/classic/pane_sides.h"
 
 class QLabel;
 class QWidget;
@@ -16,8 +17,6 @@ namespace workbench {
 
 class FileList;
 class FolderList;
-
-enum class Pane { Source, Destination };
 
 class Panes : public QObject {
     Q_OBJECT

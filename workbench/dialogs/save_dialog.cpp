@@ -37,8 +37,8 @@ SaveDialog::SaveDialog(const stamps::Workspace& workspace, QWidget* owner)
 
     makeLabel(this, layout.control("Label1"));
 
-    const ControlSpec& txtName = layout.control("txtName");
-    m_name = new QLineEdit(qString(txtName.text), this);
+    const ControlRow& txtName = layout.control("txtName");
+    m_name = new QLineEdit(qString(txtName.caption), this);
     placeControl(m_name, txtName);
 
     auto* saveButton = makeButton(this, layout.control("Command1"));

@@ -8,6 +8,7 @@
 
 #include "preview/render.h"
 #include "workbench/canvas_image.h"
+#include "workbench/preview/facing.h"
 
 namespace workbench {
 namespace {
@@ -16,13 +17,6 @@ constexpr float kDegreesPerPixel = 0.5f;       // sideways drag: half a degree r
 constexpr float kPitchDegreesPerPixel = 0.25f; // up and down drag
 constexpr float kDegreesPerKey = 15;
 constexpr float kZoomPerStep = 1.15f; // one wheel notch or one + or - key
-
-// The keys that face one side of the body, and the yaw each faces.
-struct FacingKey {
-    int key;
-    float yaw;
-};
-constexpr FacingKey kFacingKeys[] = {{Qt::Key_F, 0}, {Qt::Key_L, 90}, {Qt::Key_B, 180}, {Qt::Key_R, 270}};
 
 } // namespace
 
@@ -106,7 +100,7 @@ void MannequinView::wheelEvent(QWheelEvent* event) {
 }
 
 void MannequinView::keyPressEvent(QKeyEvent* event) {
-    for (const FacingKey& facing : kFacingKeys)
+    for (const Facing& facing : kFacings)
         if (event->key() == facing.key) return face(facing.yaw);
     preview::View view = m_view;
     switch (event->key()) {

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -19,28 +20,14 @@
 #include "preview/skin_layout.h"
 #include "workbench/canvas_image.h"
 #include "workbench/classic/classic_fonts.h"
-#include "workbench/preview/mannequin_view.h"
 #include "workbench/dialogs/message_box.h"
+#include "workbench/preview/facing.h"
+#include "workbench/preview/mannequin_view.h"
 #include "workbench/preview/seam_list.h"
 #include "workbench/preview/zoom_view.h"
 
 namespace workbench {
 namespace {
-
-// The buttons that face one side of the body: object name, caption, the key that does the same
-// in the 3D view, and the yaw they face.
-struct FacingButton {
-    const char* name;
-    const char* caption;
-    const char* key;
-    float yaw;
-};
-constexpr FacingButton kFacingButtons[] = {
-    {"cmdFront", "Front", "F", 0},
-    {"cmdBack", "Back", "B", 180},
-    {"cmdLeft", "Left", "L", 90},
-    {"cmdRight", "Right", "R", 270},
-};
 
 constexpr int kGap = 8; // pixels between the window's parts and from the main window
 
@@ -80,10 +67,10 @@ QWidget* PreviewWindow::makeViewColumn() {
     layout->addWidget(m_mannequin, 1);
 
     auto* buttons = new QHBoxLayout;
-    for (const FacingButton& facing : kFacingButtons) {
+    for (const Facing& facing : kFacings) {
         auto* button = new QPushButton(tr(facing.caption), column);
-        button->setObjectName(QLatin1String(facing.name));
-        button->setToolTip(tr("%1 (%2)").arg(tr(facing.caption), QLatin1String(facing.key)));
+        button->setObjectName(QLatin1String(facing.button));
+        button->setToolTip(tr("%1 (%2)").arg(tr(facing.caption), QKeySequence(facing.key).toString()));
         button->setFocusPolicy(Qt::NoFocus); // the keys stay with the 3D view
         connect(button, &QPushButton::clicked, m_mannequin,
                 [this, yaw = facing.yaw] { m_mannequin->face(yaw); });
