@@ -15,6 +15,7 @@
 // moment still leaves each target old or new and complete, at the cost of one flush for all.
 // Any number of saves may be in progress at once, on any threads.
 
+#include <csignal>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -25,6 +26,10 @@
 #include "core/status.h"
 
 namespace core {
+
+namespace pending {
+struct Slot;
+}
 
 class AtomicFile {
   public:
@@ -56,32 +61,46 @@ class AtomicFile {
     static std::vector<Status> commitTogether(std::span<AtomicFile> files);
 
   private:
+    struct Batch;
+
     AtomicFile() = default;
     Status openTemporary();
     Status nameTemporary();
     // Makes a free private name beside the target with create, which says whether it made it,
     // and records it for the signal handlers.
     Status takePrivateName(const std::function<bool(const std::string& name)>& create);
+    // The permissions the file takes (m_mode): the first step of a commit.
+    Status setPermissions();
     // The last steps of a commit, once the data is flushed: the temporary file named, closed
     // and renamed over the target. The folder is not flushed.
     Status putInPlace();
+    // The temporary name is gone (renamed over the target, or removed): not recorded any more.
+    void forgetName() noexcept;
     void discard() noexcept;
 
-    int m_folder = -1;      // the target's folder, as a handle for the *at calls
-    int m_fd = -1;          // the temporary file
-    std::string m_leaf;     // the target's name inside m_folder
-    std::string m_tempName; // empty while the temporary file is anonymous
+    // commitTogether's three steps, each over the files that have not failed yet.
+    static void setPermissions(Batch& batch);
+    static void flushData(Batch& batch);
+    static void putInPlace(Batch& batch);
+
+    int m_folder = -1;                  // the target's folder, as a handle for the *at calls
+    int m_fd = -1;                      // the temporary file
+    std::string m_leaf;                 // the target's name inside m_folder
+    std::string m_tempName;             // empty while the temporary file is anonymous
+    pending::Slot* m_pending = nullptr; // where m_tempName is recorded for the signal handlers
     mode_t m_mode = 0;
     bool m_written = false; // some bytes have been written
-    bool m_committed = false;
 };
 
 // Removes the temporary name of every save in progress. Safe to call from a signal handler.
 void discardSavesInProgress() noexcept;
 
-// Handlers for SIGINT, SIGTERM and SIGHUP that discard saves in progress and then end the
-// program as the signal would have (its usual exit status). A signal that is ignored stays
-// ignored. The front ends call this once at start-up.
+// The signals that end the program and that cleanUpSavesOnSignals() handles.
+inline constexpr int kTerminatingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+// Handlers for kTerminatingSignals that discard saves in progress and then end the program as
+// the signal would have (its usual exit status). A signal that is ignored stays ignored. The
+// front ends call this once at start-up.
 void cleanUpSavesOnSignals();
 
 namespace testing {
