@@ -188,7 +188,7 @@ TEST_F(StagedSaving, AnInterruptedBatchLeavesNoTemporaryFileWhateverTheirNumber)
     std::vector<Case> cases;
     for (const char* moment : {"writing the last file", "between the renames"})
         for (const bool anonymous : {true, false})
-            for (const int signal : {SIGINT, SIGTERM})
+            for (const int signal : core::kTerminatingSignals)
                 cases.push_back({moment, anonymous, signal});
 
     for (const Case& c : cases) {
