@@ -22,14 +22,13 @@
 #include "core/atomic_file.h"
 #include "core/codec/bmp.h"
 #include "tests/child_process.h"
-#include "tests/core/bmp_test_fixtures.h"
 #include "tests/file_test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using bmptest::Bytes;
 using core::Picture;
+using filetest::Bytes;
 using filetest::namesIn;
 using filetest::readAll;
 using filetest::writeAll;

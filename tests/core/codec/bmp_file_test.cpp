@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "core/codec/bmp.h"
-#include "tests/core/bmp_test_fixtures.h"
+#include "tests/core/codec/bmp_test_fixtures.h"
 #include "tests/core/picture_test_support.h"
 #include "tests/file_test_support.h"
 
