@@ -5,19 +5,16 @@
 #include "core/atomic_file.h"
 
 #include "core/file_messages.h"
+#include "core/file_systems.h"
 #include "core/pending_names.h"
+#include "core/temporary_names.h"
 
 #include <fcntl.h>
-#include <linux/magic.h>
-#include <sys/random.h>
 #include <sys/stat.h>
-#include <sys/statfs.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -110,19 +107,6 @@ mode_t newFileMode() {
     return 0666 & ~processUmask();
 }
 
-// ".quiltane-" and six random letters or digits: short, so any target name fits beside it.
-std::string privateName() {
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    static std::atomic<std::uint64_t> counter{0};
-    std::uint64_t random = 0;
-    if (::getrandom(&random, sizeof random, GRND_NONBLOCK) != ssize_t(sizeof random)) // no entropy yet
-        random = std::uint64_t(::getpid()) << 32 ^ std::uint64_t(::time(nullptr)) ^ counter++ << 48;
-    std::string name = ".quiltane-";
-    for (int i = 0; i < 6; ++i, random /= sizeof kLetters - 1)
-        name += kLetters[random % (sizeof kLetters - 1)];
-    return name;
-}
-
 // The errors with which a file system (or an old kernel) says it has no anonymous files.
 bool lacksAnonymousFiles(int error) {
     return error == EOPNOTSUPP || error == EISDIR || error == EINVAL || error == ENOSYS;
@@ -133,21 +117,6 @@ Status flushFile(int fd) {
     if (testing::saveSeams().flushingData) testing::saveSeams().flushingData();
     if (::fsync(fd) != 0) return Status::output(systemReason(errno));
     return Status::ok();
-}
-
-// Local file systems whose syncfs writes out every file's dirty data and waits for it, and
-// says so when it cannot (Linux 5.8 and later), so that one call does what an fsync of each
-// file would. Others (network and user-space file systems among them) get an fsync per file.
-constexpr __fsword_t kWholeFlushFileSystems[] = {
-    EXT4_SUPER_MAGIC, XFS_SUPER_MAGIC, BTRFS_SUPER_MAGIC, F2FS_SUPER_MAGIC, TMPFS_MAGIC,
-};
-
-bool flushesEveryFile(int fd) {
-    if (!testing::saveSeams().wholeFileSystemFlush) return false;
-    struct statfs fileSystem {};
-    if (::fstatfs(fd, &fileSystem) != 0) return false;
-    return std::find(std::begin(kWholeFlushFileSystems), std::end(kWholeFlushFileSystems),
-                     fileSystem.f_type) != std::end(kWholeFlushFileSystems);
 }
 
 // Flushes the whole file system of fd; false when it could not, or reports a write that
@@ -187,6 +156,7 @@ Result<AtomicFile> AtomicFile::create(const std::string& path) {
             return Status::output("it is a link to " + target.path + ", whose folder does not exist.");
         return Status::output(systemReason(errno));
     }
+    temporary::removeLeftovers(file.m_folder);
     if (Status opened = file.openTemporary(); !opened) return opened;
     return file;
 }
@@ -206,13 +176,21 @@ Status AtomicFile::openTemporary() {
     static const bool canName = ::access("/proc/self/fd", X_OK) == 0 || ::geteuid() == 0;
     if (testing::saveSeams().anonymousTemporaryFiles && canName) {
         m_fd = ::openat(m_folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-        if (m_fd >= 0) return Status::ok();
+        if (m_fd >= 0) {
+            temporary::lockAnonymous(m_fd);
+            return Status::ok();
+        }
         if (!lacksAnonymousFiles(errno)) return Status::output(systemReason(errno));
     }
     // A named file from the start.
     return takePrivateName([this](const std::string& name) {
         m_fd = ::openat(m_folder, name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
-        return m_fd >= 0;
+        if (m_fd < 0) return false;
+        if (testing::saveSeams().createdUnlocked) testing::saveSeams().createdUnlocked();
+        if (temporary::lockNamed(m_folder, name, m_fd)) return true;
+        ::close(std::exchange(m_fd, -1));
+        errno = EEXIST; // taken for a leftover before it was locked: another name
+        return false;
     });
 }
 
@@ -235,7 +213,7 @@ Status AtomicFile::takePrivateName(const std::function<bool(const std::string& n
     if (pending::NamingWindow::programEnding()) return Status::output("the program is being ended.");
     pending::Slot& slot = pending::claim();
     for (int i = 0; i < kNameTries; ++i) {
-        const std::string name = privateName();
+        const std::string name = temporary::makeName();
         if (create(name)) {
             m_tempName = name;
             pending::publish(slot, m_folder, name);
@@ -286,18 +264,21 @@ Status AtomicFile::commit() {
 Status AtomicFile::putInPlace() {
     if (m_tempName.empty())
         if (Status named = nameTemporary(); !named) return named;
-    const int fd = std::exchange(m_fd, -1);
-    if (::close(fd) != 0) return Status::output(systemReason(errno));
     if (testing::saveSeams().onceNamed) testing::saveSeams().onceNamed();
 
     // What the target is may have changed since create(): still replace only a regular file.
     struct stat st {};
     if (::fstatat(m_folder, m_leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(st.st_mode))
         return Status::output(refusal(st.st_mode, m_leaf, false));
-    const pending::SignalBlock block;
-    if (::renameat(m_folder, m_tempName.c_str(), m_folder, m_leaf.c_str()) != 0)
-        return Status::output(systemReason(errno));
-    forgetName();
+    {
+        const pending::SignalBlock block;
+        if (::renameat(m_folder, m_tempName.c_str(), m_folder, m_leaf.c_str()) != 0)
+            return Status::output(systemReason(errno));
+        forgetName();
+    }
+    // Closed only now: its lock kept the file from being taken for a dead save's leftover
+    // until it had the target's name. Its data is flushed, so closing has nothing to report.
+    ::close(std::exchange(m_fd, -1));
     return Status::ok();
 }
 
@@ -350,7 +331,7 @@ void AtomicFile::flushData(Batch& batch) {
         }
         if (among(flushedWhole, st.st_dev)) continue;
         if (!among(flushedByFile, st.st_dev)) {
-            if (flushesEveryFile(fd) && flushFileSystem(fd)) {
+            if (fileSystemOf(fd).flushesEveryFile && flushFileSystem(fd)) {
                 flushedWhole.push_back(st.st_dev);
                 continue;
             }
@@ -383,12 +364,13 @@ void AtomicFile::putInPlace(Batch& batch) {
 }
 
 void AtomicFile::discard() noexcept {
-    if (m_fd >= 0) ::close(std::exchange(m_fd, -1));
+    // The name goes first, while the file's lock still says it is no leftover.
     if (!m_tempName.empty()) {
         const pending::SignalBlock block;
         ::unlinkat(m_folder, m_tempName.c_str(), 0);
         forgetName();
     }
+    if (m_fd >= 0) ::close(std::exchange(m_fd, -1));
     if (m_folder >= 0) ::close(std::exchange(m_folder, -1));
 }
 

@@ -9,6 +9,9 @@
 // the file system takes can be saved and a killed process leaves no half-written file. Where
 // the file system has no anonymous files, the short name is used from the start, and the
 // signal handlers of cleanUpSavesOnSignals() remove it when the program is interrupted.
+// A process killed outright (kill -9) while a name exists leaves that file behind. Every
+// temporary file is locked while its save is alive, so a process's first save into a folder
+// tells such a leftover from a live save's file and removes it (see core/temporary_names.h).
 //
 // Many saves can be made durable together (commitTogether): every file's data is written
 // first, then flushed in one go, and only then is each renamed over its target. A crash at any
@@ -71,8 +74,8 @@ class AtomicFile {
     Status takePrivateName(const std::function<bool(const std::string& name)>& create);
     // The permissions the file takes (m_mode): the first step of a commit.
     Status setPermissions();
-    // The last steps of a commit, once the data is flushed: the temporary file named, closed
-    // and renamed over the target. The folder is not flushed.
+    // The last steps of a commit, once the data is flushed: the temporary file named, renamed
+    // over the target and closed. The folder is not flushed.
     Status putInPlace();
     // The temporary name is gone (renamed over the target, or removed): not recorded any more.
     void forgetName() noexcept;
@@ -104,15 +107,19 @@ inline constexpr int kTerminatingSignals[] = {SIGINT, SIGTERM, SIGHUP};
 void cleanUpSavesOnSignals();
 
 namespace testing {
-// Seams for the tests: the fallback for file systems without anonymous temporary files, and
-// hooks at the two moments a save can be interrupted and at each flush of file data.
+// Seams for the tests: the fallback for file systems without anonymous temporary files, file
+// systems as a network's, and hooks at the moments a save can be interrupted or raced and at
+// each flush of file data.
 struct SaveSeams {
     bool anonymousTemporaryFiles = true;
-    std::function<void()> whileWriting; // after the first bytes are written
-    std::function<void()> onceNamed;    // the data complete, flushed and named, before the rename
-    std::function<void()> flushingData; // before each fsync of a file, or syncfs of a file system
-    bool wholeFileSystemFlush = true;   // false: commitTogether fsyncs each file, as where the
-                                        // file system's syncfs is not known to flush everything
+    std::function<void()> whileWriting;    // after the first bytes are written
+    std::function<void()> onceNamed;       // the data complete, flushed and named, before the rename
+    std::function<void()> flushingData;    // before each fsync of a file, or syncfs of a file system
+    bool wholeFileSystemFlush = true;      // false: commitTogether fsyncs each file, as where the
+                                           // file system's syncfs is not known to flush everything
+    bool sharedFileSystem = false;         // true: every folder is taken to lie on a file system
+                                           // that other machines may write, as a network one
+    std::function<void()> createdUnlocked; // a named temporary file created, before it is locked
 };
 SaveSeams& saveSeams();
 } // namespace testing
