@@ -22,6 +22,7 @@
 #include "core/atomic_file.h"
 #include "core/codec/bmp.h"
 #include "tests/child_process.h"
+#include "tests/core/save_test_support.h"
 #include "tests/file_test_support.h"
 
 namespace {
@@ -33,7 +34,7 @@ using filetest::namesIn;
 using filetest::readAll;
 using filetest::writeAll;
 
-const Bytes kOld{'o', 'l', 'd'};
+using savetest::kOld;
 
 Picture tagged(std::uint8_t tag) {
     return Picture::filled(7, 5, {tag, 20, 30});
@@ -45,14 +46,7 @@ mode_t typeAt(const fs::path& path) {
     return ::lstat(path.c_str(), &st) == 0 ? st.st_mode & S_IFMT : 0;
 }
 
-// A fresh folder per test; the seams set back to what the program uses.
-class Saving : public filetest::TempFolderTest {
-  protected:
-    void TearDown() override {
-        core::testing::saveSeams() = {};
-        TempFolderTest::TearDown();
-    }
-};
+using Saving = savetest::SaveTest;
 
 // What a save is pointed at, and what must come of it.
 struct TargetCase {
@@ -224,8 +218,7 @@ TEST_F(Saving, OnlyARegularFileIsReplacedOrCreated) {
     const fs::path startedIn = fs::current_path();
     for (const TargetCase& c : cases) {
         SCOPED_TRACE(c.name);
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        emptyFolder();
         writeAll(m_dir / "old.bmp", kOld);
         const fs::path target = c.prepare(m_dir);
         ASSERT_FALSE(target.empty()) << "could not set up the case";
@@ -298,8 +291,7 @@ TEST_F(Saving, EveryNameTheFileSystemTakesSavesAndTheTemporaryNameIsShort) {
     const std::string longest(255, 'n'); // NAME_MAX: the longest name a Linux file system takes
     for (const TempMode& mode : kTempModes) {
         SCOPED_TRACE(mode.name);
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        emptyFolder();
         core::testing::saveSeams().anonymousTemporaryFiles = mode.anonymous;
         std::vector<std::string> whileWriting;
         core::testing::saveSeams().whileWriting = [&] { whileWriting = namesIn(m_dir); };
@@ -350,8 +342,7 @@ TEST_F(Saving, AnInterruptedSaveLeavesNoTemporaryFileAndEndsAsTheSignalWould) {
     for (const Interruption& c : cases) {
         SCOPED_TRACE(::testing::Message()
                      << c.moment << ", signal " << c.signal << (c.anonymous ? ", anonymous" : ", named"));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        emptyFolder();
         writeAll(target, kOld);
         const childtest::Outcome outcome = childtest::runInChild([&](std::string& report) {
             core::cleanUpSavesOnSignals();

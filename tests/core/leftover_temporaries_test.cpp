@@ -22,6 +22,7 @@
 #include "core/atomic_file.h"
 #include "core/codec/bmp.h"
 #include "tests/child_process.h"
+#include "tests/core/save_test_support.h"
 #include "tests/file_test_support.h"
 
 namespace {
@@ -33,7 +34,7 @@ using filetest::namesIn;
 using filetest::readAll;
 using filetest::writeAll;
 
-const Bytes kOld{'o', 'l', 'd'};
+using savetest::kOld;
 const Picture kPicture = Picture::filled(64, 64, {9, 8, 7});
 
 // Whether a name is a temporary file's: ".quiltane-" and six letters or digits.
@@ -87,16 +88,11 @@ void killASaveOf(const fs::path& target, const Killing& killing) {
     EXPECT_EQ(outcome.signal, SIGKILL) << outcome.report;
 }
 
-class Leftovers : public filetest::TempFolderTest {
+class Leftovers : public savetest::SaveTest {
   protected:
-    void TearDown() override {
-        core::testing::saveSeams() = {};
-        TempFolderTest::TearDown();
-    }
     // A fresh folder holding skin.bmp with kOld.
     void freshFolder() {
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        emptyFolder();
         writeAll(m_dir / "skin.bmp", kOld);
     }
 };
