@@ -43,8 +43,8 @@ bool sameFile(const struct stat& a, const struct stat& b) {
 
 // Whether the name in the folder is the file open as fd.
 bool nameIsFile(int folder, const char* name, int fd) {
-    struct stat named {
-    }, opened{};
+    struct stat named {};
+    struct stat opened {};
     return ::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && ::fstat(fd, &opened) == 0 &&
            sameFile(named, opened);
 }
