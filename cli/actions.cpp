@@ -34,7 +34,7 @@ core::Status open(stamps::Workspace& workspace, stamps::CanvasId canvas, const s
 }
 
 core::Status saveDestination(Session& session, const std::string& path, stamps::SaveFormat format) {
-    const stamps::SaveOptions options{session.dithering};
+    const stamps::SaveOptions options{session.dithering, session.heldFolder};
     if (session.staged == nullptr)
         return stamps::saveDestination(session.workspace, format, path, options).status();
     core::Result<stamps::StagedSave> staged = stamps::stageDestination(session.workspace, format, path, options);

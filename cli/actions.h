@@ -27,6 +27,8 @@ struct Session {
     // Set by a batch: the destination's saves (--save, --save-8bit) are left staged here, for
     // the batch to make durable together with the others, rather than committed one by one.
     std::optional<core::AtomicFile>* staged = nullptr;
+    // Set by a batch: its output folder, held open; the staged saves are made in it by name.
+    int heldFolder = core::kNoHeldFolder;
 };
 
 // Whether the actions can undo or redo, and so need the workspace's history; a run that

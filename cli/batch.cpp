@@ -1,7 +1,8 @@
 // The batch driver (see batch.h). Threads take the next input from a shared counter, run it
 // through the same action runner as a single run, and leave its output staged: written in full
-// beside its target, unflushed and without a name. Whenever a group of them is full, and once
-// at the end, the group is committed together: one flush for all, then the renames.
+// beside its target, in the output folder held open since the planning, unflushed and without a
+// name. Whenever a group of them is full, and once at the end, the group is committed together:
+// one flush for all, then the renames, each refused where the file it would replace is an input.
 
 #include "cli/batch.h"
 
@@ -58,6 +59,7 @@ core::Result<core::AtomicFile> runInput(const BatchPlan& plan, std::size_t i) {
     session.workspace.history.setEnabled(needsHistory(plan.actions));
     std::optional<core::AtomicFile> staged;
     session.staged = &staged;
+    session.heldFolder = plan.outHandle.handle();
 
     if (core::Status opened = open(session.workspace, stamps::CanvasId::picTarget, plan.inputs[i]); !opened)
         return opened;
@@ -126,7 +128,13 @@ class BatchRun {
     }
 
     void commit(Group group) {
-        const std::vector<core::Status> outcome = core::AtomicFile::commitTogether(group.files);
+        const std::vector<core::Status> outcome =
+            core::AtomicFile::commitTogether(group.files, [this](core::FileIdentity replaced) {
+                const std::optional<std::size_t> input = m_plan.inputThatIs(replaced);
+                if (!input) return core::Status::ok();
+                return core::Status::output("it would replace the input " + m_plan.inputs[*input] +
+                                            ", which was left as it was.");
+            });
         for (std::size_t k = 0; k < outcome.size(); ++k)
             if (!outcome[k])
                 fail(group.inputs[k],

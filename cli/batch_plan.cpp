@@ -1,13 +1,20 @@
 // Reading and checking a batch (see batch_plan.h). The checks that read the file system only
-// look: they stat and resolve names, and change nothing.
+// look: they open the output folder and stat names, and change nothing.
 
 #include "cli/batch_plan.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <map>
 #include <thread>
 #include <variant>
+
+#include "core/file_messages.h"
 
 namespace cli {
 namespace {
@@ -20,43 +27,37 @@ template <typename Argument> std::ptrdiff_t given(const std::vector<CliAction>& 
                          [](const CliAction& a) { return std::holds_alternative<Argument>(a.argument); });
 }
 
-// Paths with their links resolved as far as they exist, so that two names of one file compare
-// equal; made absolute where they cannot be resolved. A batch's files mostly share a few
-// folders, so each folder is resolved once.
-class Resolver {
-  public:
-    std::string operator()(const std::string& path) {
-        const fs::path p(path);
-        std::error_code error;
-        // A link's target may lie anywhere: resolved whole.
-        if (fs::is_symlink(p, error)) return whole(p);
-        const auto [folder, added] = m_folders.try_emplace(p.parent_path().string());
-        if (added) folder->second = whole(p.parent_path().empty() ? fs::path(".") : p.parent_path());
-        return (fs::path(folder->second) / p.filename()).string();
-    }
+// The file that path (relative to base) names, links followed; none where there is none, or it
+// cannot be looked at: a missing input fails when it is opened, and a missing output is made.
+std::optional<core::FileIdentity> fileAt(int base, const std::string& path) {
+    struct stat st {};
+    if (::fstatat(base, path.c_str(), &st, 0) != 0) return std::nullopt;
+    return core::FileIdentity{st.st_dev, st.st_ino};
+}
 
-  private:
-    static std::string whole(const fs::path& path) {
-        std::error_code error;
-        fs::path result = fs::weakly_canonical(path, error);
-        if (error) result = fs::absolute(path, error).lexically_normal();
-        return result.string();
-    }
-
-    std::map<std::string, std::string> m_folders;
-};
-
-// The output folder exists, no two inputs share a name, and no output is one of the inputs.
-core::Status checkFiles(const BatchPlan& plan) {
-    const std::string option(stamps::saveFormatSpec(plan.format).batchOutOption);
-    std::error_code error;
-    if (!fs::exists(plan.outFolder, error))
-        return core::Status::usage(option + ": the folder " + plan.outFolder + " does not exist.");
-    if (!fs::is_directory(plan.outFolder, error))
+// The output folder, open.
+core::Status holdOutFolder(BatchPlan& plan, const std::string& option) {
+    struct stat st {};
+    if (::stat(plan.outFolder.c_str(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return core::Status::usage(option + ": the folder " + plan.outFolder + " does not exist.");
+    } else if (!S_ISDIR(st.st_mode)) {
         return core::Status::usage(option + ": " + plan.outFolder + " is not a folder.");
+    }
+    plan.outHandle = HeldFolder(::open(plan.outFolder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (plan.outHandle.handle() < 0)
+        return core::Status::usage(option + ": " + core::cannotOpen(plan.outFolder) + ": " +
+                                   core::systemReason(errno));
+    return core::Status::ok();
+}
 
-    std::map<std::string, std::size_t> byName, byResolved;
-    Resolver resolved;
+// The output folder opens, no two inputs share a name, no output is one of the inputs and no
+// two outputs are one file. Each input and each output is looked at once.
+core::Status checkFiles(BatchPlan& plan) {
+    const std::string option(stamps::saveFormatSpec(plan.format).batchOutOption);
+    if (core::Status held = holdOutFolder(plan, option); !held) return held;
+
+    std::map<std::string, std::size_t> byName;
     for (std::size_t i = 0; i < plan.inputs.size(); ++i) {
         const std::string& input = plan.inputs[i];
         const std::string name = fs::path(input).filename().string();
@@ -67,23 +68,57 @@ core::Status checkFiles(const BatchPlan& plan) {
             return core::Status::usage("--each: " + plan.inputs[first->second] + " and " + input +
                                        " have the same name; both would be saved as " + plan.outputOf(i) +
                                        ".");
-        byResolved.emplace(resolved(input), i);
+        if (const auto file = fileAt(AT_FDCWD, input)) plan.inputFiles.emplace_back(*file, i);
     }
+    std::sort(plan.inputFiles.begin(), plan.inputFiles.end());
+
+    // The outputs that exist, each with its input's index, looked up by name in the held folder.
+    std::vector<std::pair<core::FileIdentity, std::size_t>> outputs;
     for (std::size_t i = 0; i < plan.inputs.size(); ++i) {
-        const auto same = byResolved.find(resolved(plan.outputOf(i)));
-        if (same == byResolved.end()) continue;
-        if (same->second == i)
+        const std::optional<core::FileIdentity> file =
+            fileAt(plan.outHandle.handle(), fs::path(plan.inputs[i]).filename().string());
+        if (!file) continue;
+        if (const std::optional<std::size_t> same = plan.inputThatIs(*file); same == i)
             return core::Status::usage(option + ": " + plan.inputs[i] + " would be saved over itself.");
-        return core::Status::usage(option + ": " + plan.inputs[i] + " would be saved as " + plan.outputOf(i) +
-                                   ", which is the input " + plan.inputs[same->second] + ".");
+        else if (same)
+            return core::Status::usage(option + ": " + plan.inputs[i] + " would be saved as " +
+                                       plan.outputOf(i) + ", which is the input " + plan.inputs[*same] + ".");
+        outputs.emplace_back(*file, i);
+    }
+    std::sort(outputs.begin(), outputs.end()); // by file, then by input
+    const auto twice = std::adjacent_find(outputs.begin(), outputs.end(),
+                                          [](const auto& a, const auto& b) { return a.first == b.first; });
+    if (twice != outputs.end()) {
+        const std::size_t i = twice->second, j = std::next(twice)->second;
+        return core::Status::usage(option + ": " + plan.outputOf(i) + " and " + plan.outputOf(j) +
+                                   " are one file; " + plan.inputs[i] + " and " + plan.inputs[j] +
+                                   " would both be saved to it.");
     }
     return core::Status::ok();
 }
 
 } // namespace
 
+HeldFolder& HeldFolder::operator=(HeldFolder&& other) noexcept {
+    if (this != &other) {
+        if (m_handle >= 0) ::close(m_handle);
+        m_handle = std::exchange(other.m_handle, core::kNoHeldFolder);
+    }
+    return *this;
+}
+
+HeldFolder::~HeldFolder() {
+    if (m_handle >= 0) ::close(m_handle);
+}
+
 std::string BatchPlan::outputOf(std::size_t i) const {
     return (fs::path(outFolder) / fs::path(inputs[i]).filename()).string();
+}
+
+std::optional<std::size_t> BatchPlan::inputThatIs(core::FileIdentity file) const {
+    const auto at = std::lower_bound(inputFiles.begin(), inputFiles.end(), std::pair(file, std::size_t(0)));
+    if (at == inputFiles.end() || at->first != file) return std::nullopt;
+    return at->second;
 }
 
 core::Result<std::optional<BatchPlan>> planBatch(const std::vector<CliAction>& actions) {

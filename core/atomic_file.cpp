@@ -56,19 +56,39 @@ std::string refusal(mode_t mode, const std::string& resolved, bool throughLink) 
     return "it is a link to " + resolved + ", which is " + kindName(mode) + ", not a file.";
 }
 
-// The file a save replaces or creates, links followed.
+// The file a save replaces or creates, links followed. Its path is relative to a folder handle
+// (or the working folder), unless absolute.
 struct Target {
     std::string path;
+    std::string shown; // path as messages name it, from the folder the caller named
     bool throughLink = false;
     bool exists = false;
     mode_t mode = 0; // of the existing regular file
 };
 
-Result<Target> resolve(const std::string& path) {
-    Target target{path};
+// What the link at path (relative to base) leads to, as it is written.
+Result<std::string> linkTarget(int base, const std::string& path) {
+    std::string to(256, '\0');
+    for (;;) {
+        const ssize_t n = ::readlinkat(base, path.c_str(), to.data(), to.size());
+        if (n < 0) return Status::output(systemReason(errno));
+        if (std::size_t(n) < to.size()) {
+            to.resize(std::size_t(n));
+            return to;
+        }
+        to.resize(to.size() * 2); // perhaps cut short: read again with more room
+    }
+}
+
+// path relative to base, which messages name shownFolder (empty: the working folder).
+Result<Target> resolve(int base, const std::string& path, const std::string& shownFolder) {
+    const auto shown = [&](const std::string& p) {
+        return shownFolder.empty() ? p : (fs::path(shownFolder) / p).string();
+    };
+    Target target{path, shown(path)};
     for (int links = 0;;) {
         struct stat st {};
-        if (::lstat(target.path.c_str(), &st) != 0) {
+        if (::fstatat(base, target.path.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno == ENOENT) return target; // a new file; its folder is checked when opened
             return Status::output(systemReason(errno));
         }
@@ -77,13 +97,14 @@ Result<Target> resolve(const std::string& path) {
             target.mode = st.st_mode;
             return target;
         }
-        if (!S_ISLNK(st.st_mode)) return Status::output(refusal(st.st_mode, target.path, target.throughLink));
+        if (!S_ISLNK(st.st_mode))
+            return Status::output(refusal(st.st_mode, target.shown, target.throughLink));
         if (++links > kMaxLinks) return Status::output("it is a link that leads round in a loop.");
-        std::error_code error;
-        const fs::path to = fs::read_symlink(target.path, error);
-        if (error) return Status::output(systemReason(error.value()));
+        Result<std::string> to = linkTarget(base, target.path);
+        if (!to) return to.status();
         // A relative link is relative to its own folder; an absolute one replaces the path.
-        target.path = (fs::path(target.path).parent_path() / to).string();
+        target.path = (fs::path(target.path).parent_path() / to.value()).string();
+        target.shown = shown(target.path);
         target.throughLink = true;
     }
 }
@@ -138,7 +159,17 @@ void flushFolder(int folderHandle) {
 } // namespace
 
 Result<AtomicFile> AtomicFile::create(const std::string& path) {
-    Result<Target> resolved = resolve(path);
+    return createAt(AT_FDCWD, path, {});
+}
+
+Result<AtomicFile> AtomicFile::create(const std::string& path, int heldFolder) {
+    if (heldFolder == kNoHeldFolder) return create(path);
+    const fs::path given(path);
+    return createAt(heldFolder, given.filename().string(), given.parent_path().string());
+}
+
+Result<AtomicFile> AtomicFile::createAt(int base, const std::string& path, const std::string& shownFolder) {
+    Result<Target> resolved = resolve(base, path, shownFolder);
     if (!resolved) return resolved.status();
     const Target& target = resolved.value();
 
@@ -150,10 +181,10 @@ Result<AtomicFile> AtomicFile::create(const std::string& path) {
     AtomicFile file;
     file.m_leaf = leaf;
     file.m_mode = target.exists ? target.mode & 0777 : newFileMode();
-    file.m_folder = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    file.m_folder = ::openat(base, folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (file.m_folder < 0) {
         if (errno == ENOENT && target.throughLink)
-            return Status::output("it is a link to " + target.path + ", whose folder does not exist.");
+            return Status::output("it is a link to " + target.shown + ", whose folder does not exist.");
         return Status::output(systemReason(errno));
     }
     temporary::removeLeftovers(file.m_folder);
@@ -180,7 +211,7 @@ Status AtomicFile::openTemporary() {
             temporary::lockAnonymous(m_fd);
             return Status::ok();
         }
-        if (!lacksAnonymousFiles(errno)) return Status::output(systemReason(errno));
+        if (!lacksAnonymousFiles(errno)) return inFolder(errno);
     }
     // A named file from the start.
     return takePrivateName([this](const std::string& name) {
@@ -224,7 +255,7 @@ Status AtomicFile::takePrivateName(const std::function<bool(const std::string& n
     }
     const int error = errno;
     pending::release(slot);
-    if (error != EEXIST) return Status::output(systemReason(error));
+    if (error != EEXIST) return inFolder(error);
     return Status::output("no temporary file name beside it was free.");
 }
 
@@ -261,25 +292,36 @@ Status AtomicFile::commit() {
     return Status::ok();
 }
 
-Status AtomicFile::putInPlace() {
+Status AtomicFile::putInPlace(const ReplaceCheck& mayReplace) {
     if (m_tempName.empty())
         if (Status named = nameTemporary(); !named) return named;
     if (testing::saveSeams().onceNamed) testing::saveSeams().onceNamed();
 
-    // What the target is may have changed since create(): still replace only a regular file.
+    // What the target is may have changed since create(): still replace only a regular file,
+    // and only one the caller lets go.
     struct stat st {};
-    if (::fstatat(m_folder, m_leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(st.st_mode))
-        return Status::output(refusal(st.st_mode, m_leaf, false));
+    if (::fstatat(m_folder, m_leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (!S_ISREG(st.st_mode)) return Status::output(refusal(st.st_mode, m_leaf, false));
+        if (mayReplace)
+            if (Status may = mayReplace({st.st_dev, st.st_ino}); !may) return may;
+    }
     {
         const pending::SignalBlock block;
-        if (::renameat(m_folder, m_tempName.c_str(), m_folder, m_leaf.c_str()) != 0)
-            return Status::output(systemReason(errno));
+        if (::renameat(m_folder, m_tempName.c_str(), m_folder, m_leaf.c_str()) != 0) return inFolder(errno);
         forgetName();
     }
     // Closed only now: its lock kept the file from being taken for a dead save's leftover
     // until it had the target's name. Its data is flushed, so closing has nothing to report.
     ::close(std::exchange(m_fd, -1));
     return Status::ok();
+}
+
+Status AtomicFile::inFolder(int error) const {
+    // A folder that is removed keeps its handle, but nothing can be made in it any more.
+    struct stat st {};
+    if (::fstat(m_folder, &st) == 0 && st.st_nlink == 0)
+        return Status::output("its folder has been removed.");
+    return Status::output(systemReason(error));
 }
 
 void AtomicFile::forgetName() noexcept {
@@ -301,11 +343,11 @@ struct AtomicFile::Batch {
     }
 };
 
-std::vector<Status> AtomicFile::commitTogether(std::span<AtomicFile> files) {
+std::vector<Status> AtomicFile::commitTogether(std::span<AtomicFile> files, const ReplaceCheck& mayReplace) {
     Batch batch{files, std::vector<Status>(files.size(), Status::ok())};
     setPermissions(batch);
     flushData(batch);
-    putInPlace(batch);
+    putInPlace(batch, mayReplace);
     return std::move(batch.outcome);
 }
 
@@ -342,13 +384,13 @@ void AtomicFile::flushData(Batch& batch) {
 }
 
 // Then the renames, and each folder flushed once.
-void AtomicFile::putInPlace(Batch& batch) {
+void AtomicFile::putInPlace(Batch& batch, const ReplaceCheck& mayReplace) {
     std::vector<std::pair<dev_t, ino_t>> folders;
     std::vector<int> folderHandles;
     for (std::size_t i = 0; i < batch.size(); ++i) {
         if (batch.failed(i)) continue;
         AtomicFile& file = batch.files[i];
-        if (Status placed = file.putInPlace(); !placed) {
+        if (Status placed = file.putInPlace(mayReplace); !placed) {
             batch.fail(i, placed);
             continue;
         }

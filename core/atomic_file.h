@@ -17,7 +17,13 @@
 // first, then flushed in one go, and only then is each renamed over its target. A crash at any
 // moment still leaves each target old or new and complete, at the cost of one flush for all.
 // Any number of saves may be in progress at once, on any threads.
+//
+// A caller that saves many files into one folder can hold the folder open and have each file
+// made in it by name: renaming the folder, or putting something else under its name, then
+// redirects no save. Such a caller can also have each commit check the file it would replace
+// (commitTogether's mayReplace), by identity, just before the rename.
 
+#include <compare>
 #include <csignal>
 #include <cstdint>
 #include <functional>
@@ -34,6 +40,16 @@ namespace pending {
 struct Slot;
 }
 
+// No folder held open for a save: its folder is found by its path when the save begins.
+inline constexpr int kNoHeldFolder = -1;
+
+// What makes two names one file: its file system and its number there.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    auto operator<=>(const FileIdentity&) const = default;
+};
+
 class AtomicFile {
   public:
     // Finds what `path` names and opens a temporary file beside it. A link to a regular file is
@@ -41,6 +57,11 @@ class AtomicFile {
     // exists. Failures are the reason alone ("it is a device, not a file."), to follow
     // "Cannot save <path>: ".
     static Result<AtomicFile> create(const std::string& path);
+    // The same, with path's folder held open by the caller as heldFolder (a handle such as
+    // open(folder, O_PATH | O_DIRECTORY) gives, kept open until the save is committed): the
+    // target is path's file name in that folder, whatever path's folder names meanwhile; a link
+    // there is followed from that folder. path's folder only names things in messages.
+    static Result<AtomicFile> create(const std::string& path, int heldFolder);
 
     AtomicFile(AtomicFile&& other) noexcept;
     AtomicFile& operator=(AtomicFile&&) = delete;
@@ -61,22 +82,32 @@ class AtomicFile {
     // system where that is known to flush every file's data, else an fsync of each), then each
     // renamed over its target, then each folder flushed once. The outcome per file, in order,
     // as the reason alone; a file that fails is discarded and its target left as it was.
-    static std::vector<Status> commitTogether(std::span<AtomicFile> files);
+    // mayReplace, when given, is asked about each existing file just before a file is renamed
+    // over it: ok, or why it must be left as it is (that file then fails with this reason).
+    using ReplaceCheck = std::function<Status(FileIdentity replaced)>;
+    static std::vector<Status> commitTogether(std::span<AtomicFile> files,
+                                              const ReplaceCheck& mayReplace = {});
 
   private:
     struct Batch;
 
     AtomicFile() = default;
+    // create's work: path relative to base (a folder handle, or AT_FDCWD), shownFolder what base
+    // is in messages (empty for the working folder).
+    static Result<AtomicFile> createAt(int base, const std::string& path, const std::string& shownFolder);
     Status openTemporary();
     Status nameTemporary();
     // Makes a free private name beside the target with create, which says whether it made it,
     // and records it for the signal handlers.
     Status takePrivateName(const std::function<bool(const std::string& name)>& create);
+    // Why making or renaming a file in the folder failed with the error number: the folder
+    // removed meanwhile, or the system's reason.
+    Status inFolder(int error) const;
     // The permissions the file takes (m_mode): the first step of a commit.
     Status setPermissions();
     // The last steps of a commit, once the data is flushed: the temporary file named, renamed
-    // over the target and closed. The folder is not flushed.
-    Status putInPlace();
+    // over the target (when mayReplace, if given, lets it) and closed. The folder is not flushed.
+    Status putInPlace(const ReplaceCheck& mayReplace = {});
     // The temporary name is gone (renamed over the target, or removed): not recorded any more.
     void forgetName() noexcept;
     void discard() noexcept;
@@ -84,7 +115,7 @@ class AtomicFile {
     // commitTogether's three steps, each over the files that have not failed yet.
     static void setPermissions(Batch& batch);
     static void flushData(Batch& batch);
-    static void putInPlace(Batch& batch);
+    static void putInPlace(Batch& batch, const ReplaceCheck& mayReplace);
 
     int m_folder = -1;                  // the target's folder, as a handle for the *at calls
     int m_fd = -1;                      // the temporary file

@@ -15,7 +15,8 @@ namespace {
 // The game's own format; the palette is chosen as core/eight_bit/palette_choice.h says.
 core::Result<StagedSave> stageEightBit(const core::Picture& image, const core::Picture& loaded,
                                        const std::string& path, const SaveOptions& options) {
-    core::Result<core::EightBitStaged> staged = core::stageEightBit(image, loaded, path, options.dithering);
+    core::Result<core::EightBitStaged> staged =
+        core::stageEightBit(image, loaded, path, options.dithering, options.heldFolder);
     if (!staged) return staged.status();
     const core::EightBitSaved& saved = staged.value().saved;
     const int colours = saved.colours;
@@ -26,8 +27,8 @@ core::Result<StagedSave> stageEightBit(const core::Picture& image, const core::P
 }
 
 core::Result<StagedSave> stageTrueColour(const core::Picture& image, const core::Picture&,
-                                         const std::string& path, const SaveOptions&) {
-    core::Result<core::AtomicFile> staged = core::stagePicture(image, path);
+                                         const std::string& path, const SaveOptions& options) {
+    core::Result<core::AtomicFile> staged = core::stagePicture(image, path, options.heldFolder);
     if (!staged) return staged.status();
     return StagedSave{std::move(staged).value(), "24-bit"};
 }

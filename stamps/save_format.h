@@ -19,6 +19,9 @@ enum class SaveFormat { EightBit, TrueColour };
 // What a save may be asked beyond its format and path; each format reads what applies to it.
 struct SaveOptions {
     float dithering = 0; // 0 (none) to 1: an 8-bit save that reduces colours dithers this much
+    // The path's folder held open by the caller, the file made in it by name whatever the
+    // folder's name comes to name (see core::AtomicFile::create); none: found by the path.
+    int heldFolder = core::kNoHeldFolder;
 };
 
 // A file written in full beside its target, not yet committed (see core/atomic_file.h), and

@@ -56,13 +56,16 @@ Status saveBmp(const BmpEncoder& encoder, const std::string& path);
 // The first half of saveBmp, for saves made durable together (AtomicFile::commitTogether): the
 // file written in full beside its target, not yet flushed or renamed. Dropping the result
 // discards it. Errors as saveBmp's; the commit's reasons follow "Cannot save <path>: ".
-Result<AtomicFile> stageBmp(const BmpEncoder& encoder, const std::string& path);
+// heldFolder: path's folder held open by the caller, the file made in it (see AtomicFile::create).
+Result<AtomicFile> stageBmp(const BmpEncoder& encoder, const std::string& path,
+                            int heldFolder = kNoHeldFolder);
 // The second half of every save made on its own: the staged file committed, or why staging or
 // committing it failed. Errors read "Cannot save <path>: <reason>".
 Status commitStaged(Result<AtomicFile> staged, const std::string& path);
 // `SavePicture`: writes a 24-bit BMP through saveBmp. An empty picture is not saved.
 Status savePicture(const Picture& picture, const std::string& path);
 // The 24-bit file staged, as stageBmp does.
-Result<AtomicFile> stagePicture(const Picture& picture, const std::string& path);
+Result<AtomicFile> stagePicture(const Picture& picture, const std::string& path,
+                                int heldFolder = kNoHeldFolder);
 
 } // namespace core

@@ -133,11 +133,11 @@ Result<BmpInfo> readBmpInfoFile(const std::string& path) {
     return bmp::describe(opened.value().header);
 }
 
-Result<AtomicFile> stageBmp(const BmpEncoder& encoder, const std::string& path) {
+Result<AtomicFile> stageBmp(const BmpEncoder& encoder, const std::string& path, int heldFolder) {
     if (path.empty()) return Status::output("Cannot save: no file name was given.");
     const std::string context = cannotSave(path);
     try {
-        Result<AtomicFile> file = AtomicFile::create(path);
+        Result<AtomicFile> file = AtomicFile::create(path, heldFolder);
         if (!file) return file.status().withContext(context);
         if (Status written = writeRows(encoder, file.value()); !written) return written.withContext(context);
         file.value().startFlush();
@@ -158,10 +158,10 @@ Status saveBmp(const BmpEncoder& encoder, const std::string& path) {
     return commitStaged(stageBmp(encoder, path), path);
 }
 
-Result<AtomicFile> stagePicture(const Picture& picture, const std::string& path) {
+Result<AtomicFile> stagePicture(const Picture& picture, const std::string& path, int heldFolder) {
     Result<BmpEncoder> encoder = BmpEncoder::trueColour(picture);
     if (!encoder) return encoder.status().withContext(cannotSave(path));
-    return stageBmp(encoder.value(), path);
+    return stageBmp(encoder.value(), path, heldFolder);
 }
 
 Status savePicture(const Picture& picture, const std::string& path) {

@@ -12,7 +12,7 @@
 namespace core {
 
 Result<EightBitStaged> stageEightBit(const Picture& image, const Picture& loaded, const std::string& path,
-                                     float dithering) {
+                                     float dithering, int heldFolder) {
     Result<PaletteChoice> choice = choosePalette(image, loaded, dithering);
     if (!choice) return choice.status().withContext(cannotSave(path));
     PaletteChoice& c = choice.value();
@@ -21,7 +21,7 @@ Result<EightBitStaged> stageEightBit(const Picture& image, const Picture& loaded
         BmpEncoder::palette({image.width(), image.height(), std::move(c.palette), std::move(c.indices)}, 8,
                             BmpEncoder::ColoursUsed::Stated);
     if (!encoder) return encoder.status().withContext(cannotSave(path));
-    Result<AtomicFile> file = stageBmp(encoder.value(), path);
+    Result<AtomicFile> file = stageBmp(encoder.value(), path, heldFolder);
     if (!file) return file.status();
     return EightBitStaged{std::move(file).value(), saved};
 }

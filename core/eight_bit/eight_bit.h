@@ -28,10 +28,10 @@ struct EightBitStaged {
 
 // Writes image as an 8-bit BMP beside path, not yet committed: for saves made durable together,
 // and the first half of saveEightBit. loaded: the picture the image began as, whose palette is
-// kept where it serves (see choosePalette). dithering: 0 to 1, for a reduction only. Errors
-// read "Cannot save <path>: <reason>"; an empty image is not saved.
+// kept where it serves (see choosePalette). dithering: 0 to 1, for a reduction only. heldFolder:
+// as stageBmp's. Errors read "Cannot save <path>: <reason>"; an empty image is not saved.
 Result<EightBitStaged> stageEightBit(const Picture& image, const Picture& loaded, const std::string& path,
-                                     float dithering = 0);
+                                     float dithering = 0, int heldFolder = kNoHeldFolder);
 // The staged file committed: the image saved as an 8-bit BMP at path.
 Result<EightBitSaved> saveEightBit(const Picture& image, const Picture& loaded, const std::string& path,
                                    float dithering = 0);

@@ -1,21 +1,27 @@
 // quiltane-cli --each: each input's output is byte for byte what a single run on it writes;
-// the refusals change nothing; a failing input fails alone; the progress bar shows only on a
-// terminal, and the report is failure lines and a summary.
+// the refusals change nothing; a failing input fails alone; no input is ever saved over, however
+// the output folder changes during the run; the progress bar shows only on a terminal, and the
+// report is failure lines and a summary.
 
 #include <gtest/gtest.h>
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <set>
 #include <sstream>
 
 #include "cli/action_table.h"
 #include "cli/progress.h"
+#include "core/atomic_file.h"
 #include "core/codec/bmp.h"
 #include "core/library/image_library.h"
 #include "tests/cli/cli_run.h"
@@ -46,6 +52,10 @@ class Batch : public filetest::TempFolderTest {
         source = path("source.bmp");
         ASSERT_TRUE(
             core::savePicture(stamps_test::coordinatePicture(256, 256, stamps_test::kSourceTag), source));
+    }
+    void TearDown() override {
+        core::testing::saveSeams() = {};
+        TempFolderTest::TearDown();
     }
 
     // in/NAME holding a coordinate picture tagged tag; its path.
@@ -141,6 +151,14 @@ TEST_F(Batch, RefusalsAreUsageErrorsThatChangeNothing) {
     input("../other/a.bmp", 48);
     std::ofstream(path("plain")) << "not a folder";
     fs::create_symlink("../in/b.bmp", m_dir / "out" / "b.bmp");
+    // Outputs that are one file: a link to another output, a second name of it.
+    for (const char* name : {"c.bmp", "d.bmp", "e.bmp", "f.bmp"})
+        input(name, 52);
+    std::ofstream(path("out/c.bmp")) << "an old output";
+    fs::create_symlink("c.bmp", m_dir / "out" / "d.bmp");
+    std::ofstream(path("out/e.bmp")) << "an old output";
+    fs::create_hard_link(m_dir / "out" / "e.bmp", m_dir / "out" / "f.bmp");
+    fs::create_directory_symlink("in", m_dir / "in-link");
     struct Case {
         std::vector<std::string> args;
         std::string message;
@@ -152,6 +170,16 @@ TEST_F(Batch, RefusalsAreUsageErrorsThatChangeNothing) {
         {{"--each", "{in}/a.bmp", "--out", "{in}"}, "--out: {in}/a.bmp would be saved over itself."},
         {{"--each", "{in}/a.bmp", "{in}/b.bmp", "--out", "{out}"},
          "--out: {in}/b.bmp would be saved over itself."}, // out/b.bmp is a link to it
+        {{"--each", "{in}/a.bmp", "--out", "{dir}/in-link"}, "--out: {in}/a.bmp would be saved over itself."},
+        {{"--each", "{dir}/in-link/a.bmp", "--out", "{in}"},
+         "--out: {dir}/in-link/a.bmp would be saved over itself."},
+        {{"--each", "{in}/a.bmp", "{in}/c.bmp", "{in}/d.bmp", "--out", "{out}"},
+         "--out: {out}/c.bmp and {out}/d.bmp are one file; {in}/c.bmp and {in}/d.bmp would both be saved to "
+         "it."},
+        {{"--each", "{in}/f.bmp", "{in}/e.bmp", "--out-8bit", "{out}"},
+         "--out-8bit: {out}/f.bmp and {out}/e.bmp are one file; {in}/f.bmp and {in}/e.bmp would both be "
+         "saved "
+         "to it."},
         {{"--each", "{in}/a.bmp", "{dir}/other/a.bmp", "--out", "{out}"},
          "--each: {in}/a.bmp and {dir}/other/a.bmp have the same name; both would be saved as {out}/a.bmp."},
         {{"--each", "{in}/a.bmp", "--out", "{out}", "--save", "{out}/x.bmp"},
@@ -251,6 +279,181 @@ TEST_F(Batch, AFailingInputFailsAloneAndIsNamedWithItsReason) {
         EXPECT_EQ(saved.value().pixel(10, 100).b, stamps_test::kSourceTag) << name;
         EXPECT_NE(saved.value().pixel(100, 10).b, stamps_test::kSourceTag) << name;
     }
+}
+
+// The output folder, or a name in it, changed while the batch runs (by the save's seam, as the
+// first output is written, one thread working): the outputs still go into the folder the batch
+// began with, and an output that would replace an input fails alone. No input ever changes.
+TEST_F(Batch, NoInputIsSavedOverWhateverTheOutputFolderBecomesDuringTheRun) {
+    constexpr int kInputs = 6;
+    struct Case {
+        const char* label;
+        std::function<void(const fs::path& dir)> change;
+        int code;
+        std::vector<std::string> failures; // in input order, "{in}", "{out}" and "{dir}" replaced
+        const char* savedIn;               // where the outputs that were saved are, relative to dir
+        std::vector<std::string> savedNames;
+    };
+    const std::vector<std::string> all = {"skin0.bmp", "skin1.bmp", "skin2.bmp",
+                                          "skin3.bmp", "skin4.bmp", "skin5.bmp"};
+    std::vector<std::string> removed;
+    for (const std::string& name : all)
+        removed.push_back("quiltane-cli: {in}/" + name + ": Cannot save {out}/" + name +
+                          ": its folder has been removed.");
+    const std::string replacesInput = "quiltane-cli: {in}/skin2.bmp: Cannot save {out}/skin2.bmp: it would "
+                                      "replace the input {in}/skin2.bmp, which was left as it was.";
+    const std::vector<Case> cases = {
+        {"out removed, a link to in/ in its place",
+         [](const fs::path& dir) {
+             fs::remove(dir / "out");
+             fs::create_directory_symlink("in", dir / "out");
+         },
+         1,
+         removed,
+         nullptr,
+         {}},
+        {"out moved aside, a link to in/ in its place",
+         [](const fs::path& dir) {
+             fs::rename(dir / "out", dir / "moved");
+             fs::create_directory_symlink("in", dir / "out");
+         },
+         0,
+         {},
+         "moved",
+         all},
+        {"an output made a link to its input",
+         [](const fs::path& dir) { fs::create_symlink("../in/skin2.bmp", dir / "out" / "skin2.bmp"); },
+         1,
+         {replacesInput},
+         "out",
+         all}, // the link stays
+        {"an output made a second name of its input",
+         [](const fs::path& dir) {
+             fs::create_hard_link(dir / "in" / "skin2.bmp", dir / "out" / "skin2.bmp");
+         },
+         1,
+         {replacesInput},
+         "out",
+         all}, // the second name stays
+    };
+    std::vector<std::string> args = {"--each"};
+    for (int i = 0; i < kInputs; ++i)
+        args.push_back(input(all[std::size_t(i)], std::uint8_t(40 + 4 * i)));
+    // Every output differs from its input.
+    args.insert(args.end(),
+                {"--out", path("out"), "--jobs", "1", "--source", source, "--press", "Short Sleeves"});
+    std::map<std::string, filetest::Bytes> inputs;
+    for (const std::string& name : all)
+        inputs[name] = readAll(m_dir / "in" / name);
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        for (const char* folder : {"out", "moved"}) // out may be a link
+            fs::remove_all(m_dir / folder);
+        fs::create_directory(m_dir / "out");
+        bool changed = false;
+        core::testing::saveSeams().whileWriting = [&] {
+            if (!std::exchange(changed, true)) c.change(m_dir);
+        };
+        const clitest::Run run = clitest::inProcess(args);
+        core::testing::saveSeams() = {};
+        ASSERT_TRUE(changed);
+
+        EXPECT_EQ(run.code, c.code);
+        std::vector<std::string> report = linesOf(run.err);
+        std::sort(report.begin(), report.end() - 1);
+        std::vector<std::string> expected = placed(c.failures);
+        expected.push_back("6 skins: " + std::to_string(kInputs - int(c.failures.size())) + " saved, " +
+                           std::to_string(c.failures.size()) + " failed");
+        EXPECT_EQ(report, expected);
+        for (const std::string& name : all)
+            EXPECT_EQ(readAll(m_dir / "in" / name), inputs[name]) << name << " changed";
+        EXPECT_EQ(namesIn(m_dir / "in"), all);
+        if (c.savedIn != nullptr) {
+            EXPECT_EQ(namesIn(m_dir / c.savedIn), c.savedNames);
+        }
+    }
+}
+
+// A folder below the fixture's whose absolute path is longer than the longest the system
+// resolves (PATH_MAX), made a name at a time from its parent's handle, and the working folder
+// while the object lives. Removed the same way.
+class DeepFolder {
+  public:
+    explicit DeepFolder(const fs::path& under) : m_back(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        int folder = ::open(under.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        m_top = ::dup(folder);
+        for (int level = 0; level < kLevels && folder >= 0; ++level) {
+            ::mkdirat(folder, kName.c_str(), 0700);
+            const int next = ::openat(folder, kName.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            ::close(folder);
+            folder = next;
+        }
+        m_made = folder >= 0 && ::fchdir(folder) == 0;
+        if (folder >= 0) ::close(folder);
+    }
+    ~DeepFolder() {
+        if (::fchdir(m_back) != 0) std::abort();
+        removeAt(m_top, kName);
+        ::close(m_top);
+        ::close(m_back);
+    }
+    bool made() const { return m_made; }
+
+  private:
+    static constexpr int kLevels = 20; // of 250 bytes each: 5,000 bytes and more
+    inline static const std::string kName = std::string(250, 'd');
+
+    static void removeAt(int parent, const std::string& name) {
+        const int folder = ::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (folder >= 0) {
+            DIR* entries = ::fdopendir(folder);
+            std::vector<std::pair<std::string, bool>> found;
+            while (const dirent* entry = ::readdir(entries))
+                if (std::string(entry->d_name) != "." && std::string(entry->d_name) != "..")
+                    found.emplace_back(entry->d_name, entry->d_type == DT_DIR);
+            for (const auto& [inside, isFolder] : found)
+                isFolder ? removeAt(folder, inside) : void(::unlinkat(folder, inside.c_str(), 0));
+            ::closedir(entries);
+        }
+        ::unlinkat(parent, name.c_str(), AT_REMOVEDIR);
+    }
+
+    int m_back, m_top;
+    bool m_made = false;
+};
+
+// Whatever the folders' paths, an output folder that is the inputs' folder under another name is
+// refused before anything runs.
+TEST_F(Batch, AnOutputFolderThatIsTheInputFolderIsRefusedHoweverDeepItLies) {
+    const DeepFolder deep(m_dir);
+    ASSERT_TRUE(deep.made());
+    ASSERT_TRUE(core::savePicture(stamps_test::coordinatePicture(256, 256, 40), "a.bmp"));
+    ASSERT_TRUE(core::savePicture(stamps_test::coordinatePicture(256, 256, 44), "b.bmp"));
+    fs::create_directory_symlink(".", "here");
+    fs::create_directory("sub");
+    fs::create_directory_symlink("..", "sub/up");
+    const filetest::Bytes before = readAll("a.bmp");
+    const struct {
+        std::vector<std::string> args;
+        const char* message;
+    } cases[] = {
+        {{"--each", "a.bmp", "b.bmp", "--out", "here"}, "--out: a.bmp would be saved over itself."},
+        {{"--each", "here/b.bmp", "--out-8bit", "sub/up"},
+         "--out-8bit: here/b.bmp would be saved over itself."},
+        {{"--each", "a.bmp", "--out", "."}, "--out: a.bmp would be saved over itself."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        const clitest::Run run = clitest::inProcess(c.args);
+        EXPECT_EQ(run.code, 2);
+        EXPECT_EQ(run.err, std::string("quiltane-cli: ") + c.message + "\n");
+        EXPECT_EQ(readAll("a.bmp"), before);
+    }
+    // A folder that is not the inputs' saves there, however deep.
+    const clitest::Run run = clitest::inProcess({"--each", "a.bmp", "b.bmp", "--out", "sub"});
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(namesIn("sub"), (std::vector<std::string>{"a.bmp", "b.bmp", "up"}));
 }
 
 TEST_F(Batch, TheBarShowsOnlyOnATerminal) {

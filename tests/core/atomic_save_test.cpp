@@ -1,7 +1,9 @@
 // Saves that never damage anything: what a save may replace (regular files only, links
-// followed), the permissions it carries over, names as long as the file system takes, and
-// interrupted saves that leave no temporary file behind.
+// followed), the permissions it carries over, names as long as the file system takes, saves
+// into a folder held open whatever its name comes to name, commits that leave alone the files
+// their caller protects, and interrupted saves that leave no temporary file behind.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -319,6 +321,120 @@ TEST_F(Saving, EveryNameTheFileSystemTakesSavesAndTheTemporaryNameIsShort) {
     const fs::path tooLong = m_dir / (longest + "x");
     EXPECT_EQ(core::savePicture(tagged(3), tooLong.string()).message(),
               "Cannot save " + tooLong.string() + ": File name too long.");
+}
+
+// A save made in a folder held open (skins/, its handle taken before the change), staged,
+// then its folder's name or the target changed, then committed. other/ holds a skin the save
+// must never touch.
+TEST_F(Saving, ASaveIntoAHeldFolderGoesWhereItWasPlannedWhateverTheFolderBecomes) {
+    const struct {
+        const char* name;
+        std::function<void(const fs::path& dir)> change; // before the save is staged
+        std::optional<std::string> refusedWith;          // "{dir}" standing for the folder
+        const char* savedAt;                             // relative to the folder
+    } cases[] = {
+        {"folder renamed, a link to another in its place",
+         [](const fs::path& d) {
+             fs::rename(d / "skins", d / "moved");
+             fs::create_directory_symlink("other", d / "skins");
+         },
+         std::nullopt, "moved/skin.bmp"},
+        {"folder removed, a link to another in its place",
+         [](const fs::path& d) {
+             fs::remove_all(d / "skins");
+             fs::create_directory_symlink("other", d / "skins");
+         },
+         "its folder has been removed.", nullptr},
+        {"target a link, followed from the held folder",
+         [](const fs::path& d) {
+             fs::create_directory(d / "linked");
+             fs::create_symlink("../linked/real.bmp", d / "skins" / "skin.bmp");
+             fs::rename(d / "skins", d / "moved");
+         },
+         std::nullopt, "linked/real.bmp"},
+        {"target a link to a named pipe, named from the folder the caller gave",
+         [](const fs::path& d) {
+             ::mkfifo((d / "skins" / "pipe").c_str(), 0666);
+             fs::create_symlink("pipe", d / "skins" / "skin.bmp");
+         },
+         "it is a link to {dir}/skins/pipe, which is a named pipe, not a file.", nullptr},
+    };
+    const Bytes pictureBytes = core::encodeBmp24(tagged(5));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        emptyFolder();
+        fs::create_directory(m_dir / "skins");
+        fs::create_directory(m_dir / "other");
+        writeAll(m_dir / "other" / "skin.bmp", kOld);
+        const int held = ::open((m_dir / "skins").c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        ASSERT_GE(held, 0);
+        c.change(m_dir);
+        const std::string target = (m_dir / "skins" / "skin.bmp").string();
+        const core::Status saved = core::commitStaged(core::stagePicture(tagged(5), target, held), target);
+        ::close(held);
+
+        EXPECT_EQ(readAll(m_dir / "other" / "skin.bmp"), kOld);
+        if (c.refusedWith) {
+            std::string reason = *c.refusedWith;
+            if (const auto at = reason.find("{dir}"); at != std::string::npos)
+                reason.replace(at, 5, m_dir.string());
+            EXPECT_EQ(saved.message(), "Cannot save " + target + ": " + reason);
+        } else {
+            ASSERT_TRUE(saved) << saved.message();
+            EXPECT_EQ(readAll(m_dir / c.savedAt), pictureBytes);
+        }
+    }
+}
+
+// A commit of files together that the caller's check refuses for one target: that file fails
+// with the check's reason and its target keeps its bytes; the others are saved. The check sees
+// the file the rename would replace, through a link or by a second name.
+TEST_F(Saving, ACommitTheCallersCheckRefusesLeavesItsTargetAndTheOthersGoOn) {
+    fs::create_directory(m_dir / "kept");
+    writeAll(m_dir / "kept" / "input.bmp", kOld);
+    struct stat st {};
+    ASSERT_EQ(::stat((m_dir / "kept" / "input.bmp").c_str(), &st), 0);
+    const core::FileIdentity kept{st.st_dev, st.st_ino};
+    const auto check = [&](core::FileIdentity replaced) {
+        return replaced == kept ? core::Status::output("it is kept.") : core::Status::ok();
+    };
+    const fs::path target = m_dir / "out" / "b.bmp";
+    const auto linkToKept = [&] { fs::create_symlink("../kept/input.bmp", target); };
+    const auto secondName = [&] { fs::create_hard_link(m_dir / "kept" / "input.bmp", target); };
+    const auto nothing = [] {};
+    const struct {
+        const char* name;
+        std::function<void()> beforeStaging, beforeCommit;
+        bool refused;
+    } cases[] = {
+        {"a new file", nothing, nothing, false},
+        {"a link to the kept file, which the save follows", linkToKept, nothing, true},
+        {"a second name of the kept file, made while the save is staged", nothing, secondName, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(m_dir / "out");
+        fs::create_directory(m_dir / "out");
+        c.beforeStaging();
+        std::vector<core::AtomicFile> files;
+        for (const fs::path& path : {m_dir / "out" / "a.bmp", target}) {
+            core::Result<core::AtomicFile> staged = core::stagePicture(tagged(6), path.string());
+            ASSERT_TRUE(staged) << staged.message();
+            files.push_back(std::move(staged).value());
+        }
+        c.beforeCommit();
+        const std::vector<core::Status> outcome = core::AtomicFile::commitTogether(files, check);
+        ASSERT_EQ(outcome.size(), 2u);
+        EXPECT_TRUE(outcome[0]) << outcome[0].message();
+        EXPECT_EQ(readAll(m_dir / "out" / "a.bmp"), core::encodeBmp24(tagged(6)));
+        EXPECT_EQ(readAll(m_dir / "kept" / "input.bmp"), kOld);
+        EXPECT_EQ(namesIn(m_dir / "kept"), std::vector<std::string>{"input.bmp"}); // no temporary file
+        if (c.refused) {
+            EXPECT_EQ(outcome[1].message(), "it is kept.");
+        } else {
+            EXPECT_TRUE(outcome[1]) << outcome[1].message();
+        }
+    }
 }
 
 // A save interrupted by a signal at one of its two moments.
