@@ -44,10 +44,11 @@ core::Status holdOutFolder(BatchPlan& plan, const std::string& option) {
     } else if (!S_ISDIR(st.st_mode)) {
         return core::Status::usage(option + ": " + plan.outFolder + " is not a folder.");
     }
-    plan.outHandle = HeldFolder(::open(plan.outFolder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (plan.outHandle.handle() < 0)
+    const int handle = ::open(plan.outFolder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (handle < 0)
         return core::Status::usage(option + ": " + core::cannotOpen(plan.outFolder) + ": " +
                                    core::systemReason(errno));
+    plan.outHandle = HeldFolder(handle);
     return core::Status::ok();
 }
 

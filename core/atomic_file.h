@@ -58,7 +58,7 @@ class AtomicFile {
     // "Cannot save <path>: ".
     static Result<AtomicFile> create(const std::string& path);
     // The same, with path's folder held open by the caller as heldFolder (a handle such as
-    // open(folder, O_PATH | O_DIRECTORY) gives, kept open until the save is committed): the
+    // open(folder, O_PATH | O_DIRECTORY) gives; the save takes a handle of its own from it): the
     // target is path's file name in that folder, whatever path's folder names meanwhile; a link
     // there is followed from that folder. path's folder only names things in messages.
     static Result<AtomicFile> create(const std::string& path, int heldFolder);
