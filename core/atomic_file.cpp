@@ -153,7 +153,8 @@ Result<AtomicFile> AtomicFile::create(const std::string& path) {
     file.m_folder = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (file.m_folder < 0) {
         if (errno == ENOENT && target.throughLink)
-            return Status::output("it is a link to " + target.path + ", whose folder does not exist.");
+            return Status::output("it is a link to " + shownName(target.path) +
+                                  ", whose folder does not exist.");
         return Status::output(systemReason(errno));
     }
     temporary::removeLeftovers(file.m_folder);
