@@ -335,19 +335,6 @@ constexpr ActionSpec kActions[] = {
 };
 // clang-format on
 
-// Every row does something: it runs, or it sets part of a batch, as its batch rule says.
-constexpr bool rowsAreWhole() {
-    for (const ActionSpec& action : kActions) {
-        const bool shapes = action.batch.kind == BatchRule::Kind::Shapes;
-        if (action.does.parse == nullptr || (action.does.run == nullptr) != shapes ||
-            (action.does.shape == nullptr) == shapes ||
-            (action.batch.kind == BatchRule::Kind::Refused) == action.batch.reason.empty())
-            return false;
-    }
-    return true;
-}
-static_assert(rowsAreWhole(), "a row that runs has a run, an option of a batch a shape, a refusal a reason");
-
 } // namespace
 
 std::span<const ActionSpec> allActions() {

@@ -24,40 +24,27 @@
 #include "stamps/history.h"
 #include "tests/child_process.h"
 #include "tests/cli/cli_run.h"
+#include "tests/core/codec/bmp_test_fixtures.h"
+#include "tests/core/picture_test_support.h"
 #include "tests/file_test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using core::Rgb;
+using picturetest::coordinatePicture;
 
-// Pixel (x, y) is (x, y, tag): any misplaced pixel shows where it came from.
-core::Picture coordinatePicture(std::uint8_t tag) {
-    std::vector<std::uint8_t> rgb;
-    for (int y = 0; y < 256; ++y)
-        for (int x = 0; x < 256; ++x)
-            rgb.insert(rgb.end(), {std::uint8_t(x), std::uint8_t(y), tag});
-    return core::Picture(256, 256, std::move(rgb));
-}
 constexpr std::uint8_t kSourceTag = 8, kTargetTag = 200;
 
 // A 3 x 2 BMP with 8 bits per pixel and a three-colour palette, as the game's skins are stored.
 std::vector<std::uint8_t> paletteBmp() {
-    std::vector<std::uint8_t> b = {'B', 'M'};
-    const auto put32 = [&](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            b.push_back(std::uint8_t(v >> (8 * i)));
-    };
-    const auto put16 = [&](std::uint16_t v) { b.insert(b.end(), {std::uint8_t(v), std::uint8_t(v >> 8)}); };
-    const std::uint32_t pixelOffset = 14 + 40 + 3 * 4, fileSize = pixelOffset + 2 * 4;
-    put32(fileSize), put32(0), put32(pixelOffset);
-    put32(40), put32(3), put32(2), put16(1), put16(8), put32(0), put32(8), put32(2835), put32(2835), put32(3),
-        put32(0);
-    b.insert(b.end(),
-             {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0}); // palette, blue green red: red, green, blue
-    b.insert(b.end(), {0, 1, 2, 0});                      // bottom row: red green blue, padded
-    b.insert(b.end(), {2, 2, 0, 0});                      // top row: blue blue red, padded
-    return b;
+    bmptest::BmpSpec spec;
+    spec.width = 3;
+    spec.height = 2;
+    spec.coloursUsed = 3;
+    spec.palette = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
+    spec.pixels = bmptest::packRows(8, {{0, 1, 2}, {2, 2, 0}}); // bottom row first
+    return bmptest::makeBmp(spec);
 }
 
 class Cli : public filetest::TempFolderTest {
@@ -69,8 +56,8 @@ class Cli : public filetest::TempFolderTest {
         TempFolderTest::SetUp();
         source = path("source.bmp");
         dest = path("dest.bmp");
-        ASSERT_TRUE(core::savePicture(coordinatePicture(kSourceTag), source));
-        ASSERT_TRUE(core::savePicture(coordinatePicture(kTargetTag), dest));
+        ASSERT_TRUE(core::savePicture(coordinatePicture(256, 256, kSourceTag), source));
+        ASSERT_TRUE(core::savePicture(coordinatePicture(256, 256, kTargetTag), dest));
     }
 
     // Runs the built executable through the shell, each argument quoted.
@@ -134,7 +121,7 @@ TEST_F(Cli, AWorkedSequenceOfRegionAndBandCopies) {
     // PATH exactly as given: no ".bmp" added.
     auto source = core::loadPicture(shownSource);
     ASSERT_TRUE(source) << source.message();
-    EXPECT_EQ(source.value(), coordinatePicture(kSourceTag));
+    EXPECT_EQ(source.value(), coordinatePicture(256, 256, kSourceTag));
 }
 
 TEST_F(Cli, TheHelpExampleMaskBodyFillShoesAndSave) {
@@ -359,20 +346,13 @@ TEST(ButtonLookup, NamesCaptionsAndForgivingSpelling) {
 // A BMP of end-of-line codes: 8192 x 8192 pixels (64 MiB of palette indices as a picture)
 // from a 256 KiB file.
 std::vector<std::uint8_t> bigRleBmp() {
-    constexpr std::uint32_t width = 8192, height = 8192, data = width * height / 256;
-    std::vector<std::uint8_t> b = {'B', 'M'};
-    const auto put32 = [&](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            b.push_back(std::uint8_t(v >> (8 * i)));
-    };
-    const auto put16 = [&](std::uint16_t v) { b.insert(b.end(), {std::uint8_t(v), std::uint8_t(v >> 8)}); };
-    const std::uint32_t pixelOffset = 14 + 40 + 4;
-    put32(pixelOffset + data), put32(0), put32(pixelOffset);
-    put32(40), put32(width), put32(height), put16(1), put16(8), put32(1), put32(data), put32(2835),
-        put32(2835), put32(1), put32(0);
-    b.insert(b.end(), {30, 20, 10, 0}); // one palette entry
-    b.resize(b.size() + data);          // pairs of 0, 0: end of line
-    return b;
+    bmptest::BmpSpec spec;
+    spec.width = spec.height = 8192;
+    spec.compression = 1; // RLE8
+    spec.coloursUsed = 1;
+    spec.palette = {{10, 20, 30}};
+    spec.pixels.resize(8192 * 8192 / 256); // pairs of 0, 0: end of line
+    return bmptest::makeBmp(spec);
 }
 
 TEST_F(Cli, RunningOutOfMemoryEndsTheRunWithAMessage) {
@@ -415,7 +395,7 @@ TEST_F(Cli, AnInterruptedConvertLeavesNoTemporaryFile) {
     const core::Picture picture = core::Picture::filled(4096, 2048, {1, 2, 3}); // 24 MiB to write
     ASSERT_TRUE(core::savePicture(picture, (in / "big.bmp").string()));
     const std::string old = "old";
-    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    for (int signal : core::kTerminatingSignals) {
         SCOPED_TRACE(signal);
         std::ofstream(out / "skin.bmp") << old;
         std::fflush(nullptr);
@@ -461,7 +441,7 @@ TEST_F(Cli, UndoAndRedoWalkTheHistoryOfLoadsAndPresses) {
         return Rgb{std::uint8_t(x), std::uint8_t(y), x >= 90 && y >= 126 ? kSourceTag : kTargetTag};
     };
     EXPECT_TRUE(pictureIs(picture(reloaded), skirt));
-    EXPECT_EQ(picture(undone), coordinatePicture(kTargetTag));
+    EXPECT_EQ(picture(undone), coordinatePicture(256, 256, kTargetTag));
     EXPECT_TRUE(pictureIs(picture(redone), skirt));
 
     // Nothing to undo or redo is a usage error, after the actions before it took effect.
@@ -505,7 +485,7 @@ TEST_F(Cli, UndoAfterAPressThatChangesNothingKeepsTheSkinLoaded) {
         ASSERT_EQ(run.code, 0) << run.err;
         auto saved = core::loadPicture(c.saved);
         ASSERT_TRUE(saved) << saved.message();
-        EXPECT_EQ(saved.value(), coordinatePicture(kTargetTag));
+        EXPECT_EQ(saved.value(), coordinatePicture(256, 256, kTargetTag));
     }
 }
 
@@ -541,6 +521,19 @@ std::set<std::string> optionsListed(const std::string& list) {
     for (std::string word; words >> word;)
         if (word != "and") options.insert(word.back() == ',' ? word.substr(0, word.size() - 1) : word);
     return options;
+}
+
+// Every row does something: it runs, or it sets part of a batch, as its batch rule says; a row
+// that a batch refuses says why.
+TEST(ActionTable, EveryRowIsWhole) {
+    for (const cli::ActionSpec& action : cli::allActions()) {
+        SCOPED_TRACE(std::string(action.option));
+        const bool shapes = action.batch.kind == cli::BatchRule::Kind::Shapes;
+        EXPECT_NE(action.does.parse, nullptr);
+        EXPECT_EQ(action.does.run == nullptr, shapes);
+        EXPECT_EQ(action.does.shape != nullptr, shapes);
+        EXPECT_EQ(action.batch.kind == cli::BatchRule::Kind::Refused, !action.batch.reason.empty());
+    }
 }
 
 // The help is made from the action table: every row's option and arguments are followed by its
