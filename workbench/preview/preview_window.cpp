@@ -21,6 +21,7 @@
 #include "workbench/canvas_image.h"
 #include "workbench/classic/classic_fonts.h"
 #include "workbench/dialogs/message_box.h"
+#include "workbench/preview/body_note.h"
 #include "workbench/preview/facing.h"
 #include "workbench/preview/mannequin_view.h"
 #include "workbench/preview/seam_list.h"
@@ -66,6 +67,8 @@ QWidget* PreviewWindow::makeViewColumn() {
     m_mannequin->setObjectName(QStringLiteral("picMannequin"));
     m_mannequin->setToolTip(tr("Drag to turn the body, use the wheel to come closer"));
     layout->addWidget(m_mannequin, 1);
+    m_bodyNote = makeBodyNote(column);
+    layout->addWidget(m_bodyNote);
 
     auto* buttons = new QHBoxLayout;
     for (const Facing& facing : kFacings) {
@@ -141,6 +144,11 @@ QWidget* PreviewWindow::makeSkinColumn() {
     layout->addWidget(m_seams);
     connect(m_seams, &SeamList::seamChosen, this, &PreviewWindow::chooseSeam);
     return column;
+}
+
+void PreviewWindow::setBody(std::shared_ptr<const preview::Body> body, const QString& file) {
+    m_mannequin->setBody(std::move(body));
+    showBodyNote(m_bodyNote, file);
 }
 
 void PreviewWindow::showBeside(const QWidget* mainWindow) {
