@@ -12,6 +12,7 @@
 #include "cli/command_line.h"
 #include "core/atomic_file.h"
 #include "core/status.h"
+#include "preview/body.h"
 #include "stamps/save_format.h"
 #include "stamps/workspace.h"
 
@@ -22,8 +23,9 @@ struct Session {
     explicit Session(std::ostream& printed) : out(printed) {}
 
     stamps::Workspace workspace;
-    float dithering = 0; // what --dither set last, for the 8-bit saves
-    std::ostream& out;   // where --list, --info, --seams and --help print
+    float dithering = 0;               // what --dither set last, for the 8-bit saves
+    std::optional<preview::Body> body; // what --mesh read last, for --preview; none: the mannequin
+    std::ostream& out;                 // where --list, --info, --seams and --help print
     // Set by a batch: the destination's saves (--save, --save-8bit) are left staged here, for
     // the batch to make durable together with the others, rather than committed one by one.
     std::optional<core::AtomicFile>* staged = nullptr;

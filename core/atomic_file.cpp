@@ -184,7 +184,8 @@ Result<AtomicFile> AtomicFile::createAt(int base, const std::string& path, const
     file.m_folder = ::openat(base, folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (file.m_folder < 0) {
         if (errno == ENOENT && target.throughLink)
-            return Status::output("it is a link to " + target.shown + ", whose folder does not exist.");
+            return Status::output("it is a link to " + shownName(target.shown) +
+                                  ", whose folder does not exist.");
         return Status::output(systemReason(errno));
     }
     temporary::removeLeftovers(file.m_folder);

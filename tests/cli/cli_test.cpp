@@ -181,6 +181,20 @@ TEST_F(Cli, EachFailureExitsWithItsCodeAndSaysItInOneWholeLine) {
          "--mark needs a row of the destination canvas, a whole number from 0 to 255, not \"-1\"."},
         {{"--dither", "1.5"}, 2, "--dither needs a dithering level, a number from 0 to 1, not \"1.5\"."},
         {{"--dither", "half"}, 2, "--dither needs a dithering level, a number from 0 to 1, not \"half\"."},
+        {{"--dither", " 0.5"}, 2, "--dither needs a dithering level, a number from 0 to 1, not \" 0.5\"."},
+        {{"--dither", "nan"}, 2, "--dither needs a dithering level, a number from 0 to 1, not \"nan\"."},
+        {{"--dither", "1e400"}, 2, "--dither needs a dithering level, a number from 0 to 1, not \"1e400\"."},
+        // Names and words that hold control characters are quoted, so a message stays one line
+        // and sends nothing to the terminal.
+        {{"--fro\nbnicate"}, 2, "Unknown option \"$'--fro\\nbnicate'\"; see quiltane-cli --help."},
+        {{"--mark", "1\x1b[2J"},
+         2,
+         "--mark needs a row of the destination canvas, a whole number from 0 to 255, not \"$'1\\E[2J'\"."},
+        {{"--dest", "{dir}/two\nlines.bmp"}, 1, "Cannot open $'{dir}/two\\nlines.bmp': the file does not exist."},
+        {{"--dest", "{dir}/caf\xe9.bmp"}, 1, "Cannot open $'{dir}/caf\\xe9.bmp': the file does not exist."},
+        {{"--dest", "{dir}/dest.bmp", "--save", "{dir}/plain/\x1b]0;title\x07.bmp"},
+         1,
+         "Cannot save $'{dir}/plain/\\E]0;title\\a.bmp': Not a directory."},
         // Buttons: ambiguous, unknown, not stamps.
         {{"--press", "Shirt"},
          2,
@@ -283,6 +297,53 @@ TEST_F(Cli, InfoAndConvertOnAPaletteFile) {
     EXPECT_EQ(copy.value().pixel(0, 0), (Rgb{0, 0, 255}));
     EXPECT_EQ(copy.value().pixel(2, 1), (Rgb{0, 0, 255}));
     EXPECT_EQ(copy.value().pixel(0, 1), (Rgb{255, 0, 0}));
+}
+
+// A file whose header is whole but whose pixels are cut short: --info prints none of its facts,
+// only the failure.
+TEST_F(Cli, InfoOnAFileCutShortPrintsOnlyTheFailure) {
+    const std::string cut = path("cut.bmp");
+    auto bytes = paletteBmp();
+    bytes.resize(bytes.size() - 3);
+    std::ofstream(cut, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    const Run run = inProcess({"--info", cut});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.rfind("quiltane-cli: Cannot open " + cut + ": ", 0), 0u) << run.err;
+}
+
+// A dithering level is any number the C library reads, within 0 and 1.
+TEST_F(Cli, DitherTakesEveryWayOfWritingANumberFromZeroToOne) {
+    const std::string out = path("out.bmp");
+    for (const std::string level : {"0", "1", "+0.5", ".5", "5e-1", "1e-50", "0x0.8", "1.0000"}) {
+        SCOPED_TRACE(level);
+        const Run run = inProcess({"--dither", level, "--convert-8bit", dest, out});
+        EXPECT_EQ(run.code, 0) << run.err;
+    }
+}
+
+// What --list, --help, --seams and --info print cannot reach a full or closed standard output:
+// the run says so on stderr and exits 1.
+TEST_F(Cli, PrintingToAFullOrClosedOutputFails) {
+    struct Output {
+        std::string redirect, reason;
+    };
+    const Output outputs[] = {{">/dev/full", "No space left on device."}, {">&-", "Bad file descriptor."}};
+    const std::vector<std::vector<std::string>> printing = {
+        {"--list"}, {"--help"}, {"--dest", dest, "--seams"}, {"--info", dest}};
+    for (const Output& output : outputs)
+        for (const auto& args : printing) {
+            std::string command = "'" QUILTANE_BIN_DIR "/quiltane-cli'";
+            for (const std::string& arg : args)
+                command += " '" + arg + "'";
+            command += " " + output.redirect + " 2>'" + path("stderr.txt") + "'";
+            SCOPED_TRACE(command);
+            const int status = std::system(command.c_str());
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+            std::ifstream err(path("stderr.txt"));
+            const std::string said(std::istreambuf_iterator<char>(err), {});
+            EXPECT_EQ(said, "quiltane-cli: Cannot write to standard output: " + output.reason + "\n");
+        }
 }
 
 // The palette and pixel bytes of a 256 x 256 8-bit file: everything after the 54 bytes of headers.

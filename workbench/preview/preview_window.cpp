@@ -21,10 +21,12 @@
 #include "workbench/canvas_image.h"
 #include "workbench/classic/classic_fonts.h"
 #include "workbench/dialogs/message_box.h"
+#include "workbench/preview/body_note.h"
 #include "workbench/preview/facing.h"
 #include "workbench/preview/mannequin_view.h"
 #include "workbench/preview/seam_list.h"
 #include "workbench/preview/zoom_view.h"
+#include "workbench/shown_path.h"
 
 namespace workbench {
 namespace {
@@ -65,6 +67,8 @@ QWidget* PreviewWindow::makeViewColumn() {
     m_mannequin->setObjectName(QStringLiteral("picMannequin"));
     m_mannequin->setToolTip(tr("Drag to turn the body, use the wheel to come closer"));
     layout->addWidget(m_mannequin, 1);
+    m_bodyNote = makeBodyNote(column);
+    layout->addWidget(m_bodyNote);
 
     auto* buttons = new QHBoxLayout;
     for (const Facing& facing : kFacings) {
@@ -142,6 +146,11 @@ QWidget* PreviewWindow::makeSkinColumn() {
     return column;
 }
 
+void PreviewWindow::setBody(std::shared_ptr<const preview::Body> body, const QString& file) {
+    m_mannequin->setBody(std::move(body));
+    showBodyNote(m_bodyNote, file);
+}
+
 void PreviewWindow::showBeside(const QWidget* mainWindow) {
     if (!isVisible() && mainWindow) {
         resize(sizeHint().expandedTo(QSize(760, 600)));
@@ -203,8 +212,7 @@ void PreviewWindow::showPixel(int x, int y) {
 
 bool PreviewWindow::saveView(const QString& path) {
     if (pictureImage(m_mannequin->frame()).save(path, "PNG")) return true;
-    showMessage(this,
-                tr("Cannot save %1.").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+    showMessage(this, tr("Cannot save %1.").arg(shownPath(QFileInfo(path).absoluteFilePath())));
     return false;
 }
 

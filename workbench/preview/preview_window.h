@@ -4,9 +4,11 @@
 // every change to the destination canvas.
 
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 #include "core/canvas.h"
+#include "preview/body.h"
 #include "preview/seams.h"
 
 class QLabel;
@@ -35,6 +37,10 @@ class PreviewWindow : public QWidget {
     // The seam whose worst rows are marked, if any.
     const preview::SeamSpec* markedSeam() const { return m_markedSeam; }
 
+    // Shows the skin on body, read from file (empty: the mannequin's), and says where it is not
+    // the mannequin that the seam check is the mannequin's.
+    void setBody(std::shared_ptr<const preview::Body> body, const QString& file);
+
   public slots:
     // The destination canvas changed: show it anew.
     void showDestination();
@@ -55,6 +61,7 @@ class PreviewWindow : public QWidget {
     ZoomView* m_zoom = nullptr;
     QScrollArea* m_zoomArea = nullptr;
     QLabel* m_pixel = nullptr;
+    QLabel* m_bodyNote = nullptr; // `lblBody`: which body, where it is not the mannequin
     SeamList* m_seams = nullptr;
 };
 
