@@ -60,4 +60,8 @@ std::string mirrorStepName(core::retouch::Side copied) {
     return copied == core::retouch::Side::Left ? "Mirror Left onto Right" : "Mirror Right onto Left";
 }
 
+std::string blendSeamStepName(std::string_view seamName) {
+    return "Blend Seam " + std::string(seamName);
+}
+
 } // namespace stamps

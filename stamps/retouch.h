@@ -44,5 +44,7 @@ inline constexpr std::string_view kFlipVerticallyStep = "Flip Vertically";
 inline constexpr std::string_view kClearStep = "Clear Selection";
 // "Mirror Left onto Right": the body's side copied, then the side it is copied onto.
 std::string mirrorStepName(core::retouch::Side copied);
+// "Blend Seam torso, right side": one seam, by its name.
+std::string blendSeamStepName(std::string_view seamName);
 
 } // namespace stamps
