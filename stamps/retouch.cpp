@@ -48,6 +48,10 @@ core::Status endStroke(Workspace& workspace, std::string name) {
     return core::Status::ok();
 }
 
+void cancelStroke(Workspace& workspace) {
+    workspace.history.cancel(workspace.picSource, workspace.picTarget);
+}
+
 core::Status retouch(Workspace& workspace, std::string name, const PixelEdit& edit) {
     if (core::Status begun = beginStroke(workspace); !begun) return begun;
     const core::Status painted = paintStroke(workspace, edit);

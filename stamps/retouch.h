@@ -30,6 +30,9 @@ core::Status retouch(Workspace& workspace, std::string name, const PixelEdit& ed
 core::Status beginStroke(Workspace& workspace);
 core::Status paintStroke(Workspace& workspace, const PixelEdit& edit);
 core::Status endStroke(Workspace& workspace, std::string name);
+// Gives the stroke up instead: the canvases are put back as beginStroke found them, and no step
+// is kept (a recolour whose dialog was cancelled after showing it live).
+void cancelStroke(Workspace& workspace);
 
 // The names of the retouching steps, as the Edit menu ("Undo Fill") and --undo give them.
 inline constexpr std::string_view kPencilStep = "Pencil";

@@ -84,6 +84,22 @@ TEST_F(RetouchTest, TheDestinationHasChangesUntilTheRetouchIsUndone) {
     EXPECT_EQ(w.picTarget.revision(), loaded);
 }
 
+// A stroke given up leaves the destination exactly as it was, revision too, so the destination
+// has no changes and the history's steps still apply.
+TEST_F(RetouchTest, AStrokeGivenUpPutsTheDestinationBackAndKeepsNoStep) {
+    ASSERT_TRUE(stamps::retouch(w, std::string(stamps::kFillStep), dabAt(5, 5)));
+    const std::uint64_t before = w.picTarget.revision();
+    ASSERT_TRUE(stamps::beginStroke(w));
+    ASSERT_TRUE(stamps::paintStroke(w, dabAt(60, 60)));
+    ASSERT_TRUE(stamps::paintStroke(w, dabAt(61, 90)));
+    stamps::cancelStroke(w);
+    EXPECT_TRUE(canvasIs(w.picTarget, inkedAt({{5, 5}})));
+    EXPECT_EQ(w.picTarget.revision(), before);
+    EXPECT_EQ(w.history.undoName(), "Fill");
+    ASSERT_TRUE(stamps::undo(w));
+    EXPECT_TRUE(canvasIs(w.picTarget, inkedAt({})));
+}
+
 TEST(OutfitMasks, OfferEveryMaskPictureOnceByItsName) {
     const stamps::OutfitMask* bikini = stamps::findOutfitMask("imgBikini");
     ASSERT_TRUE(bikini);
