@@ -57,15 +57,15 @@ core::Result<StampButton> stampButton(std::string_view, Words words) {
 }
 
 core::Result<DitherLevel> ditherLevel(std::string_view option, Words words) {
-    const std::optional<float> level = numberSpelledBy<float>(words[0]);
+    const std::optional<double> level = decimalSpelledBy(words[0]);
     if (!level || !(*level >= 0 && *level <= 1))
         return needs(option, "a dithering level, a number from 0 to 1", words[0]);
-    return DitherLevel{*level};
+    return DitherLevel{float(*level)};
 }
 
 // PATH and YAW: any finite number of degrees ("-90", "37.5").
 core::Result<PreviewView> previewView(std::string_view option, Words words) {
-    const std::optional<double> yaw = numberSpelledBy<double>(words[1]);
+    const std::optional<double> yaw = decimalSpelledBy(words[1]);
     if (!yaw || !std::isfinite(*yaw))
         return needs(option, "YAW, an angle in degrees (0 front, 90 the body's left side, 180 back)",
                      words[1]);
@@ -145,15 +145,17 @@ core::Status setDithering(const DitherLevel& dither, Session& session) {
     return core::Status::ok();
 }
 
+// The header's facts and the colours counted in the pixels, printed once the whole file is
+// read: a file whose pixels are cut short prints nothing but the failure.
 core::Status printInfo(const FilePath& file, Session& session) {
     auto info = core::readBmpInfoFile(file.path);
     if (!info) return info.status();
-    const core::BmpInfo& i = info.value();
-    session.out << "width: " << i.width << "\nheight: " << i.height << "\nbits per pixel: " << i.bitsPerPixel
-                << "\ncompression: " << i.compression << "\n";
     auto picture = core::loadPicture(file.path);
     if (!picture) return picture.status();
-    session.out << "colours: " << core::countColours(picture.value()) << "\n";
+    const core::BmpInfo& i = info.value();
+    session.out << "width: " << i.width << "\nheight: " << i.height << "\nbits per pixel: " << i.bitsPerPixel
+                << "\ncompression: " << i.compression << "\ncolours: " << core::countColours(picture.value())
+                << "\n";
     return core::Status::ok();
 }
 
@@ -340,19 +342,6 @@ constexpr ActionSpec kActions[] = {
      kOfTheBatch, kSets<threadCount, setJobs>},
 };
 // clang-format on
-
-// Every row does something: it runs, or it sets part of a batch, as its batch rule says.
-constexpr bool rowsAreWhole() {
-    for (const ActionSpec& action : kActions) {
-        const bool shapes = action.batch.kind == BatchRule::Kind::Shapes;
-        if (action.does.parse == nullptr || (action.does.run == nullptr) != shapes ||
-            (action.does.shape == nullptr) == shapes ||
-            (action.batch.kind == BatchRule::Kind::Refused) == action.batch.reason.empty())
-            return false;
-    }
-    return true;
-}
-static_assert(rowsAreWhole(), "a row that runs has a run, an option of a batch a shape, a refusal a reason");
 
 } // namespace
 

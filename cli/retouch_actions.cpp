@@ -22,7 +22,7 @@ constexpr int kLast = core::lastBefore(core::kSkinSize); // the canvas's last co
 
 // The number a word spells when it lies from low to high, else nothing.
 std::optional<double> numberWithin(const std::string& word, double low, double high) {
-    const std::optional<double> number = numberSpelledBy<double>(word);
+    const std::optional<double> number = decimalSpelledBy(word);
     if (!number || !(*number >= low && *number <= high)) return std::nullopt;
     return number;
 }

@@ -21,6 +21,7 @@
 
 #include "core/canvas.h"
 #include "core/codec/bmp.h"
+#include "tests/platform/platform_test_support.h"
 #include "workbench/dialogs/message_box.h"
 #include "workbench/dialogs/save_as.h"
 #include "workbench/dialogs/window_prompts.h"
@@ -55,7 +56,7 @@ class TempEnvironment {
     QString home() const { return m_root.filePath(QStringLiteral("home")); }
     QString driveC() const { return m_root.filePath(QStringLiteral("prefix/drive_c")); }
     QString textures() const {
-        return driveC() + QStringLiteral("/Program Files/Korvane/Posebox/Gamedata/Textures");
+        return m_root.filePath(QStringLiteral("prefix/") + QString::fromUtf8(support::kTextureFolder));
     }
     // A folder outside the prefix, made on first use.
     QString elsewhere(const QString& name) const {

@@ -13,6 +13,7 @@
 #include "workbench/classic/file_lists.h"
 #include "workbench/classic/form_layouts.h"
 #include "workbench/dialogs/message_box.h"
+#include "workbench/shown_path.h"
 
 namespace workbench {
 namespace {
@@ -127,8 +128,8 @@ void Panes::deleteSelected(Pane pane) {
         // unlink, not remove: a folder that took the file's name is never deleted.
         if (::unlink(nativePath(path).c_str()) != 0) {
             const std::string reason = std::generic_category().message(errno);
-            showMessage(m_window,
-                        QStringLiteral("Could not delete %1: %2.").arg(path, QString::fromStdString(reason)));
+            showMessage(m_window, QStringLiteral("Could not delete %1: %2.")
+                                      .arg(shownPath(path), QString::fromStdString(reason)));
         }
     }
     refreshLists();
