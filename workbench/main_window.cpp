@@ -23,6 +23,8 @@
 #include "workbench/classic/panes.h"
 #include "workbench/preview/preview_window.h"
 #include "workbench/recent_files.h"
+#include "workbench/retouch/retouch_bar.h"
+#include "workbench/retouch/retouch_controller.h"
 #include "workbench/dialogs/save_as.h"
 #include "workbench/dialogs/save_dialog.h"
 #include "workbench/status_line.h"
@@ -243,6 +245,11 @@ void MainWindow::showPreview() {
     if (!m_preview) {
         m_preview = new PreviewWindow(m_workspace.picTarget, this);
         connect(this, &MainWindow::destinationChanged, m_preview, &PreviewWindow::showDestination);
+        // Retouching in the zoom view: each edit shows on the canvases and names its step in
+        // the Edit menu, whose Undo and Redo keys work in the preview too.
+        RetouchController& retouching = addRetouching(*m_preview, m_workspace);
+        connect(&retouching, &RetouchController::edited, this, &MainWindow::showCanvases);
+        m_preview->addActions({m_menu.action(MenuCommand::Undo), m_menu.action(MenuCommand::Redo)});
     }
     m_preview->showBeside(this);
 }

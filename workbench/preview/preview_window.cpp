@@ -89,6 +89,8 @@ QWidget* PreviewWindow::makeViewColumn() {
 
 QWidget* PreviewWindow::makeSkinColumn() {
     auto* column = new QWidget(this);
+    column->setObjectName(QStringLiteral("colSkin"));
+    m_skinColumn = column;
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
 
@@ -141,6 +143,10 @@ QWidget* PreviewWindow::makeSkinColumn() {
     layout->addWidget(m_seams);
     connect(m_seams, &SeamList::seamChosen, this, &PreviewWindow::chooseSeam);
     return column;
+}
+
+void PreviewWindow::addAboveZoom(QWidget* bar) {
+    static_cast<QVBoxLayout*>(m_skinColumn->layout())->insertWidget(0, bar);
 }
 
 void PreviewWindow::showBeside(const QWidget* mainWindow) {
