@@ -256,9 +256,13 @@ class RetouchWindowTest : public QObject, fixture::WindowTest {
         for (const char* key :
              {"torsoLeft", "rightLegOuter", "rightLegInner", "leftLegOuter", "leftLegInner"})
             QCOMPARE(list.row(key)->text(1), QStringLiteral("0.0"));
-        // Three pixels each side by default: the fourth stays.
-        QCOMPARE(destination().pixel(169, 100), kBack);
-        QVERIFY(destination().pixel(170, 100) != kBack);
+        // Three pixels each side by default: the fourth stays. The torso's left side, blended
+        // only now, joins the back's first column to the front's last.
+        QVERIFY(destination().pixel(92, 100) != kBack);
+        QCOMPARE(destination().pixel(93, 100), kBack);
+        QVERIFY(destination().pixel(253, 100) != kFront);
+        QCOMPARE(destination().pixel(252, 100), kFront);
+        QCOMPARE(destination().pixel(89, 100), kArms);
     }
 
     void recolourShowsLiveAndIsKeptOrGivenUp() {

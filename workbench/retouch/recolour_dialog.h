@@ -1,7 +1,7 @@
 #pragma once
 // The recolour dialog `dlgRecolour`: how far to shift hue, saturation and lightness, and where:
-// the selection, the whole skin, the mask just made, a library outfit mask or a mask file. Every
-// change is shown at once on the skin (the caller's preview); OK keeps it, Cancel gives it up.
+// the selection, the whole skin, a library outfit mask or a mask file. Every change is shown at
+// once on the skin (the caller's preview); OK keeps it, Cancel gives it up.
 
 #include <QDialog>
 #include <QString>

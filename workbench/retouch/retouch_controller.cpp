@@ -393,9 +393,6 @@ void RetouchController::recolour() {
         }
         return std::move(garment).value();
     };
-    // The mask just made from a bare body, where the window has one.
-    if (m_madeMask && !m_madeMask().isEmpty())
-        areas.push_back({tr("The mask just made"), [this, garmentOf] { return garmentOf(m_madeMask()); }});
     for (const stamps::OutfitMask& mask : stamps::outfitMasks())
         areas.push_back(
             {QStringLiteral("%1 (%2)").arg(QString::fromUtf8(mask.caption.data(), int(mask.caption.size())),

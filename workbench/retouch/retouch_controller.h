@@ -9,7 +9,6 @@
 #include <QObject>
 #include <QPointer>
 #include <deque>
-#include <functional>
 #include <optional>
 
 #include "core/retouch/raster.h"
@@ -47,10 +46,6 @@ class RetouchController : public QObject {
     void setSelection(const core::retouch::Rect& selection);
     // Pixels pasted and not yet placed: they follow the pointer and land where it clicks.
     bool isPasting() const { return m_floating.has_value(); }
-
-    // Where the mask just made comes from (a mask made from a bare body), for the recolour
-    // dialog to offer; it gives an empty picture while there is none.
-    void setMadeMask(std::function<core::Picture()> madeMask) { m_madeMask = std::move(madeMask); }
 
     void run(RetouchCommand command);
     // Whether the command can run now (a seam chosen to blend, a selection to copy).
@@ -95,7 +90,6 @@ class RetouchController : public QObject {
     int m_blendWidth;
     core::retouch::Rect m_selection;
     std::optional<core::retouch::Raster> m_clipboard;
-    std::function<core::Picture()> m_madeMask;
 
     // What the mouse is doing between press and release.
     // Recolouring: the recolour dialog is open, showing its shift as a stroke.
