@@ -3,8 +3,9 @@
 # make bench  benchmarks (Release build), then the 8-bit reduction's quality beside ImageMagick's,
 #             then a batch of 200 skins by quiltane-cli --each beside ImageMagick's mogrify
 # make bench-batch  only the batch beside mogrify (bench/batch.sh)
-# make fuzz   installs clang, then runs every fuzz target (fuzz/: the BMP reader) under libFuzzer,
-#             each FUZZ_SECONDS (60), keeping what it finds in FUZZ_CORPUS (build-fuzz/fuzz/corpus)
+# make fuzz   installs clang, then runs every fuzz target (fuzz/: the BMP and OBJ readers) under
+#             libFuzzer, each FUZZ_SECONDS (60), keeping what it finds in FUZZ_CORPUS
+#             (build-fuzz/fuzz/corpus)
 # make sanitize  every test but the window's under AddressSanitizer and UBSan
 # make install   both programs, the menu entry, the icons and the manual page into PREFIX (~/.local)
 # make uninstall removes exactly the files the last make install wrote (build/install_manifest.txt)

@@ -19,6 +19,8 @@
 #include "core/codec/bmp.h"
 #include "core/eight_bit/palette_choice.h"
 #include "core/skin_layout.h"
+#include "preview/mannequin.h"
+#include "preview/obj_reader.h"
 #include "stamps/edits.h"
 #include "stamps/files.h"
 
@@ -159,8 +161,16 @@ core::Status printInfo(const FilePath& file, Session& session) {
     return core::Status::ok();
 }
 
+core::Status useMesh(const FilePath& file, Session& session) {
+    auto body = preview::loadObjBody(file.path);
+    if (!body) return body.status();
+    session.body = std::move(body).value();
+    return core::Status::ok();
+}
+
 core::Status preview(const PreviewView& view, Session& session) {
-    return writePreview(session.workspace.picTarget.image(), view.yaw, view.path);
+    return writePreview(session.workspace.picTarget.image(),
+                        session.body ? *session.body : preview::mannequin(), view.yaw, view.path);
 }
 
 core::Status seams(const NoArgument&, Session& session) {
@@ -280,9 +290,14 @@ constexpr ActionSpec kActions[] = {
     {"--info", "", "FILE",
      "print width, height, bits per pixel, compression and the number of distinct colours of a BMP file",
      notInBatch(kNoInput), kDoes<filePath, printInfo>},
+    {"--mesh", "", "FILE",
+     "render the --preview actions after it on the body mesh in FILE instead of the mannequin: a Wavefront "
+     "OBJ file with texture coordinates (v, vt and f lines), the body standing with y up and facing +z; "
+     "the seam check stays the mannequin's",
+     notInBatch("only --preview renders on it, which a batch cannot run"), kDoes<filePath, useMesh>},
     {"--preview", "", "PATH YAW",
-     "render the destination canvas on a mannequin seen from YAW degrees (0 front, 90 its left side, 180 "
-     "back) and write it to PATH as a 512 x 512 24-bit BMP",
+     "render the destination canvas on the mannequin (or the --mesh body) seen from YAW degrees (0 front, "
+     "90 its left side, 180 back) and write it to PATH as a 512 x 512 24-bit BMP",
      notInBatch("every input would be rendered to the same PATH"), kDoes<previewView, preview>},
     {"--seams", "", "",
      "print the seam check of the destination canvas, one seam a line: its name, the mean colour difference "

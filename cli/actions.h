@@ -13,6 +13,7 @@
 #include "core/atomic_file.h"
 #include "core/retouch/pixel_area.h"
 #include "core/status.h"
+#include "preview/body.h"
 #include "stamps/save_format.h"
 #include "stamps/workspace.h"
 
@@ -23,7 +24,8 @@ struct Session {
     explicit Session(std::ostream& printed) : out(printed) {}
 
     stamps::Workspace workspace;
-    float dithering = 0;  // what --dither set last, for the 8-bit saves
+    float dithering = 0;               // what --dither set last, for the 8-bit saves
+    std::optional<preview::Body> body; // what --mesh read last, for --preview; none: the mannequin
     double tolerance = 0; // what --tolerance set last: how far a colour may be from the one matched
     // What --within set last: the garment the recolours are kept within; everywhere without.
     std::optional<core::retouch::PixelArea> within;

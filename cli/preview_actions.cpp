@@ -14,9 +14,10 @@ constexpr int kPreviewSize = 512; // pixels a side
 
 } // namespace
 
-core::Status writePreview(const core::Picture& skin, double yaw, const std::string& path) {
+core::Status writePreview(const core::Picture& skin, const preview::Body& body, double yaw,
+                          const std::string& path) {
     const preview::View view{float(yaw), 0, 1};
-    return core::savePicture(preview::renderSkin(skin, view, kPreviewSize, kPreviewSize), path);
+    return core::savePicture(preview::renderSkin(skin, view, kPreviewSize, kPreviewSize, body), path);
 }
 
 void printSeams(const core::Picture& skin, std::ostream& out) {

@@ -1,6 +1,6 @@
 #pragma once
-// Status and Result: how core, stamps and platform report a failure to the window and to
-// quiltane-cli, whose own steps pass it on the same way (nothing in preview can fail). The
+// Status and Result: how core, stamps, platform and preview (reading a body mesh) report a
+// failure to the window and to quiltane-cli, whose own steps pass it on the same way. The
 // message is written for the user ("No source skin is loaded..."), so callers can show it as it
 // is; the kind says what sort of failure it is, so that a front end can act on it
 // (quiltane-cli's exit code, the window's message box for want of memory) without knowing which

@@ -4,13 +4,15 @@
 #include <cmath>
 
 #include "preview/angles.h"
-#include "preview/mannequin.h"
 
 namespace preview {
 namespace {
 
 constexpr float kFieldOfView = 30; // degrees from the picture's top to bottom (or side to side)
 constexpr float kMargin = 1.05f;   // room around the whole body at zoom 1
+// The share of the eye's distance at zoom 1 nearer than which nothing is drawn. The mannequin's
+// nearest vertex stays beyond a tenth of that distance at the closest zoom.
+constexpr float kNearShare = 0.01f;
 
 } // namespace
 
@@ -24,13 +26,15 @@ View clampedView(View view) {
     return view;
 }
 
-Camera::Camera(const View& requested, int width, int height) {
+Camera::Camera(const View& requested, int width, int height, const Body& body) {
     const View view = clampedView(requested);
-    const Mannequin& body = mannequin();
     const float halfAngle = std::tan(radians(kFieldOfView / 2));
-    // At zoom 1 the body's height, seen where its nearest parts come, fits the shorter side.
-    const float wholeBody = kMargin * body.height / 2 / halfAngle + body.reach;
+    // At zoom 1 the body's height, or its width round the axis where that is larger (a body
+    // lying down), seen where its nearest parts come, fits the shorter side.
+    const float halfSize = std::max(body.height / 2, body.reach);
+    const float wholeBody = kMargin * halfSize / halfAngle + body.reach;
     const float distance = wholeBody / view.zoom;
+    m_nearest = kNearShare * wholeBody;
     const float yaw = radians(view.yaw), pitch = radians(view.pitch);
     m_back = {std::sin(yaw) * std::cos(pitch), std::sin(pitch), std::cos(yaw) * std::cos(pitch)};
     m_eye = body.centre + m_back * distance;

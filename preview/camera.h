@@ -1,8 +1,9 @@
 #pragma once
-// The view of the mannequin: an eye that circles the body's centre at the height and distance
-// the user chose, always looking at the centre, so the body turns about its own middle and never
-// leaves the picture. A perspective projection maps world points to picture pixels.
+// The view of a body: an eye that circles the body's centre at the height and distance the user
+// chose, always looking at the centre, so the body turns about its own middle and never leaves
+// the picture, whatever its units. A perspective projection maps world points to picture pixels.
 
+#include "preview/body.h"
 #include "preview/vec.h"
 
 namespace preview {
@@ -27,10 +28,13 @@ struct Projected {
 
 class Camera {
   public:
-    // The eye for the view, for a picture of width x height pixels, framing the mannequin.
-    Camera(const View& view, int width, int height);
+    // The eye for the view, for a picture of width x height pixels, framing the body.
+    Camera(const View& view, int width, int height, const Body& body);
 
     Projected project(Vec3 world) const;
+    // The least depth, in world units, at which a point is drawn: a small share of the eye's
+    // distance at zoom 1, so it scales with the body.
+    float nearest() const { return m_nearest; }
     // A direction given relative to the eye (x right, y up, z towards the eye) in world axes.
     Vec3 worldDirection(Vec3 eyeDirection) const;
     Vec3 eye() const { return m_eye; }
@@ -39,6 +43,7 @@ class Camera {
     Vec3 m_eye, m_right, m_up, m_back; // m_back points from the centre towards the eye
     float m_focal = 0;                 // pixels per unit of (offset / depth)
     float m_centreX = 0, m_centreY = 0;
+    float m_nearest = 0;
 };
 
 } // namespace preview

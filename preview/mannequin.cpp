@@ -134,34 +134,20 @@ Mesh neckAndHead() {
     return mesh;
 }
 
-Mannequin build() {
-    Mannequin m;
-    m.skin = torso();
-    m.skin.append(leg(-1, kRightLegAround));
-    m.skin.append(leg(1, kLeftLegAround));
+Body build() {
+    Mesh skin = torso();
+    skin.append(leg(-1, kRightLegAround));
+    skin.append(leg(1, kLeftLegAround));
     const Mesh arm = leftArm();
-    m.skin.append(arm);
-    m.skin.append(mirroredX(arm));
-    m.plain = neckAndHead();
-
-    float top = 0, bottom = 0;
-    for (const Mesh* mesh : {&m.skin, &m.plain})
-        for (const Vertex& vertex : mesh->vertices) {
-            top = std::max(top, vertex.position.y);
-            bottom = std::min(bottom, vertex.position.y);
-        }
-    m.height = top - bottom;
-    m.centre = {0, (top + bottom) / 2, 0};
-    for (const Mesh* mesh : {&m.skin, &m.plain})
-        for (const Vertex& vertex : mesh->vertices)
-            m.reach = std::max(m.reach, std::hypot(vertex.position.x, vertex.position.z));
-    return m;
+    skin.append(arm);
+    skin.append(mirroredX(arm));
+    return measuredBody(std::move(skin), neckAndHead(), 0, 0);
 }
 
 } // namespace
 
-const Mannequin& mannequin() {
-    static const Mannequin built = build();
+const Body& mannequin() {
+    static const Body built = build();
     return built;
 }
 

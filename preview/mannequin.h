@@ -8,24 +8,13 @@
 // World units: y up from the soles, the body facing +z, its left side towards +x; about 170
 // units tall, like centimetres on a grown person.
 
-#include "core/picture.h"
-#include "preview/mesh.h"
+#include "preview/body.h"
 
 namespace preview {
 
-struct Mannequin {
-    Mesh skin;   // torso, hips, legs, feet and arms, textured from the skin
-    Mesh plain;  // neck and head, in kPlainColour
-    Vec3 centre; // what the view turns about: on the body's axis, halfway up
-    float height = 0;
-    float reach = 0; // the farthest any vertex lies from the vertical axis through the centre
-};
-
-// The head and neck: a neutral grey that no skin area is mistaken for.
-constexpr core::Rgb kPlainColour{196, 194, 190};
-
-// Built once, on first use.
-const Mannequin& mannequin();
+// Built once, on first use: the skin on torso, hips, legs, feet and arms; the neck and head
+// plain. It turns about the vertical axis through x = 0, z = 0.
+const Body& mannequin();
 
 // Which way the mannequin's surface faces where skin place (u, v) lies on it (pixel edge
 // coordinates; a pixel's centre is x + 0.5, y + 0.5): the normal of the nearest vertex.

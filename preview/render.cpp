@@ -3,22 +3,19 @@
 #include <vector>
 
 #include "preview/lighting.h"
-#include "preview/mannequin.h"
 #include "preview/rasteriser.h"
 
 namespace preview {
 namespace {
 
-// The eye never comes this close to a vertex with the allowed views; a triangle that would is
-// left out rather than clipped.
-constexpr float kNearest = 1;
-
+// A triangle with a corner nearer to the eye than the camera's nearest depth is left out rather
+// than clipped; the mannequin never comes that close with the allowed views.
 void drawMesh(FrameBuffer& frame, const Mesh& mesh, const Texture& texture, const Camera& camera,
               const Lighting& lighting, std::vector<ScreenVertex>& projected) {
     projected.clear();
     for (const Vertex& vertex : mesh.vertices) {
         const Projected p = camera.project(vertex.position);
-        const float inverse = p.depth > kNearest ? 1 / p.depth : 0;
+        const float inverse = p.depth > camera.nearest() ? 1 / p.depth : 0;
         projected.push_back({p.x, p.y, inverse, vertex.u * inverse, vertex.v * inverse,
                              lighting.brightness(vertex.normal) * inverse});
     }
@@ -31,12 +28,12 @@ void drawMesh(FrameBuffer& frame, const Mesh& mesh, const Texture& texture, cons
 
 } // namespace
 
-core::Picture renderSkin(const core::Picture& skin, const View& view, int width, int height) {
+core::Picture renderSkin(const core::Picture& skin, const View& view, int width, int height,
+                         const Body& body) {
     core::PictureBuffer pixels(width, height);
     FrameBuffer frame(width, height, pixels.data(), kBackground);
-    const Camera camera(view, width, height);
+    const Camera camera(view, width, height, body);
     const Lighting lighting(camera);
-    const Mannequin& body = mannequin();
     std::vector<ScreenVertex> projected;
     projected.reserve(body.skin.vertices.size());
     if (!skin.isEmpty()) {

@@ -1,6 +1,7 @@
 #include "workbench/main_menu.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QKeySequence>
 #include <QMenu>
@@ -12,7 +13,8 @@
 namespace workbench {
 namespace {
 
-enum class Menu { File, Edit, View, Help };
+// The menus of the bar, then the submenus that a row of another menu holds.
+enum class Menu { File, Edit, View, Help, Body };
 
 struct MenuTitle {
     Menu menu;
@@ -29,6 +31,8 @@ constexpr MenuTitle kMenus[] = {
 // What a row puts into its menu.
 enum class Item {
     Command,     // an action that runs the row's command
+    Choice,      // likewise, one of the menu's choices: the window checks the one in use
+    Submenu,     // the submenu of the row's `opens`, holding that menu's rows
     RecentFiles, // "Open Recent": the submenu that the window fills with the recent files
     Note,        // a greyed line that only shows its text
 };
@@ -36,11 +40,12 @@ enum class Item {
 struct MenuRow {
     Menu menu;
     Item item;
-    MenuCommand command; // Item::Command only
+    MenuCommand command; // Item::Command and Item::Choice only
     const char* name;    // object name
     const char* text;
     const char* keys = ""; // portable text, several sequences parted by "; "
     bool separatorBefore = false;
+    Menu opens = Menu::File; // Item::Submenu only
 };
 
 // In menu order. Undo and Redo show these texts while there is nothing to undo or redo.
@@ -55,6 +60,14 @@ constexpr MenuRow kRows[] = {
     {Menu::Edit, Item::Command, MenuCommand::Undo, "actUndo", "&Undo", "Ctrl+Z"},
     {Menu::Edit, Item::Command, MenuCommand::Redo, "actRedo", "&Redo", "Ctrl+Shift+Z; Ctrl+Y"},
     {Menu::View, Item::Command, MenuCommand::Preview, "actPreview", "&Preview", "F3"},
+    {.menu = Menu::View,
+     .item = Item::Submenu,
+     .command = {},
+     .name = "menuBody",
+     .text = "&Body",
+     .opens = Menu::Body},
+    {Menu::Body, Item::Choice, MenuCommand::BodyMannequin, "actBodyMannequin", "&Mannequin"},
+    {Menu::Body, Item::Choice, MenuCommand::BodyFromFile, "actBodyFromFile", "&From File…"},
     {Menu::Help, Item::Command, MenuCommand::About, "actAbout", "&About Quiltane"},
     {Menu::Help, Item::Note, {}, "actVersion", kVersionLine},
 };
@@ -91,6 +104,7 @@ MainMenu buildMainMenu(QWidget* window, const std::function<void(MenuCommand)>& 
     built.bar->setFont(QApplication::font(built.bar));
 
     std::map<Menu, QMenu*> menus;
+    std::map<Menu, QActionGroup*> choices; // a menu's Item::Choice rows, one of them checked
     for (const MenuTitle& title : kMenus) {
         QMenu* menu = built.bar->addMenu(QString::fromUtf8(title.title));
         menu->setObjectName(QString::fromLatin1(title.name));
@@ -100,14 +114,24 @@ MainMenu buildMainMenu(QWidget* window, const std::function<void(MenuCommand)>& 
         QMenu* menu = menus.at(row.menu);
         if (row.separatorBefore) menu->addSeparator();
         const QString text = QString::fromUtf8(row.text);
-        if (row.item == Item::RecentFiles) {
-            built.recent = menu->addMenu(text);
-            built.recent->setObjectName(QString::fromLatin1(row.name));
+        if (row.item == Item::RecentFiles || row.item == Item::Submenu) {
+            QMenu* submenu = menu->addMenu(text);
+            submenu->setObjectName(QString::fromLatin1(row.name));
+            if (row.item == Item::RecentFiles)
+                built.recent = submenu;
+            else
+                menus[row.opens] = submenu;
             continue;
         }
         QAction* action = menu->addAction(text);
         action->setObjectName(QString::fromLatin1(row.name));
         action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row.keys)));
+        if (row.item == Item::Choice) {
+            QActionGroup*& group = choices[row.menu];
+            if (!group) group = new QActionGroup(menu);
+            action->setCheckable(true);
+            group->addAction(action);
+        }
         if (row.item == Item::Note) {
             action->setEnabled(false);
             continue;

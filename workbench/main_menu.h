@@ -24,6 +24,8 @@ enum class MenuCommand {
     Undo,
     Redo,
     Preview,
+    BodyMannequin,
+    BodyFromFile,
     About,
 };
 

@@ -12,23 +12,24 @@
 
 #include "platform/startup_folder.h"
 #include "stamps/edits.h"
-#include "workbench/dialogs/about_box.h"
 #include "workbench/classic/canvas_widget.h"
 #include "workbench/classic/classic_fonts.h"
 #include "workbench/classic/control_builder.h"
-#include "workbench/file_drop.h"
 #include "workbench/classic/file_lists.h"
 #include "workbench/classic/form_layouts.h"
-#include "workbench/dialogs/message_box.h"
 #include "workbench/classic/panes.h"
+#include "workbench/dialogs/about_box.h"
+#include "workbench/dialogs/message_box.h"
+#include "workbench/dialogs/save_as.h"
+#include "workbench/dialogs/save_dialog.h"
+#include "workbench/dialogs/window_prompts.h"
+#include "workbench/file_drop.h"
+#include "workbench/preview/body_choice.h"
 #include "workbench/preview/preview_window.h"
 #include "workbench/recent_files.h"
 #include "workbench/retouch/retouch_bar.h"
 #include "workbench/retouch/retouch_controller.h"
-#include "workbench/dialogs/save_as.h"
-#include "workbench/dialogs/save_dialog.h"
 #include "workbench/status_line.h"
-#include "workbench/dialogs/window_prompts.h"
 
 namespace workbench {
 
@@ -51,6 +52,9 @@ MainWindow::MainWindow() {
     m_status = makeStatusLine(this, classic);
     resize(classic.width(), classic.bottom() + 1 + m_status->height());
     connect(m_menu.recent, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+    m_body = new BodyChoice(this);
+    m_body->showIn(m_menu.action(MenuCommand::BodyMannequin), m_menu.action(MenuCommand::BodyFromFile));
+    connect(m_body, &BodyChoice::said, this, &MainWindow::showStatus);
 
     makeLabel(m_classic, layout.control("Label1"));
     makeLabel(m_classic, layout.control("Label2"));
@@ -124,6 +128,10 @@ void MainWindow::runCommand(MenuCommand command) {
         return showCanvases();
     case MenuCommand::Preview:
         return showPreview();
+    case MenuCommand::BodyMannequin:
+        return m_body->useMannequin();
+    case MenuCommand::BodyFromFile:
+        return m_body->chooseFile(this);
     case MenuCommand::About:
         return showAboutBox(this);
     }
@@ -245,6 +253,12 @@ void MainWindow::showPreview() {
     if (!m_preview) {
         m_preview = new PreviewWindow(m_workspace.picTarget, this);
         connect(this, &MainWindow::destinationChanged, m_preview, &PreviewWindow::showDestination);
+        const auto showBody = [this] {
+            const auto body = m_body->body(); // reads a remembered file the first time
+            m_preview->setBody(body, m_body->file());
+        };
+        connect(m_body, &BodyChoice::changed, m_preview, showBody);
+        showBody();
         // Retouching in the zoom view: each edit shows on the canvases and names its step in
         // the Edit menu, whose Undo and Redo keys work in the preview too.
         RetouchController& retouching = addRetouching(*m_preview, m_workspace);

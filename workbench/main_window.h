@@ -18,6 +18,7 @@ class QLabel;
 
 namespace workbench {
 
+class BodyChoice;
 class CanvasWidget;
 class Panes;
 class PreviewWindow;
@@ -89,6 +90,7 @@ class MainWindow : public QWidget {
     Panes* m_panes = nullptr;
     QPointer<SaveDialog> m_saveDialog;
     QPointer<PreviewWindow> m_preview;
+    BodyChoice* m_body = nullptr; // the body the preview shows, View → Body
     // The destination file last opened or saved as, absolute; empty before the first.
     QString m_destinationFile;
     std::uint64_t m_savedRevision = 0; // the destination's when it was last loaded or saved

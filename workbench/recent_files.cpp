@@ -1,8 +1,7 @@
 #include "workbench/recent_files.h"
 
-#include <QSettings>
-
 #include "workbench/classic/pane_sides.h"
+#include "workbench/user_settings.h"
 
 namespace workbench {
 namespace {
@@ -12,9 +11,6 @@ namespace {
 constexpr char kArray[] = "recentFiles";
 constexpr char kPath[] = "path";
 constexpr char kCanvas[] = "canvas";
-
-// The user's settings file of the program, organisation and application both "Quiltane".
-constexpr char kOrganisation[] = "Quiltane";
 
 } // namespace
 
@@ -26,7 +22,7 @@ QList<RecentFile> withRecentFile(QList<RecentFile> list, const RecentFile& file)
 }
 
 QList<RecentFile> recentFiles() {
-    QSettings settings{QLatin1String(kOrganisation), QLatin1String(kOrganisation)};
+    UserSettings settings;
     QList<RecentFile> list;
     const int size = settings.beginReadArray(QLatin1String(kArray));
     for (int i = 0; i < size; ++i) {
@@ -43,7 +39,7 @@ QList<RecentFile> recentFiles() {
 
 void rememberRecentFile(const RecentFile& file) {
     const QList<RecentFile> list = withRecentFile(recentFiles(), file);
-    QSettings settings{QLatin1String(kOrganisation), QLatin1String(kOrganisation)};
+    UserSettings settings;
     settings.remove(QLatin1String(kArray)); // no entries of a longer list left behind
     settings.beginWriteArray(QLatin1String(kArray), int(list.size()));
     for (int i = 0; i < list.size(); ++i) {

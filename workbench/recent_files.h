@@ -1,6 +1,6 @@
 #pragma once
 // "Open Recent": the last files opened in either canvas, most recent first, each with the
-// canvas it went into. Kept between runs in the user's settings (organisation "Quiltane").
+// canvas it went into. Kept between runs in the user's settings (user_settings.h).
 
 #include <QList>
 #include <QString>

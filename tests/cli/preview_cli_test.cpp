@@ -1,5 +1,6 @@
-// quiltane-cli's preview actions: --preview writes the destination on the mannequin from the
-// side asked for, --seams prints one line per seam; a bad YAW is a usage error that runs nothing.
+// quiltane-cli's preview actions: --preview writes the destination from the side asked for, on
+// the mannequin or on the body --mesh read; --seams prints one line per seam; a bad YAW is a
+// usage error that runs nothing, a broken mesh a failure that names its line.
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,10 @@ namespace fs = std::filesystem;
 using core::Rgb;
 
 constexpr Rgb kBack{200, 40, 40}, kFront{40, 180, 40}, kArms{40, 60, 200};
+
+filetest::Bytes text(std::string_view written) {
+    return {written.begin(), written.end()};
+}
 
 core::Picture skinOf(Rgb (*colour)(int x, int y)) {
     std::vector<std::uint8_t> rgb;
@@ -43,7 +48,7 @@ class PreviewCli : public filetest::TempFolderTest {
 
 // How many pixels of the picture are nearest in hue to each of the body's areas.
 struct Shares {
-    int back = 0, front = 0;
+    int back = 0, front = 0, arms = 0;
 };
 Shares sharesOf(const core::Picture& frame) {
     Shares shares;
@@ -52,6 +57,7 @@ Shares sharesOf(const core::Picture& frame) {
             const Rgb p = frame.pixel(x, y);
             shares.back += p.r > p.g + 30 && p.r > p.b + 30;
             shares.front += p.g > p.r + 30 && p.g > p.b + 30;
+            shares.arms += p.b > p.r + 30 && p.b > p.g + 30;
         }
     return shares;
 }
@@ -150,10 +156,43 @@ TEST_F(PreviewCli, AFailedWriteExitsWithOneAndNamesThePath) {
     EXPECT_NE(result.err.find("Cannot save " + target), std::string::npos) << result.err;
 }
 
-TEST_F(PreviewCli, HelpDocumentsBothActions) {
+TEST_F(PreviewCli, RendersThePreviewsAfterMeshOnItsBody) {
+    const std::string dest =
+        saved(skinOf([](int x, int) {
+                  return x < core::kArmRight ? kArms : x < core::kBackRight ? kBack : kFront;
+              }),
+              "three.bmp");
+    // A quad facing the eye whose texture coordinates cover the front half (v runs upwards).
+    const std::string mesh = path("quad.obj");
+    filetest::writeAll(mesh, text("v -1 0 0\nv 1 0 0\nv 1 2 0\nv -1 2 0\nvt 0.68 0\nvt 1 0\nvt 1 1\n"
+                                  "vt 0.68 1\nf 1/1 2/2 3/3 4/4\n"));
+    const Run result = run({"--dest", dest, "--preview", path("mannequin.bmp"), "0", "--mesh", mesh,
+                            "--preview", path("quad.bmp"), "0"});
+    ASSERT_EQ(result.code, 0) << result.err;
+    auto mannequin = core::loadPicture(path("mannequin.bmp")), quad = core::loadPicture(path("quad.bmp"));
+    ASSERT_TRUE(mannequin && quad);
+    // Before --mesh, the mannequin with its arms; after it, the quad in the front's colour alone.
+    EXPECT_GT(sharesOf(mannequin.value()).arms, 1000);
+    EXPECT_GT(sharesOf(quad.value()).front, 512 * 512 / 4);
+    EXPECT_EQ(sharesOf(quad.value()).back, 0);
+    EXPECT_EQ(sharesOf(quad.value()).arms, 0);
+}
+
+TEST_F(PreviewCli, ABrokenMeshFailsNamingItsLineAndNothingAfterItRuns) {
+    const std::string mesh = path("broken.obj");
+    filetest::writeAll(mesh, text("v 0 0 0\r\nv 1 0 0\r\nv 0 1 0\r\nf 1 2 3\r\n"));
+    const Run result = run({"--mesh", mesh, "--preview", path("out.bmp"), "0"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err, "quiltane-cli: Cannot open " + mesh +
+                              ": line 4: the corner \"1\" has no texture coordinate (v/vt or v/vt/vn); the "
+                              "skin maps through them.\n");
+    EXPECT_FALSE(fs::exists(path("out.bmp")));
+}
+
+TEST_F(PreviewCli, HelpDocumentsThePreviewActions) {
     const Run result = run({"--help"});
     EXPECT_EQ(result.code, 0);
-    for (const char* part : {"--preview PATH YAW", "--seams", "CIEDE2000"})
+    for (const char* part : {"--preview PATH YAW", "--seams", "CIEDE2000", "--mesh FILE", "Wavefront OBJ"})
         EXPECT_NE(result.out.find(part), std::string::npos) << part;
 }
 

@@ -103,6 +103,14 @@ class WindowCommandsTest : public QObject, fixture::WindowTest {
                                  << "actPreview"
                                  << "&Preview"
                                  << "F3";
+        QTest::newRow("body: mannequin") << "menuBody"
+                                         << "actBodyMannequin"
+                                         << "&Mannequin"
+                                         << "";
+        QTest::newRow("body: from file") << "menuBody"
+                                         << "actBodyFromFile"
+                                         << "&From File…"
+                                         << "";
         QTest::newRow("about") << "menuHelp"
                                << "actAbout"
                                << "&About Quiltane"

@@ -14,9 +14,11 @@ WindowPrompts& prompts() {
     return current;
 }
 
-QString askWithFileDialog(QWidget* parent, const QString& title, const QString& folder) {
-    return QFileDialog::getOpenFileName(parent, title, folder,
-                                        QStringLiteral("BMP pictures (*.bmp *.BMP);;All files (*)"));
+QString askWithFileDialog(QWidget* parent, const QString& title, const QString& folder,
+                          const QString& types) {
+    return QFileDialog::getOpenFileName(
+        parent, title, folder,
+        types.isEmpty() ? QStringLiteral("BMP pictures (*.bmp *.BMP);;All files (*)") : types);
 }
 
 UnsavedAnswer askWithMessageBox(QWidget* parent) {
@@ -40,9 +42,9 @@ WindowPrompts setWindowPrompts(WindowPrompts replacement) {
     return std::exchange(prompts(), std::move(replacement));
 }
 
-QString chooseFileToOpen(QWidget* parent, const QString& title, const QString& folder) {
+QString chooseFileToOpen(QWidget* parent, const QString& title, const QString& folder, const QString& types) {
     return prompts().chooseFile ? prompts().chooseFile(parent, title, folder)
-                                : askWithFileDialog(parent, title, folder);
+                                : askWithFileDialog(parent, title, folder, types);
 }
 
 UnsavedAnswer askToSaveChanges(QWidget* parent) {

@@ -1,7 +1,7 @@
 #pragma once
-// The questions the window's menu commands ask through the platform's dialogs: which BMP file
-// to open, and whether to save the destination's changes before quitting. Tests replace them
-// so that nothing blocks.
+// The questions the window's menu commands ask through the platform's dialogs: which file to
+// open (a BMP file, or a body mesh for the preview), and whether to save the destination's
+// changes before quitting. Tests replace them so that nothing blocks.
 
 #include <QString>
 #include <functional>
@@ -21,7 +21,9 @@ struct WindowPrompts {
 // Replaces the prompts; empty ones restore the dialogs. Returns the previous prompts.
 WindowPrompts setWindowPrompts(WindowPrompts prompts);
 
-QString chooseFileToOpen(QWidget* parent, const QString& title, const QString& folder);
+// BMP pictures unless the dialog's file types are given, as QFileDialog takes them.
+QString chooseFileToOpen(QWidget* parent, const QString& title, const QString& folder,
+                         const QString& types = {});
 UnsavedAnswer askToSaveChanges(QWidget* parent);
 
 } // namespace workbench

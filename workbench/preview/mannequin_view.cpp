@@ -6,6 +6,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "preview/mannequin.h"
 #include "preview/render.h"
 #include "workbench/canvas_image.h"
 #include "workbench/preview/facing.h"
@@ -32,6 +33,11 @@ void MannequinView::setSkin(const core::Picture& skin) {
     invalidate();
 }
 
+void MannequinView::setBody(std::shared_ptr<const preview::Body> body) {
+    m_body = std::move(body);
+    invalidate();
+}
+
 void MannequinView::setView(const preview::View& view) {
     m_view = preview::clampedView(view);
     invalidate();
@@ -52,7 +58,7 @@ const core::Picture& MannequinView::frame() {
     const int width = std::max(1, int(std::lround(this->width() * ratio)));
     const int height = std::max(1, int(std::lround(this->height() * ratio)));
     if (m_stale || m_frame.width() != width || m_frame.height() != height) {
-        m_frame = preview::renderSkin(m_skin, m_view, width, height);
+        m_frame = preview::renderSkin(m_skin, m_view, width, height, m_body ? *m_body : preview::mannequin());
         m_image = pictureImage(m_frame);
         m_image.setDevicePixelRatio(ratio);
         m_stale = false;

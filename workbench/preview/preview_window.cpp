@@ -21,6 +21,7 @@
 #include "workbench/canvas_image.h"
 #include "workbench/classic/classic_fonts.h"
 #include "workbench/dialogs/message_box.h"
+#include "workbench/preview/body_note.h"
 #include "workbench/preview/facing.h"
 #include "workbench/preview/mannequin_view.h"
 #include "workbench/preview/seam_list.h"
@@ -66,6 +67,8 @@ QWidget* PreviewWindow::makeViewColumn() {
     m_mannequin->setObjectName(QStringLiteral("picMannequin"));
     m_mannequin->setToolTip(tr("Drag to turn the body, use the wheel to come closer"));
     layout->addWidget(m_mannequin, 1);
+    m_bodyNote = makeBodyNote(column);
+    layout->addWidget(m_bodyNote);
 
     auto* buttons = new QHBoxLayout;
     for (const Facing& facing : kFacings) {
@@ -147,6 +150,11 @@ QWidget* PreviewWindow::makeSkinColumn() {
 
 void PreviewWindow::addAboveZoom(QWidget* bar) {
     static_cast<QVBoxLayout*>(m_skinColumn->layout())->insertWidget(0, bar);
+}
+
+void PreviewWindow::setBody(std::shared_ptr<const preview::Body> body, const QString& file) {
+    m_mannequin->setBody(std::move(body));
+    showBodyNote(m_bodyNote, file);
 }
 
 void PreviewWindow::showBeside(const QWidget* mainWindow) {

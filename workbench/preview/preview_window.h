@@ -4,9 +4,11 @@
 // every change to the destination canvas.
 
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 #include "core/canvas.h"
+#include "preview/body.h"
 #include "preview/seams.h"
 
 class QLabel;
@@ -39,6 +41,10 @@ class PreviewWindow : public QWidget {
     // Puts a tool bar (the retouching tools) at the top of the skin column, above the zoom view.
     void addAboveZoom(QWidget* bar);
 
+    // Shows the skin on body, read from file (empty: the mannequin's), and says where it is not
+    // the mannequin that the seam check is the mannequin's.
+    void setBody(std::shared_ptr<const preview::Body> body, const QString& file);
+
   public slots:
     // The destination canvas changed: show it anew.
     void showDestination();
@@ -60,6 +66,7 @@ class PreviewWindow : public QWidget {
     QWidget* m_skinColumn = nullptr;
     QScrollArea* m_zoomArea = nullptr;
     QLabel* m_pixel = nullptr;
+    QLabel* m_bodyNote = nullptr; // `lblBody`: which body, where it is not the mannequin
     SeamList* m_seams = nullptr;
 };
 
