@@ -4,22 +4,20 @@
 
 #include "cli/action_table.h"
 
-#include <cctype>
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <optional>
 #include <ostream>
 #include <type_traits>
 
 #include "cli/actions.h"
+#include "cli/argument_words.h"
 #include "cli/batch_plan.h"
 #include "cli/button_lookup.h"
 #include "cli/help.h"
 #include "cli/preview_actions.h"
+#include "cli/retouch_actions.h"
 #include "core/codec/bmp.h"
 #include "core/eight_bit/palette_choice.h"
-#include "core/file_messages.h"
 #include "core/skin_layout.h"
 #include "preview/mannequin.h"
 #include "preview/obj_reader.h"
@@ -30,35 +28,6 @@ namespace cli {
 namespace {
 
 // The readers of the arguments: the words after an option into its row's typed value.
-
-// The whole number text spells from its first character to its last, or nothing when any of it
-// is not part of the number.
-template <typename T> std::optional<T> numberSpelledBy(const std::string& text) {
-    T number{};
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, number);
-    if (ec != std::errc() || ptr != end) return std::nullopt;
-    return number;
-}
-
-// The decimal text spells, in any form the C library reads ("0.5", "+0.5", ".5", "5e-1",
-// "1e-50"), or nothing when any of it is not part of the number. A number too small for a
-// double is read as the nearest one (zero, or nearly), as strtod reads it; one too large is
-// infinite, which every range here refuses.
-std::optional<double> decimalSpelledBy(const std::string& text) {
-    if (text.empty() || std::isspace(static_cast<unsigned char>(text.front()))) return std::nullopt;
-    char* end = nullptr;
-    const double number = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size()) return std::nullopt;
-    return number;
-}
-
-// The usage error for an argument that is not what the option takes: "--jobs needs a number
-// of threads, a whole number from 1 up, not "0"."
-core::Status needs(std::string_view option, const std::string& what, const std::string& typed) {
-    return core::Status::usage(std::string(option) + " needs " + what + ", not \"" + core::shownName(typed) +
-                               "\".");
-}
 
 core::Result<NoArgument> noArgument(std::string_view, Words) {
     return NoArgument{};
@@ -282,8 +251,8 @@ constexpr ActionSpec kActions[] = {
      "rows between the last two marks",
      kInBatch, kDoes<markedRow, markRow>},
     {"--undo", "", "",
-     "undo the last --source, --dest or --press still done, as Ctrl+Z does in the window; a usage error "
-     "when there is nothing to undo",
+     "undo the last --source, --dest, --press or retouch (--fill, --replace, --mirror, --recolour, "
+     "--blend-seams) still done, as Ctrl+Z does in the window; a usage error when there is nothing to undo",
      kInBatch, kWalksHistory<undo>},
     {"--redo", "", "", "redo what --undo undid last; a usage error when there is nothing",
      kInBatch, kWalksHistory<redo>},
@@ -335,6 +304,42 @@ constexpr ActionSpec kActions[] = {
      "across it (CIEDE2000, one decimal; below about 2 the seam hardly shows) and its worst rows, "
      "tab-separated",
      notInBatch("the lines of every input would run together"), kDoes<noArgument, seams>},
+    {"--tolerance", "", "DE",
+     "let the --fill and --replace after it take every colour within DE of the one they match, DE a "
+     "colour difference (CIEDE2000) from 0 (that colour alone, as without --tolerance) to 100; about 2 "
+     "hardly shows",
+     kInBatch, kDoes<colourTolerance, setTolerance>},
+    {"--fill", "", "X Y COLOUR",
+     "paint COLOUR (#rrggbb) over the destination's area of the colour of pixel X, Y (0-255 each): the "
+     "pixels of that colour joined to it left, right, up or down, never only corner to corner",
+     kInBatch, kDoes<fillPlace, fillArea>},
+    {"--replace", "", "FROM TO", "paint every pixel of the destination whose colour is FROM with TO (#rrggbb each)",
+     kInBatch, kDoes<colourChange, replaceColour>},
+    {"--mirror", "", "SIDE",
+     "copy the body's SIDE (left or right: the body's own, its left hand's side is its left) onto its other "
+     "side, mirrored about the centre line down the navel's column on the front and the spine on the back, "
+     "each pixel from its mirror image round the body, one leg onto the other; the arm strip, which both arms "
+     "wear, stays as it is",
+     kInBatch, kDoes<mirrorSide, mirrorBody>},
+    {"--within", "", "MASK",
+     "keep the --recolour actions after it within the garment of MASK: a library outfit mask by its "
+     "picture's name (imgBikini) or a 256 x 256 BMP file, the garment black on white (every pixel darker "
+     "than middle grey)",
+     kInBatch, kDoes<maskArea, setWithin>},
+    {"--recolour", "", "HUE SATURATION LIGHTNESS",
+     "shift the hue of the destination's pixels by HUE degrees (-180 to 180), their saturation by "
+     "SATURATION percent (-100, grey, to 100, twice as saturated) and their lightness by LIGHTNESS percent "
+     "(-100, black, to 100, white), within the last --within mask, or everywhere",
+     kInBatch, kDoes<hslChange, recolour>},
+    {"--blend-seams", "", "WIDTH",
+     "blend every seam of the seam check over WIDTH pixels each side (1 to 16): on every row the two pixels "
+     "at the seam take the colour halfway between them and the pixels inwards a share of the same change "
+     "that falls off over the width; pixels farther away stay as they are",
+     kInBatch, kDoes<seamWidth, blendSeams>},
+    {"--blend-seam", "", "SEAM WIDTH",
+     "blend one seam likewise: SEAM by its name as --seams prints it (\"torso, right side\") or by its key "
+     "(torsoRight; a SEAM that is neither lists every key)",
+     kInBatch, kDoes<seamAndWidth, blendSeams>},
     {"--help", "-h", "", "print this help",
      kAlone, kDoes<noArgument, help>},
 

@@ -10,7 +10,12 @@
 #include <variant>
 #include <vector>
 
+#include "core/retouch/mirror.h"
+#include "core/retouch/pixel_area.h"
+#include "core/retouch/raster.h"
+#include "core/retouch/recolour.h"
 #include "core/status.h"
+#include "preview/seams.h"
 #include "stamps/button_table.h"
 
 namespace cli {
@@ -48,8 +53,32 @@ struct OutputFolder { // --out, --out-8bit
 struct ThreadCount { // --jobs: 1 up
     int jobs = 1;
 };
+struct ColourTolerance { // --tolerance: a CIEDE2000 difference, 0 to preview::kMaxTolerance
+    double difference = 0;
+};
+struct FillPlace { // --fill: a pixel of the destination and the colour to fill with
+    core::retouch::Point at;
+    core::Rgb colour;
+};
+struct ColourChange { // --replace
+    core::Rgb from, to;
+};
+struct MirrorSide { // --mirror: the body's side that is copied
+    core::retouch::Side copied = core::retouch::Side::Left;
+};
+struct HslChange { // --recolour
+    core::retouch::HslShift shift;
+};
+struct MaskArea { // --within: the garment of a library mask or a mask file
+    core::retouch::PixelArea garment;
+};
+struct SeamWidth { // --blend-seams, --blend-seam: pixels each side, preview::kMinBlendWidth to kMaxBlendWidth
+    int width = 0;
+    const preview::SeamSpec* seam = nullptr; // --blend-seam's; every seam for --blend-seams
+};
 using ActionArgument = std::variant<NoArgument, FilePath, InOut, MarkedRow, StampButton, DitherLevel,
-                                    PreviewView, InputFiles, OutputFolder, ThreadCount>;
+                                    PreviewView, InputFiles, OutputFolder, ThreadCount, ColourTolerance,
+                                    FillPlace, ColourChange, MirrorSide, HslChange, MaskArea, SeamWidth>;
 
 // The arguments of an option as typed, the option itself not among them.
 using Words = std::span<const std::string>;

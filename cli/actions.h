@@ -11,6 +11,7 @@
 
 #include "cli/command_line.h"
 #include "core/atomic_file.h"
+#include "core/retouch/pixel_area.h"
 #include "core/status.h"
 #include "preview/body.h"
 #include "stamps/save_format.h"
@@ -25,7 +26,10 @@ struct Session {
     stamps::Workspace workspace;
     float dithering = 0;               // what --dither set last, for the 8-bit saves
     std::optional<preview::Body> body; // what --mesh read last, for --preview; none: the mannequin
-    std::ostream& out;                 // where --list, --info, --seams and --help print
+    double tolerance = 0; // what --tolerance set last: how far a colour may be from the one matched
+    // What --within set last: the garment the recolours are kept within; everywhere without.
+    std::optional<core::retouch::PixelArea> within;
+    std::ostream& out; // where --list, --info, --seams and --help print
     // Set by a batch: the destination's saves (--save, --save-8bit) are left staged here, for
     // the batch to make durable together with the others, rather than committed one by one.
     std::optional<core::AtomicFile>* staged = nullptr;

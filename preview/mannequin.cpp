@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/body_around.h"
 #include "core/skin_layout.h"
 #include "core/smooth_step.h"
 #include "preview/tube.h"
@@ -12,8 +13,8 @@
 namespace preview {
 namespace {
 
-using core::kArmRight, core::kBackRight, core::kBackLegSplit, core::kFrontLegSplit, core::kLegsTop,
-    core::kSkinSize;
+using core::kArmRight, core::kLegsTop, core::kSkinSize;
+using core::kLeftLegAround, core::kRightLegAround, core::kTorsoAround;
 using core::smoothstep;
 
 // Heights in world units: the soles at 0, the crotch where the legs meet the hips, the base of
@@ -70,32 +71,6 @@ constexpr std::array<Knot, 10> kArm{{{0, 2.5f, 2.5f},
                                      {236, 3.8f, 1.9f},
                                      {250, 3.6f, 1.6f},
                                      {kSkinSize, 2.2f, 1}}};
-
-// The torso's circumference: the back half from the body's left side round the spine (straight
-// behind) to its right side, the front half from there round the navel's column (straight
-// ahead) back to the left side.
-constexpr float kBackMiddle = core::kBackMiddle, kFrontMiddle = core::kFrontMiddle;
-constexpr ArcPiece kTorsoAround[] = {{kArmRight, kBackMiddle, 90, 180},
-                                     {kBackMiddle, kBackRight, 180, 270},
-                                     {kBackRight, kFrontMiddle, 270, 360},
-                                     {kFrontMiddle, kSkinSize, 360, 450}};
-
-// Each leg takes the columns of its own back and front, its back and front middles facing
-// straight behind and ahead, its inner seam facing the other leg and its outer seam continuing
-// the torso's side seam. The right leg (at -x) runs from its inner side round the back to the
-// outside and round the front back in; the left leg likewise from the front.
-constexpr float kRightBackMiddle = (kBackLegSplit + kBackRight) / 2.0f;
-constexpr float kRightFrontMiddle = (kBackRight + kFrontMiddle) / 2;
-constexpr ArcPiece kRightLegAround[] = {{kBackLegSplit, kRightBackMiddle, 90, 180},
-                                        {kRightBackMiddle, kBackRight, 180, 270},
-                                        {kBackRight, kRightFrontMiddle, 270, 360},
-                                        {kRightFrontMiddle, kFrontLegSplit, 360, 450}};
-constexpr float kLeftFrontMiddle = (kFrontMiddle + kSkinSize) / 2;
-constexpr float kLeftBackMiddle = (kArmRight + kBackLegSplit) / 2.0f;
-constexpr ArcPiece kLeftLegAround[] = {{kFrontLegSplit, kLeftFrontMiddle, 270, 360},
-                                       {kLeftFrontMiddle, kSkinSize, 360, 450},
-                                       {kArmRight, kLeftBackMiddle, 450, 540},
-                                       {kLeftBackMiddle, kBackLegSplit, 540, 630}};
 
 // The left arm: the strip's middle column, where the back of the hand is drawn, faces outwards
 // and a little forwards, so the thumb (columns 0-18) comes forward and the seam between

@@ -6,19 +6,17 @@
 #include <functional>
 #include <span>
 
+#include "core/body_around.h"
 #include "preview/mesh.h"
 
 namespace preview {
 
-// One stretch of the circumference: skin columns fromColumn..toColumn (pixel edges) spread
-// evenly over the angles fromAngle..toAngle, in degrees around the tube's axis: 0 faces the
-// front (+z), 90 the body's left (+x), 180 the back. A tube may take several pieces, each
-// with its own columns, so a wrap-around seam or a middle that is not the half's centre is
-// laid out exactly.
-struct ArcPiece {
-    float fromColumn, toColumn;
-    float fromAngle, toAngle; // fromAngle < toAngle
-};
+// One stretch of the circumference: skin columns spread evenly over angles around the tube's
+// axis, in degrees: 0 faces the front (+z), 90 the body's left (+x), 180 the back. A tube may
+// take several pieces, each with its own columns, so a wrap-around seam or a middle that is not
+// the half's centre is laid out exactly. The torso's and the legs' pieces are the skin
+// layout's (core/body_around.h).
+using ArcPiece = core::AroundPiece;
 
 // The cross-section at one skin row: an ellipse around centre with half-widths rx across (x)
 // and rz from back to front (z), or with squareness above 2 a rounded box between an ellipse

@@ -73,6 +73,19 @@ void History::record(std::string name, const core::Canvas& source, const core::C
     }
 }
 
+void History::cancel(core::Canvas& source, core::Canvas& target) {
+    if (!m_enabled) return;
+    core::Canvas* canvases[2] = {&source, &target};
+    for (int i = 0; i < 2; ++i) {
+        core::Canvas& canvas = *canvases[i];
+        if (canvas.revision() == m_before.revisions[i]) continue;
+        canvas.restore(m_before.pictures[i],
+                       core::ImageDelta::between(canvas.imageSpan(), m_before.images[i]),
+                       m_before.revisions[i]);
+    }
+    m_before.pictures = {};
+}
+
 std::string History::whyNothingToUndo() const {
     if (canUndo()) return {};
     if (!m_enabled) return "the history is switched off";

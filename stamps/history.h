@@ -46,6 +46,11 @@ class History {
     void record(std::string name, const core::Canvas& source, const core::Canvas& target,
                 Keep keep = Keep::Always);
 
+    // Puts both canvases back as begin found them (pictures, images and revisions) and keeps no
+    // step: an edit given up half way, such as a retouch the user cancelled. A history switched
+    // off took nothing at begin, and puts nothing back.
+    void cancel(core::Canvas& source, core::Canvas& target);
+
     // A history switched off keeps nothing and costs nothing: for runs that never undo.
     void setEnabled(bool enabled) {
         m_enabled = enabled;

@@ -12,22 +12,24 @@
 
 #include "platform/startup_folder.h"
 #include "stamps/edits.h"
-#include "workbench/dialogs/about_box.h"
 #include "workbench/classic/canvas_widget.h"
 #include "workbench/classic/classic_fonts.h"
 #include "workbench/classic/control_builder.h"
-#include "workbench/file_drop.h"
 #include "workbench/classic/file_lists.h"
 #include "workbench/classic/form_layouts.h"
-#include "workbench/dialogs/message_box.h"
 #include "workbench/classic/panes.h"
+#include "workbench/dialogs/about_box.h"
+#include "workbench/dialogs/message_box.h"
+#include "workbench/dialogs/save_as.h"
+#include "workbench/dialogs/save_dialog.h"
+#include "workbench/dialogs/window_prompts.h"
+#include "workbench/file_drop.h"
 #include "workbench/preview/body_choice.h"
 #include "workbench/preview/preview_window.h"
 #include "workbench/recent_files.h"
-#include "workbench/dialogs/save_as.h"
-#include "workbench/dialogs/save_dialog.h"
+#include "workbench/retouch/retouch_bar.h"
+#include "workbench/retouch/retouch_controller.h"
 #include "workbench/status_line.h"
-#include "workbench/dialogs/window_prompts.h"
 
 namespace workbench {
 
@@ -257,6 +259,11 @@ void MainWindow::showPreview() {
         };
         connect(m_body, &BodyChoice::changed, m_preview, showBody);
         showBody();
+        // Retouching in the zoom view: each edit shows on the canvases and names its step in
+        // the Edit menu, whose Undo and Redo keys work in the preview too.
+        RetouchController& retouching = addRetouching(*m_preview, m_workspace);
+        connect(&retouching, &RetouchController::edited, this, &MainWindow::showCanvases);
+        m_preview->addActions({m_menu.action(MenuCommand::Undo), m_menu.action(MenuCommand::Redo)});
     }
     m_preview->showBeside(this);
 }

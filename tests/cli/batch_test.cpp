@@ -227,6 +227,10 @@ TEST_F(Batch, EachRowsRuleDecidesWhetherABatchRefusesIt) {
     const std::map<std::string, std::string> sample = {
         {"FILE", path("x.bmp")}, {"PATH", path("x.bmp")}, {"IN", path("x.bmp")}, {"OUT", path("y.bmp")},
         {"ROW", "10"},           {"YAW", "90"},           {"LEVEL", "0.5"},      {"BUTTON", "Top"},
+        {"DE", "2"},             {"X", "10"},             {"Y", "10"},           {"COLOUR", "#ff0000"},
+        {"FROM", "#ff0000"},     {"TO", "#00ff00"},       {"SIDE", "left"},      {"MASK", "imgBikini"},
+        {"HUE", "30"},           {"SATURATION", "10"},    {"LIGHTNESS", "-10"},  {"WIDTH", "3"},
+        {"SEAM", "arms"},
     };
     for (const cli::ActionSpec& row : cli::allActions()) {
         const cli::BatchRule::Kind kind = row.batch.kind;

@@ -92,6 +92,8 @@ QWidget* PreviewWindow::makeViewColumn() {
 
 QWidget* PreviewWindow::makeSkinColumn() {
     auto* column = new QWidget(this);
+    column->setObjectName(QStringLiteral("colSkin"));
+    m_skinColumn = column;
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
 
@@ -144,6 +146,10 @@ QWidget* PreviewWindow::makeSkinColumn() {
     layout->addWidget(m_seams);
     connect(m_seams, &SeamList::seamChosen, this, &PreviewWindow::chooseSeam);
     return column;
+}
+
+void PreviewWindow::addAboveZoom(QWidget* bar) {
+    static_cast<QVBoxLayout*>(m_skinColumn->layout())->insertWidget(0, bar);
 }
 
 void PreviewWindow::setBody(std::shared_ptr<const preview::Body> body, const QString& file) {

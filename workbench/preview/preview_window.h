@@ -36,6 +36,10 @@ class PreviewWindow : public QWidget {
     SeamList& seams() const { return *m_seams; }
     // The seam whose worst rows are marked, if any.
     const preview::SeamSpec* markedSeam() const { return m_markedSeam; }
+    // The column of the skin: the zoom view, its controls and the seam list.
+    QWidget* skinColumn() const { return m_skinColumn; }
+    // Puts a tool bar (the retouching tools) at the top of the skin column, above the zoom view.
+    void addAboveZoom(QWidget* bar);
 
     // Shows the skin on body, read from file (empty: the mannequin's), and says where it is not
     // the mannequin that the seam check is the mannequin's.
@@ -59,6 +63,7 @@ class PreviewWindow : public QWidget {
     const preview::SeamSpec* m_markedSeam = nullptr;
     MannequinView* m_mannequin = nullptr;
     ZoomView* m_zoom = nullptr;
+    QWidget* m_skinColumn = nullptr;
     QScrollArea* m_zoomArea = nullptr;
     QLabel* m_pixel = nullptr;
     QLabel* m_bodyNote = nullptr; // `lblBody`: which body, where it is not the mannequin
