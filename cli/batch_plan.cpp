@@ -40,9 +40,13 @@ core::Status holdOutFolder(BatchPlan& plan, const std::string& option) {
     struct stat st {};
     if (::stat(plan.outFolder.c_str(), &st) != 0) {
         if (errno == ENOENT || errno == ENOTDIR)
-            return core::Status::usage(option + ": the folder " + plan.outFolder + " does not exist.");
+            return core::Status::usage(option + ": the folder " + core::shownName(plan.outFolder) +
+                                       " does not exist.");
+        if (errno == ELOOP)
+            return core::Status::usage(option + ": " + core::shownName(plan.outFolder) +
+                                       " is a link that leads round in a loop.");
     } else if (!S_ISDIR(st.st_mode)) {
-        return core::Status::usage(option + ": " + plan.outFolder + " is not a folder.");
+        return core::Status::usage(option + ": " + core::shownName(plan.outFolder) + " is not a folder.");
     }
     const int handle = ::open(plan.outFolder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (handle < 0)
@@ -63,12 +67,12 @@ core::Status checkFiles(BatchPlan& plan) {
         const std::string& input = plan.inputs[i];
         const std::string name = fs::path(input).filename().string();
         if (name.empty() || name == "." || name == "..")
-            return core::Status::usage("--each: " + input + " names a folder, not a file.");
+            return core::Status::usage("--each: " + core::shownName(input) + " names a folder, not a file.");
         const auto [first, added] = byName.emplace(name, i);
         if (!added)
-            return core::Status::usage("--each: " + plan.inputs[first->second] + " and " + input +
-                                       " have the same name; both would be saved as " + plan.outputOf(i) +
-                                       ".");
+            return core::Status::usage(
+                "--each: " + core::shownName(plan.inputs[first->second]) + " and " + core::shownName(input) +
+                " have the same name; both would be saved as " + core::shownName(plan.outputOf(i)) + ".");
         if (const auto file = fileAt(AT_FDCWD, input)) plan.inputFiles.emplace_back(*file, i);
     }
     std::sort(plan.inputFiles.begin(), plan.inputFiles.end());
@@ -80,10 +84,12 @@ core::Status checkFiles(BatchPlan& plan) {
             fileAt(plan.outHandle.handle(), fs::path(plan.inputs[i]).filename().string());
         if (!file) continue;
         if (const std::optional<std::size_t> same = plan.inputThatIs(*file); same == i)
-            return core::Status::usage(option + ": " + plan.inputs[i] + " would be saved over itself.");
+            return core::Status::usage(option + ": " + core::shownName(plan.inputs[i]) +
+                                       " would be saved over itself.");
         else if (same)
-            return core::Status::usage(option + ": " + plan.inputs[i] + " would be saved as " +
-                                       plan.outputOf(i) + ", which is the input " + plan.inputs[*same] + ".");
+            return core::Status::usage(option + ": " + core::shownName(plan.inputs[i]) +
+                                       " would be saved as " + core::shownName(plan.outputOf(i)) +
+                                       ", which is the input " + core::shownName(plan.inputs[*same]) + ".");
         outputs.emplace_back(*file, i);
     }
     std::sort(outputs.begin(), outputs.end()); // by file, then by input
@@ -91,9 +97,10 @@ core::Status checkFiles(BatchPlan& plan) {
                                           [](const auto& a, const auto& b) { return a.first == b.first; });
     if (twice != outputs.end()) {
         const std::size_t i = twice->second, j = std::next(twice)->second;
-        return core::Status::usage(option + ": " + plan.outputOf(i) + " and " + plan.outputOf(j) +
-                                   " are one file; " + plan.inputs[i] + " and " + plan.inputs[j] +
-                                   " would both be saved to it.");
+        return core::Status::usage(option + ": " + core::shownName(plan.outputOf(i)) + " and " +
+                                   core::shownName(plan.outputOf(j)) + " are one file; " +
+                                   core::shownName(plan.inputs[i]) + " and " +
+                                   core::shownName(plan.inputs[j]) + " would both be saved to it.");
     }
     return core::Status::ok();
 }

@@ -61,7 +61,7 @@ core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::str
 std::string describeAction(const CliAction& action) {
     std::string text(action.spec->option);
     for (const std::string& word : action.words)
-        text += " " + word;
+        text += " " + core::shownName(word);
     return text;
 }
 

@@ -30,7 +30,10 @@ constexpr std::string_view kPreface =
 // Follows the sentence on which actions a batch allows.
 constexpr std::string_view kBatchChecks =
     "Before anything runs the batch refuses an output folder that does not exist, an output that would "
-    "replace one of the inputs and two inputs with the same name. An input that fails (it cannot be read, a "
+    "replace one of the inputs, two inputs with the same name and two outputs that are one file (through a "
+    "link). The output folder is held open from the start, so renaming or replacing it while the batch runs "
+    "redirects nothing, and an output that has become one of the inputs by then fails alone. An input that "
+    "fails (it cannot be read, a "
     "stamp fails, an --undo finds nothing to undo) fails alone and the others are saved. On a terminal a "
     "progress bar shows on stderr; each failure is named there with its reason, and a last line sums up: "
     "\"200 skins: 198 saved, 2 failed\". The results are written first, flushed to disk together and only "

@@ -162,6 +162,7 @@ TEST_F(Batch, RefusalsAreUsageErrorsThatChangeNothing) {
     std::ofstream(path("out/e.bmp")) << "an old output";
     fs::create_hard_link(m_dir / "out" / "e.bmp", m_dir / "out" / "f.bmp");
     fs::create_directory_symlink("in", m_dir / "in-link");
+    fs::create_directory_symlink("loop", m_dir / "loop");
     struct Case {
         std::vector<std::string> args;
         std::string message;
@@ -170,6 +171,14 @@ TEST_F(Batch, RefusalsAreUsageErrorsThatChangeNothing) {
         {{"--each", "{in}/a.bmp", "--out", "{dir}/missing"},
          "--out: the folder {dir}/missing does not exist."},
         {{"--each", "{in}/a.bmp", "--out-8bit", "{dir}/plain"}, "--out-8bit: {dir}/plain is not a folder."},
+        {{"--each", "{in}/a.bmp", "--out", "{dir}/loop"},
+         "--out: {dir}/loop is a link that leads round in a loop."},
+        // Names with control characters are quoted, so a message stays one line.
+        {{"--each", "{in}/x\n.bmp", "{dir}/other/x\n.bmp", "--out", "{out}"},
+         "--each: $'{in}/x\\n.bmp' and $'{dir}/other/x\\n.bmp' have the same name; both would be saved as "
+         "$'{out}/x\\n.bmp'."},
+        {{"--each", "{in}/a.bmp", "--out", "{out}", "--dest", "{in}/\x1b[1m.bmp"},
+         "--dest $'{in}/\\E[1m.bmp' cannot be used with --each: each input is opened as the destination."},
         {{"--each", "{in}/a.bmp", "--out", "{in}"}, "--out: {in}/a.bmp would be saved over itself."},
         {{"--each", "{in}/a.bmp", "{in}/b.bmp", "--out", "{out}"},
          "--out: {in}/b.bmp would be saved over itself."}, // out/b.bmp is a link to it
@@ -225,11 +234,26 @@ TEST_F(Batch, EachRowsRuleDecidesWhetherABatchRefusesIt) {
     const std::string in = input("a.bmp", 40);
     // An argument of each name that the row reads without complaint.
     const std::map<std::string, std::string> sample = {
-        {"FILE", path("x.bmp")}, {"PATH", path("x.bmp")}, {"IN", path("x.bmp")}, {"OUT", path("y.bmp")},
-        {"ROW", "10"},           {"YAW", "90"},           {"LEVEL", "0.5"},      {"BUTTON", "Top"},
-        {"DE", "2"},             {"X", "10"},             {"Y", "10"},           {"COLOUR", "#ff0000"},
-        {"FROM", "#ff0000"},     {"TO", "#00ff00"},       {"SIDE", "left"},      {"MASK", "imgBikini"},
-        {"HUE", "30"},           {"SATURATION", "10"},    {"LIGHTNESS", "-10"},  {"WIDTH", "3"},
+        {"FILE", path("x.bmp")},
+        {"PATH", path("x.bmp")},
+        {"IN", path("x.bmp")},
+        {"OUT", path("y.bmp")},
+        {"ROW", "10"},
+        {"YAW", "90"},
+        {"LEVEL", "0.5"},
+        {"BUTTON", "Top"},
+        {"DE", "2"},
+        {"X", "10"},
+        {"Y", "10"},
+        {"COLOUR", "#ff0000"},
+        {"FROM", "#ff0000"},
+        {"TO", "#00ff00"},
+        {"SIDE", "left"},
+        {"MASK", "imgBikini"},
+        {"HUE", "30"},
+        {"SATURATION", "10"},
+        {"LIGHTNESS", "-10"},
+        {"WIDTH", "3"},
         {"SEAM", "arms"},
     };
     for (const cli::ActionSpec& row : cli::allActions()) {
