@@ -28,20 +28,23 @@
 
 namespace fixture {
 
-// HOME, WINEPREFIX and the user's settings (Open Recent) point into a temporary folder for the
-// fixture's life; the current directory and the environment are restored afterwards.
+// HOME, WINEPREFIX, the user's data folder (which holds the trash) and the user's settings (Open
+// Recent) point into a temporary folder for the fixture's life; the current directory and the
+// environment are restored afterwards.
 class TempEnvironment {
   public:
     enum class Layout { TextureFolder, DriveCOnly, NoPrefix };
 
     explicit TempEnvironment(Layout layout = Layout::TextureFolder)
-        : m_oldCwd(QDir::currentPath()), m_oldHome(qgetenv("HOME")), m_oldPrefix(qgetenv("WINEPREFIX")) {
+        : m_oldCwd(QDir::currentPath()), m_oldHome(qgetenv("HOME")), m_oldPrefix(qgetenv("WINEPREFIX")),
+          m_oldData(qgetenv("XDG_DATA_HOME")) {
         QDir root(m_root.path());
         root.mkpath(QStringLiteral("home"));
         if (layout != Layout::NoPrefix) root.mkpath(QStringLiteral("prefix/drive_c"));
         if (layout == Layout::TextureFolder) root.mkpath(textures().mid(m_root.path().size() + 1));
         qputenv("HOME", home().toUtf8());
         qputenv("WINEPREFIX", root.filePath(QStringLiteral("prefix")).toUtf8());
+        setDataFolder(root.filePath(QStringLiteral("data")));
         // Settings files are found once per process, so HOME alone would not do.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            root.filePath(QStringLiteral("settings")));
@@ -50,6 +53,22 @@ class TempEnvironment {
         QDir::setCurrent(m_oldCwd);
         qputenv("HOME", m_oldHome);
         qputenv("WINEPREFIX", m_oldPrefix);
+        qputenv("XDG_DATA_HOME", m_oldData);
+    }
+
+    // Where the user's data folder lies: the trash is made in it.
+    void setDataFolder(const QString& folder) const { qputenv("XDG_DATA_HOME", folder.toUtf8()); }
+    // The files in the trash, by name.
+    QStringList trashed() const {
+        return QDir(m_root.filePath(QStringLiteral("data/Trash/files")))
+            .entryList(QDir::Files | QDir::Hidden);
+    }
+    // A path where no data folder can be made: it lies below a plain file.
+    QString unusableFolder() const {
+        const QString plain = m_root.filePath(QStringLiteral("plain"));
+        QFile file(plain);
+        if (file.open(QIODevice::WriteOnly)) file.write("a file, not a folder");
+        return plain + QStringLiteral("/data");
     }
 
     QString home() const { return m_root.filePath(QStringLiteral("home")); }
@@ -66,7 +85,7 @@ class TempEnvironment {
   private:
     QTemporaryDir m_root;
     QString m_oldCwd;
-    QByteArray m_oldHome, m_oldPrefix;
+    QByteArray m_oldHome, m_oldPrefix, m_oldData;
 };
 
 // Colours far apart, for pictures whose origin a pixel shows.
@@ -140,9 +159,11 @@ class WindowPromptCatcher {
   public:
     QString chosen; // what the file dialog gives; empty: cancelled
     workbench::UnsavedAnswer answer = workbench::UnsavedAnswer::Cancel;
-    QString shownTitle;  // the file dialog's title
-    QString shownFolder; // where it opened
-    int asked = 0;       // how often "Save changes to the destination skin?" was asked
+    QString shownTitle;         // the file dialog's title
+    QString shownFolder;        // where it opened
+    int asked = 0;              // how often "Save changes to the destination skin?" was asked
+    bool deleteForGood = false; // the answer to deleting a file that cannot go to the trash
+    QStringList askedToDelete;  // the files that question named
 
   private:
     ScopedHooks<workbench::WindowPrompts> m_prompts{
@@ -155,6 +176,10 @@ class WindowPromptCatcher {
          [this](QWidget*) {
              ++asked;
              return answer;
+         },
+         [this](QWidget*, const QString& path, const QString&) {
+             askedToDelete << path;
+             return deleteForGood;
          }}};
 };
 

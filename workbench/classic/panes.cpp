@@ -4,12 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <cerrno>
-#include <system_error>
-#include <unistd.h>
 
 #include "stamps/files.h"
 #include "workbench/classic/control_builder.h"
+#include "workbench/classic/file_discard.h"
 #include "workbench/classic/file_lists.h"
 #include "workbench/classic/form_layouts.h"
 #include "workbench/dialogs/message_box.h"
@@ -123,13 +121,8 @@ void Panes::deleteSelected(Pane pane) {
     const QString name = fileList(pane)->selectedName();
     // Only a name ending in ".bmp" exactly, in lower case, is deleted; SKIN.BMP is not.
     if (name.endsWith(QLatin1String(".bmp"), Qt::CaseSensitive)) {
-        const QString path = fullPath(pane, name);
-        // unlink, not remove: a folder that took the file's name is never deleted.
-        if (::unlink(nativePath(path).c_str()) != 0) {
-            const std::string reason = std::generic_category().message(errno);
-            showMessage(m_window,
-                        QStringLiteral("Could not delete %1: %2.").arg(path, QString::fromStdString(reason)));
-        }
+        const QString said = discardFile(m_window, fullPath(pane, name));
+        if (!said.isEmpty()) m_hooks.tell(said);
     }
     refreshLists();
 }

@@ -24,7 +24,8 @@ class Panes : public QObject {
     struct Hooks {
         // The file at path (absolute) was loaded into the canvas: show it anew.
         std::function<void(stamps::CanvasId, const QString& path)> canvasLoaded;
-        // A file could not be opened: one line that names it and says why, for the status line.
+        // One line for the status line: a file that could not be opened, named with the
+        // reason, or what a "Delete" button did.
         std::function<void(const QString&)> tell;
         // Opening a destination file proposes this name to the save dialog.
         std::function<void(const QString&)> proposeSaveName;
@@ -46,8 +47,9 @@ class Panes : public QObject {
     bool openFile(Pane pane, const QString& path);
     void switchLock();  // `FilTwo_DblClick`
     void releaseLock(); // `Form_DblClick`
-    // `Command28_Click` and `Command37_Click`: deletes the selected file when its name ends in
-    // ".bmp" exactly, then lists both folders anew. A failed delete is told to the user.
+    // `Command28_Click` and `Command37_Click`: moves the selected file to the trash when its
+    // name ends in ".bmp" exactly (asking before deleting it for good where no trash takes
+    // it), then lists both folders anew. What became of the file is told to the user.
     void deleteSelected(Pane pane);
     // `FilMain` then `FilTwo` list their folders anew.
     void refreshLists();

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/window_prompts.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <utility>
@@ -34,6 +35,17 @@ UnsavedAnswer askWithMessageBox(QWidget* parent) {
     }
 }
 
+bool askWithQuestionBox(QWidget* parent, const QString& path, const QString& reason) {
+    QMessageBox box(QMessageBox::Warning, kApplicationTitle,
+                    QStringLiteral("%1 cannot be moved to the trash: %2.\nDelete it for good? It cannot be "
+                                   "brought back.")
+                        .arg(QDir::toNativeSeparators(path), reason),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 } // namespace
 
 WindowPrompts setWindowPrompts(WindowPrompts replacement) {
@@ -47,6 +59,11 @@ QString chooseFileToOpen(QWidget* parent, const QString& title, const QString& f
 
 UnsavedAnswer askToSaveChanges(QWidget* parent) {
     return prompts().askToSaveChanges ? prompts().askToSaveChanges(parent) : askWithMessageBox(parent);
+}
+
+bool confirmDeleteForGood(QWidget* parent, const QString& path, const QString& reason) {
+    return prompts().confirmDeleteForGood ? prompts().confirmDeleteForGood(parent, path, reason)
+                                          : askWithQuestionBox(parent, path, reason);
 }
 
 } // namespace workbench

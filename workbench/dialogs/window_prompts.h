@@ -1,7 +1,7 @@
 #pragma once
-// The questions the window's menu commands ask through the platform's dialogs: which BMP file
-// to open, and whether to save the destination's changes before quitting. Tests replace them
-// so that nothing blocks.
+// The questions the window's commands ask through the platform's dialogs: which BMP file to
+// open, whether to save the destination's changes before quitting, and whether to delete a
+// file for good that cannot go to the trash. Tests replace them so that nothing blocks.
 
 #include <QString>
 #include <functional>
@@ -17,11 +17,15 @@ struct WindowPrompts {
     std::function<QString(QWidget* parent, const QString& title, const QString& folder)> chooseFile;
     // "Save changes to the destination skin?" with Save, Discard and Cancel.
     std::function<UnsavedAnswer(QWidget* parent)> askToSaveChanges;
+    // Whether to delete the file at path for good, since it cannot be moved to the trash for
+    // the reason given; no is the safe answer.
+    std::function<bool(QWidget* parent, const QString& path, const QString& reason)> confirmDeleteForGood;
 };
 // Replaces the prompts; empty ones restore the dialogs. Returns the previous prompts.
 WindowPrompts setWindowPrompts(WindowPrompts prompts);
 
 QString chooseFileToOpen(QWidget* parent, const QString& title, const QString& folder);
 UnsavedAnswer askToSaveChanges(QWidget* parent);
+bool confirmDeleteForGood(QWidget* parent, const QString& path, const QString& reason);
 
 } // namespace workbench
