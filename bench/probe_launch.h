@@ -17,9 +17,23 @@
 #include <unistd.h>
 #include <vector>
 
+#include "platform/startup_folder.h"
+
 extern char** environ;
 
 namespace probe {
+
+// Lays out a Wine prefix in `prefix` whose texture folder holds a few empty skins, for the
+// window's lists to show as in a typical start-up folder.
+inline void layOutSkinPrefix(const QDir& prefix) {
+    const QString textures = prefix.filePath(QStringLiteral("drive_c/") +
+                                             QString::fromStdString(::platform::kTextureFolder.string()));
+    QDir().mkpath(textures);
+    for (const char* skin : {"b001fafit.bmp", "b069fafit.bmp", "skin.bmp", "SKIN2.BMP"}) {
+        QFile file(QDir(textures).filePath(QString::fromLatin1(skin)));
+        file.open(QIODevice::WriteOnly);
+    }
+}
 
 struct Run {
     double seconds = 0;
@@ -45,13 +59,7 @@ inline const char* platform() {
 class Environment {
   public:
     explicit Environment(const std::string& platform) {
-        const QString textures =
-            m_prefix.filePath(QStringLiteral("drive_c/Program Files/Korvane/Posebox/Gamedata/Textures"));
-        QDir().mkpath(textures);
-        for (const char* skin : {"b001fafit.bmp", "b069fafit.bmp", "skin.bmp", "SKIN2.BMP"}) {
-            QFile file(QDir(textures).filePath(QString::fromLatin1(skin)));
-            file.open(QIODevice::WriteOnly);
-        }
+        layOutSkinPrefix(QDir(m_prefix.path()));
         for (char** entry = environ; *entry != nullptr; ++entry) {
             const std::string text = *entry;
             if (text.rfind("QT_QPA_PLATFORM=", 0) != 0 && text.rfind("WINEPREFIX=", 0) != 0)

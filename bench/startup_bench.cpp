@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -15,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/probe_launch.h"
 #include "workbench/main_window.h"
 
 namespace {
@@ -79,12 +79,7 @@ const Memory& setUp() {
         if (!QCoreApplication::instance()) new QApplication(argc, argv);
 
         static QTemporaryDir prefix;
-        const QString textures = prefix.filePath("drive_c/Program Files/Korvane/Posebox/Gamedata/Textures");
-        QDir().mkpath(textures);
-        for (const char* skin : {"b001fafit.bmp", "b069fafit.bmp", "skin.bmp", "SKIN2.BMP"}) {
-            QFile file(QDir(textures).filePath(skin));
-            file.open(QIODevice::WriteOnly);
-        }
+        probe::layOutSkinPrefix(QDir(prefix.path()));
         qputenv("WINEPREFIX", prefix.path().toUtf8());
 
         showWindow([] {

@@ -4,8 +4,10 @@
 
 #include "cli/action_table.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 #include <ostream>
 #include <type_traits>
@@ -17,6 +19,7 @@
 #include "cli/preview_actions.h"
 #include "core/codec/bmp.h"
 #include "core/eight_bit/palette_choice.h"
+#include "core/file_messages.h"
 #include "core/skin_layout.h"
 #include "stamps/edits.h"
 #include "stamps/files.h"
@@ -26,8 +29,8 @@ namespace {
 
 // The readers of the arguments: the words after an option into its row's typed value.
 
-// The number text spells from its first character to its last, or nothing when any of it is
-// not part of the number (a whole number for integer types, any decimal for floating ones).
+// The whole number text spells from its first character to its last, or nothing when any of it
+// is not part of the number.
 template <typename T> std::optional<T> numberSpelledBy(const std::string& text) {
     T number{};
     const char* end = text.data() + text.size();
@@ -36,10 +39,23 @@ template <typename T> std::optional<T> numberSpelledBy(const std::string& text) 
     return number;
 }
 
+// The decimal text spells, in any form the C library reads ("0.5", "+0.5", ".5", "5e-1",
+// "1e-50"), or nothing when any of it is not part of the number. A number too small for a
+// double is read as the nearest one (zero, or nearly), as strtod reads it; one too large is
+// infinite, which every range here refuses.
+std::optional<double> decimalSpelledBy(const std::string& text) {
+    if (text.empty() || std::isspace(static_cast<unsigned char>(text.front()))) return std::nullopt;
+    char* end = nullptr;
+    const double number = std::strtod(text.c_str(), &end);
+    if (end != text.c_str() + text.size()) return std::nullopt;
+    return number;
+}
+
 // The usage error for an argument that is not what the option takes: "--jobs needs a number
 // of threads, a whole number from 1 up, not "0"."
 core::Status needs(std::string_view option, const std::string& what, const std::string& typed) {
-    return core::Status::usage(std::string(option) + " needs " + what + ", not \"" + typed + "\".");
+    return core::Status::usage(std::string(option) + " needs " + what + ", not \"" + core::shownName(typed) +
+                               "\".");
 }
 
 core::Result<NoArgument> noArgument(std::string_view, Words) {
@@ -72,15 +88,15 @@ core::Result<StampButton> stampButton(std::string_view, Words words) {
 }
 
 core::Result<DitherLevel> ditherLevel(std::string_view option, Words words) {
-    const std::optional<float> level = numberSpelledBy<float>(words[0]);
+    const std::optional<double> level = decimalSpelledBy(words[0]);
     if (!level || !(*level >= 0 && *level <= 1))
         return needs(option, "a dithering level, a number from 0 to 1", words[0]);
-    return DitherLevel{*level};
+    return DitherLevel{float(*level)};
 }
 
 // PATH and YAW: any finite number of degrees ("-90", "37.5").
 core::Result<PreviewView> previewView(std::string_view option, Words words) {
-    const std::optional<double> yaw = numberSpelledBy<double>(words[1]);
+    const std::optional<double> yaw = decimalSpelledBy(words[1]);
     if (!yaw || !std::isfinite(*yaw))
         return needs(option, "YAW, an angle in degrees (0 front, 90 the body's left side, 180 back)",
                      words[1]);
@@ -160,15 +176,17 @@ core::Status setDithering(const DitherLevel& dither, Session& session) {
     return core::Status::ok();
 }
 
+// The header's facts and the colours counted in the pixels, printed once the whole file is
+// read: a file whose pixels are cut short prints nothing but the failure.
 core::Status printInfo(const FilePath& file, Session& session) {
     auto info = core::readBmpInfoFile(file.path);
     if (!info) return info.status();
-    const core::BmpInfo& i = info.value();
-    session.out << "width: " << i.width << "\nheight: " << i.height << "\nbits per pixel: " << i.bitsPerPixel
-                << "\ncompression: " << i.compression << "\n";
     auto picture = core::loadPicture(file.path);
     if (!picture) return picture.status();
-    session.out << "colours: " << core::countColours(picture.value()) << "\n";
+    const core::BmpInfo& i = info.value();
+    session.out << "width: " << i.width << "\nheight: " << i.height << "\nbits per pixel: " << i.bitsPerPixel
+                << "\ncompression: " << i.compression << "\ncolours: " << core::countColours(picture.value())
+                << "\n";
     return core::Status::ok();
 }
 
@@ -319,19 +337,6 @@ constexpr ActionSpec kActions[] = {
      kOfTheBatch, kSets<threadCount, setJobs>},
 };
 // clang-format on
-
-// Every row does something: it runs, or it sets part of a batch, as its batch rule says.
-constexpr bool rowsAreWhole() {
-    for (const ActionSpec& action : kActions) {
-        const bool shapes = action.batch.kind == BatchRule::Kind::Shapes;
-        if (action.does.parse == nullptr || (action.does.run == nullptr) != shapes ||
-            (action.does.shape == nullptr) == shapes ||
-            (action.batch.kind == BatchRule::Kind::Refused) == action.batch.reason.empty())
-            return false;
-    }
-    return true;
-}
-static_assert(rowsAreWhole(), "a row that runs has a run, an option of a batch a shape, a refusal a reason");
 
 } // namespace
 

@@ -53,6 +53,7 @@ struct Group {
 
 // The input run as `--dest FILE ACTION... --save OUT` (or --save-8bit), its output staged.
 core::Result<core::AtomicFile> runInput(const BatchPlan& plan, std::size_t i) {
+    if (testing::beforeEachInput()) testing::beforeEachInput()(i);
     std::ostream printsNothing(nullptr); // a batch refuses the actions that print
     Session session(printsNothing);
     session.workspace.history.setEnabled(needsHistory(plan.actions));
@@ -69,7 +70,13 @@ core::Result<core::AtomicFile> runInput(const BatchPlan& plan, std::size_t i) {
 class BatchRun {
   public:
     BatchRun(const BatchPlan& plan, std::ostream& err, bool terminal)
-        : m_plan(plan), m_progress(err, terminal, plan.inputs.size()), m_filesPerGroup(filesPerGroup()) {}
+        : m_plan(plan), m_progress(err, terminal, plan.inputs.size()), m_filesPerGroup(filesPerGroup()) {
+        // Named now, while memory is plenty: a failure is reported without allocating.
+        m_shownInputs.reserve(plan.inputs.size());
+        for (const std::string& input : plan.inputs)
+            m_shownInputs.push_back(core::shownName(input));
+        m_shortOfMemory.reserve(plan.inputs.size());
+    }
 
     int run() {
         const std::size_t threads = std::min<std::size_t>(std::size_t(m_plan.jobs), m_plan.inputs.size());
@@ -79,11 +86,18 @@ class BatchRun {
                 helpers.emplace_back([this] { work(); });
             } catch (const std::system_error&) {
                 break; // the system gives no more threads: the ones there are do the work
+            } catch (const std::bad_alloc&) {
+                break; // nor the memory for one
             }
         }
         work();
         for (std::thread& helper : helpers)
             helper.join();
+        commit(std::exchange(m_waiting, {}));
+        // The inputs that found no memory while the others ran are tried again one at a time,
+        // now that the others' memory is free; short of it again, they fail.
+        for (const std::size_t input : m_shortOfMemory)
+            runOne(input, false);
         commit(std::exchange(m_waiting, {}));
 
         const std::size_t failures = m_failures.load();
@@ -93,18 +107,32 @@ class BatchRun {
 
   private:
     void work() {
-        for (std::size_t i; (i = m_next.fetch_add(1)) < m_plan.inputs.size();) {
-            try {
-                core::Result<core::AtomicFile> staged = runInput(m_plan, i);
-                if (staged)
-                    stage(i, std::move(staged).value());
-                else
-                    fail(i, staged.message());
-            } catch (const std::bad_alloc&) {
-                fail(i, "There is not enough memory to run it.");
+        for (std::size_t i; (i = m_next.fetch_add(1)) < m_plan.inputs.size();)
+            runOne(i, true);
+    }
+
+    // Runs the input and stages its output; short of memory, it is kept for later when it may
+    // be retried, else it fails.
+    void runOne(std::size_t input, bool mayRetry) {
+        try {
+            core::Result<core::AtomicFile> staged = runInput(m_plan, input);
+            if (staged) {
+                stage(input, std::move(staged).value());
+            } else if (mayRetry && staged.status().kind() == core::Status::Kind::Memory) {
+                return retryLater(input);
+            } else {
+                fail(input, staged.message());
             }
-            m_progress.inputDone();
+        } catch (const std::bad_alloc&) {
+            if (mayRetry) return retryLater(input);
+            fail(input, kNoMemoryToRun);
         }
+        m_progress.inputDone();
+    }
+
+    void retryLater(std::size_t input) noexcept {
+        const std::lock_guard lock(m_mutex);
+        m_shortOfMemory.push_back(input); // reserved for every input: cannot allocate
     }
 
     // Adds the output to the waiting group; commits the group once it is full, on this thread
@@ -125,29 +153,55 @@ class BatchRun {
         commit(std::move(full));
     }
 
-    void commit(Group group) {
-        const std::vector<core::Status> outcome = core::AtomicFile::commitTogether(group.files);
-        for (std::size_t k = 0; k < outcome.size(); ++k)
-            if (!outcome[k])
+    // Short of memory for the commit itself, the group's inputs fail: the outputs not yet in
+    // place are discarded as their files are destroyed.
+    void commit(Group group) noexcept {
+        std::vector<core::Status> outcome;
+        try {
+            outcome = core::AtomicFile::commitTogether(group.files);
+        } catch (const std::bad_alloc&) {
+            for (const std::size_t input : group.inputs)
+                fail(input, kNoMemoryToSave);
+            return;
+        }
+        for (std::size_t k = 0; k < outcome.size(); ++k) {
+            if (outcome[k]) continue;
+            try {
                 fail(group.inputs[k],
                      outcome[k].withContext(core::cannotSave(m_plan.outputOf(group.inputs[k]))).message());
+            } catch (const std::bad_alloc&) {
+                fail(group.inputs[k], outcome[k].message()); // the reason alone
+            }
+        }
     }
 
-    void fail(std::size_t input, const std::string& reason) {
+    void fail(std::size_t input, std::string_view reason) noexcept {
         m_failures.fetch_add(1);
-        m_progress.failed("quiltane-cli: " + m_plan.inputs[input] + ": " + reason);
+        m_progress.failed(m_shownInputs[input], reason);
     }
+
+    static constexpr std::string_view kNoMemoryToRun = "There is not enough memory to run it.";
+    static constexpr std::string_view kNoMemoryToSave = "There is not enough memory to save it.";
 
     const BatchPlan& m_plan;
     Progress m_progress;
+    std::vector<std::string> m_shownInputs; // the inputs as messages show them
     const std::size_t m_filesPerGroup;
     std::atomic<std::size_t> m_next{0};
     std::atomic<std::size_t> m_failures{0};
-    std::mutex m_mutex; // guards m_waiting
+    std::mutex m_mutex; // guards m_waiting and m_shortOfMemory
     Group m_waiting;
+    std::vector<std::size_t> m_shortOfMemory; // the inputs to try again once the others are done
 };
 
 } // namespace
+
+namespace testing {
+std::function<void(std::size_t input)>& beforeEachInput() {
+    static std::function<void(std::size_t)> hook;
+    return hook;
+}
+} // namespace testing
 
 int runBatch(const BatchPlan& plan, std::ostream& err, bool errIsTerminal) {
     // Every input allocates and frees the same few skin-sized buffers (file bytes, pictures,

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <functional>
 
+#include "core/file_messages.h"
+
 namespace cli {
 namespace {
 
@@ -75,7 +77,7 @@ std::vector<const ButtonSpec*> findButtons(std::string_view query) {
 core::Result<const ButtonSpec*> lookupStamp(std::string_view query) {
     const auto found = findButtons(query);
     if (found.empty())
-        return core::Status::usage("There is no button \"" + std::string(query) +
+        return core::Status::usage("There is no button \"" + core::shownName(query) +
                                    "\". Closest: " + joined(closestButtons(query, 5)) + ".");
     std::vector<std::string> names;
     for (const ButtonSpec* button : found)
@@ -84,7 +86,7 @@ core::Result<const ButtonSpec*> lookupStamp(std::string_view query) {
         return core::Status::usage(joined(names) +
                                    " cannot be pressed here: " + std::string(kNotStampsReason) + ".");
     if (found.size() > 1)
-        return core::Status::usage("The button \"" + std::string(query) +
+        return core::Status::usage("The button \"" + core::shownName(query) +
                                    "\" is ambiguous: press one of these by control name: " + joined(names) +
                                    ".");
     return found.front();

@@ -1,12 +1,14 @@
 #include "cli/cli.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <ostream>
 
 #include "cli/actions.h"
 #include "cli/batch.h"
 #include "cli/batch_plan.h"
 #include "cli/command_line.h"
+#include "core/file_messages.h"
 
 namespace cli {
 
@@ -20,6 +22,24 @@ int exitCode(const core::Status& failure) {
         return kExitFailed;
     }
 }
+
+namespace {
+
+// Whether what the run printed reached standard output whole: a full disk or a closed output
+// is a failure of the run, not a silent loss. errno is the reason when the last write or the
+// flush failed; the reason of an earlier failed write is gone by then.
+core::Status printedWhole(std::ostream& out) {
+    if (out.good()) {
+        errno = 0;
+        out.flush();
+        if (out.good()) return core::Status::ok();
+    }
+    const int error = errno;
+    return core::Status::output("Cannot write to standard output" +
+                                (error != 0 ? ": " + core::systemReason(error) : std::string(".")));
+}
+
+} // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal) {
     auto actions = parseCommandLine(args);
@@ -46,7 +66,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     Session session(out);
     session.workspace.history.setEnabled(needsHistory(toRun));
-    if (core::Status status = runActions(toRun, session); !status) {
+    core::Status status = runActions(toRun, session);
+    if (core::Status printed = printedWhole(out); status && !printed) status = printed;
+    if (!status) {
         err << "quiltane-cli: " << status.message() << "\n";
         return exitCode(status);
     }

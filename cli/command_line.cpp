@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/file_messages.h"
+
 namespace cli {
 namespace {
 
@@ -31,7 +33,8 @@ core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::str
     for (std::size_t i = 0; i < args.size(); ++i) {
         const ActionSpec* spec = findAction(args[i]);
         if (spec == nullptr)
-            return core::Status::usage("Unknown option \"" + args[i] + "\"; see quiltane-cli --help.");
+            return core::Status::usage("Unknown option \"" + core::shownName(args[i]) +
+                                       "\"; see quiltane-cli --help.");
         const std::string option(spec->option);
         const std::string names(spec->argumentNames);
         std::size_t end = i + 1;

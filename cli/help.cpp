@@ -40,15 +40,20 @@ constexpr std::string_view kBatchChecks =
 constexpr std::string_view kFiles =
     "The whole command line is checked before anything runs. Files are replaced atomically, so no "
     "half-written file is ever left behind, not even when the program is interrupted; the actions before a "
-    "failing one have taken effect, as clicks in the window would have. A save replaces only a regular file "
-    "(a link to one is followed) and refuses devices, pipes, sockets and folders.";
+    "failing one have taken effect, as clicks in the window would have. A run killed outright (kill -9) "
+    "while it renames its outputs may leave a temporary .quiltane-XXXXXX file beside them; the next save "
+    "into that folder removes it (on a network drive, once it is a day old). A save replaces only a regular "
+    "file (a link to one is followed) and refuses devices, pipes, sockets and folders.";
 
 // Followed by the buttons that cannot be pressed here, and why.
 constexpr std::string_view kExitStatus =
     "Exit status: 0 on success; 1 when a file cannot be read or written or a stamp fails (the message names "
     "the file or the stamp and says why); 2 on a usage error, such as an unknown or ambiguous button (the "
     "message lists the closest names) or an --undo with nothing to undo. A batch exits with 0 when every "
-    "input was saved, 1 when any failed and 2 on a usage error, its refusals included.";
+    "input was saved, 1 when any failed and 2 on a usage error, its refusals included. What --list, --info, "
+    "--seams and --help print that cannot be written (a full disk, a closed output) fails the run with 1. "
+    "Messages show a name that holds control characters or is not valid UTF-8 quoted as the shell's "
+    "printf %q would ($'two\\nlines.bmp').";
 
 // Paragraphs that begin with a blank are command lines, printed as they are.
 constexpr std::string_view kExample[] = {

@@ -3,6 +3,8 @@
 
 #include "cli/progress.h"
 
+#include <new>
+
 #include <cmath>
 #include <cstdio>
 #include <ostream>
@@ -57,10 +59,10 @@ void Progress::inputDone() {
     if (now - m_drawn >= kRedrawEvery) draw(now);
 }
 
-void Progress::failed(const std::string& line) {
+void Progress::failed(std::string_view input, std::string_view reason) {
     const std::lock_guard lock(m_mutex);
     clear();
-    m_err << line << '\n';
+    m_err << "quiltane-cli: " << input << ": " << reason << '\n';
     if (m_terminal) draw(m_now());
 }
 
@@ -74,7 +76,11 @@ void Progress::finish(std::size_t saved, std::size_t failures) {
 
 void Progress::draw(Clock::time_point now) {
     const double elapsed = std::chrono::duration<double>(now - m_start).count();
-    m_err << kToLineStart << progressBar(m_done, m_total, elapsed) << kEraseToLineEnd << std::flush;
+    try {
+        m_err << kToLineStart << progressBar(m_done, m_total, elapsed) << kEraseToLineEnd << std::flush;
+    } catch (const std::bad_alloc&) {
+        return; // drawn at a later input, when there is memory for its text again
+    }
     m_shown = true;
     m_drawn = now;
 }

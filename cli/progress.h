@@ -2,7 +2,8 @@
 // A batch's report on stderr. On a terminal, a bar redrawn in place (done/total, skins a
 // second, time left), at most ten times a second; elsewhere no bar. Either way one line per
 // failure, printed as it happens with the bar cleared first, and a summary line at the end:
-// "200 skins: 198 saved, 2 failed". Any thread may report.
+// "200 skins: 198 saved, 2 failed". Any thread may report. Reporting allocates nothing but the
+// bar, which is left out when memory is short, so a run short of memory still reports.
 
 #include <chrono>
 #include <cstddef>
@@ -10,6 +11,7 @@
 #include <iosfwd>
 #include <mutex>
 #include <string>
+#include <string_view>
 
 namespace cli {
 
@@ -24,8 +26,8 @@ class Progress {
 
     // One more input is done, saved or not.
     void inputDone();
-    // A failure, one line for the user (without its newline).
-    void failed(const std::string& line);
+    // A failure: "quiltane-cli: INPUT: REASON" on a line of its own.
+    void failed(std::string_view input, std::string_view reason);
     // Clears the bar and prints the summary line.
     void finish(std::size_t saved, std::size_t failures);
 

@@ -5,22 +5,16 @@
 #include "core/atomic_file.h"
 
 #include "core/file_messages.h"
+#include "core/file_systems.h"
+#include "core/pending_names.h"
+#include "core/temporary_names.h"
 
 #include <fcntl.h>
-#include <linux/magic.h>
-#include <pthread.h>
-#include <signal.h>
-#include <sys/random.h>
 #include <sys/stat.h>
-#include <sys/statfs.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -113,119 +107,9 @@ mode_t newFileMode() {
     return 0666 & ~processUmask();
 }
 
-// ".quiltane-" and six random letters or digits: short, so any target name fits beside it.
-std::string privateName() {
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    static std::atomic<std::uint64_t> counter{0};
-    std::uint64_t random = 0;
-    if (::getrandom(&random, sizeof random, GRND_NONBLOCK) != ssize_t(sizeof random)) // no entropy yet
-        random = std::uint64_t(::getpid()) << 32 ^ std::uint64_t(::time(nullptr)) ^ counter++ << 48;
-    std::string name = ".quiltane-";
-    for (int i = 0; i < 6; ++i, random /= sizeof kLetters - 1)
-        name += kLetters[random % (sizeof kLetters - 1)];
-    return name;
-}
-
 // The errors with which a file system (or an old kernel) says it has no anonymous files.
 bool lacksAnonymousFiles(int error) {
     return error == EOPNOTSUPP || error == EISDIR || error == EINVAL || error == ENOSYS;
-}
-
-// Keeps the terminating signals away while a temporary name appears or disappears, so the
-// name is always recorded when a handler could see it.
-class SignalBlock {
-  public:
-    SignalBlock() {
-        sigset_t set;
-        sigemptyset(&set);
-        for (int signal : {SIGINT, SIGTERM, SIGHUP})
-            sigaddset(&set, signal);
-        pthread_sigmask(SIG_BLOCK, &set, &m_old);
-    }
-    ~SignalBlock() { pthread_sigmask(SIG_SETMASK, &m_old, nullptr); }
-    SignalBlock(const SignalBlock&) = delete;
-    SignalBlock& operator=(const SignalBlock&) = delete;
-
-  private:
-    sigset_t m_old;
-};
-
-// The temporary names that exist now, for the signal handlers: a folder handle and a name
-// each. A handler may run at any moment, so a slot is claimed, filled and only then
-// published with its folder; lock-free atomics are safe to read in a handler.
-struct PendingName {
-    static constexpr int kFree = -1, kClaimed = -2;
-    std::atomic<int> folder{kFree};
-    char name[32] = {};
-};
-// Slots come in blocks: one to start with, another whenever more saves are in progress at once
-// than the blocks hold. A block is never freed, as a handler may be reading it.
-struct PendingBlock {
-    PendingName slots[64];
-    std::atomic<PendingBlock*> next{nullptr};
-};
-PendingBlock g_pending;
-
-// Threads between making a temporary name and publishing it (or giving up). A handler waits
-// for them before it removes the published names; once it has begun (g_ending), no thread makes
-// a new name. Both are sequentially consistent, so a thread that misses g_ending is seen
-// counted by the handler.
-std::atomic<int> g_naming{0};
-std::atomic<bool> g_ending{false};
-
-// While a thread makes a temporary name, with the terminating signals blocked on it (so a
-// handler never waits for its own thread).
-class NamingWindow {
-  public:
-    NamingWindow() { g_naming.fetch_add(1); }
-    ~NamingWindow() { g_naming.fetch_sub(1); }
-    NamingWindow(const NamingWindow&) = delete;
-    NamingWindow& operator=(const NamingWindow&) = delete;
-    // The program is being ended by a signal: make no name.
-    static bool programEnding() { return g_ending.load(); }
-};
-
-// A free slot, claimed; a new block when every slot is taken.
-PendingName& claimSlot() {
-    for (PendingBlock* block = &g_pending;;) {
-        for (PendingName& slot : block->slots) {
-            int expected = PendingName::kFree;
-            if (slot.folder.compare_exchange_strong(expected, PendingName::kClaimed)) return slot;
-        }
-        PendingBlock* next = block->next.load();
-        if (next == nullptr) {
-            auto* fresh = new PendingBlock;
-            fresh->slots[0].folder.store(PendingName::kClaimed);
-            if (block->next.compare_exchange_strong(next, fresh)) return fresh->slots[0];
-            delete fresh; // another thread added a block first: look through it
-        }
-        block = next;
-    }
-}
-
-void publish(PendingName& slot, int folder, const std::string& name) {
-    std::snprintf(slot.name, sizeof slot.name, "%s", name.c_str());
-    slot.folder.store(folder);
-}
-
-void release(PendingName& slot) {
-    slot.folder.store(PendingName::kFree);
-}
-
-void forget(int folder) {
-    for (PendingBlock* block = &g_pending; block != nullptr; block = block->next.load())
-        for (PendingName& slot : block->slots) {
-            int expected = folder;
-            if (slot.folder.compare_exchange_strong(expected, PendingName::kFree)) return;
-        }
-}
-
-// Waits, from a signal handler, until no thread is between making a name and publishing it;
-// gives up after about a second, should such a thread be stopped.
-void waitForNaming() noexcept {
-    const timespec pause{0, 1000 * 1000};
-    for (int i = 0; i < 1000 && g_naming.load() != 0; ++i)
-        ::nanosleep(&pause, nullptr);
 }
 
 // Flushes one file's data to its device.
@@ -233,21 +117,6 @@ Status flushFile(int fd) {
     if (testing::saveSeams().flushingData) testing::saveSeams().flushingData();
     if (::fsync(fd) != 0) return Status::output(systemReason(errno));
     return Status::ok();
-}
-
-// Local file systems whose syncfs writes out every file's dirty data and waits for it, and
-// says so when it cannot (Linux 5.8 and later), so that one call does what an fsync of each
-// file would. Others (network and user-space file systems among them) get an fsync per file.
-constexpr __fsword_t kWholeFlushFileSystems[] = {
-    EXT4_SUPER_MAGIC, XFS_SUPER_MAGIC, BTRFS_SUPER_MAGIC, F2FS_SUPER_MAGIC, TMPFS_MAGIC,
-};
-
-bool flushesEveryFile(int fd) {
-    if (!testing::saveSeams().wholeFileSystemFlush) return false;
-    struct statfs fileSystem {};
-    if (::fstatfs(fd, &fileSystem) != 0) return false;
-    return std::find(std::begin(kWholeFlushFileSystems), std::end(kWholeFlushFileSystems),
-                     fileSystem.f_type) != std::end(kWholeFlushFileSystems);
 }
 
 // Flushes the whole file system of fd; false when it could not, or reports a write that
@@ -264,18 +133,6 @@ void flushFolder(int folderHandle) {
         ::fsync(folder);
         ::close(folder);
     }
-}
-
-extern "C" void onTerminatingSignal(int signal) {
-    const int savedErrno = errno;
-    // No thread makes a name from now on; those making one now publish it first.
-    g_ending.store(true);
-    waitForNaming();
-    discardSavesInProgress();
-    // End as the signal would have: the default action, delivered once this handler returns.
-    ::signal(signal, SIG_DFL);
-    ::raise(signal);
-    errno = savedErrno;
 }
 
 } // namespace
@@ -296,17 +153,19 @@ Result<AtomicFile> AtomicFile::create(const std::string& path) {
     file.m_folder = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (file.m_folder < 0) {
         if (errno == ENOENT && target.throughLink)
-            return Status::output("it is a link to " + target.path + ", whose folder does not exist.");
+            return Status::output("it is a link to " + shownName(target.path) +
+                                  ", whose folder does not exist.");
         return Status::output(systemReason(errno));
     }
+    temporary::removeLeftovers(file.m_folder);
     if (Status opened = file.openTemporary(); !opened) return opened;
     return file;
 }
 
 AtomicFile::AtomicFile(AtomicFile&& other) noexcept
     : m_folder(std::exchange(other.m_folder, -1)), m_fd(std::exchange(other.m_fd, -1)),
-      m_leaf(std::move(other.m_leaf)), m_tempName(std::exchange(other.m_tempName, {})), m_mode(other.m_mode),
-      m_written(other.m_written), m_committed(other.m_committed) {}
+      m_leaf(std::move(other.m_leaf)), m_tempName(std::exchange(other.m_tempName, {})),
+      m_pending(std::exchange(other.m_pending, nullptr)), m_mode(other.m_mode), m_written(other.m_written) {}
 
 AtomicFile::~AtomicFile() {
     discard();
@@ -318,13 +177,21 @@ Status AtomicFile::openTemporary() {
     static const bool canName = ::access("/proc/self/fd", X_OK) == 0 || ::geteuid() == 0;
     if (testing::saveSeams().anonymousTemporaryFiles && canName) {
         m_fd = ::openat(m_folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-        if (m_fd >= 0) return Status::ok();
+        if (m_fd >= 0) {
+            temporary::lockAnonymous(m_fd);
+            return Status::ok();
+        }
         if (!lacksAnonymousFiles(errno)) return Status::output(systemReason(errno));
     }
     // A named file from the start.
     return takePrivateName([this](const std::string& name) {
         m_fd = ::openat(m_folder, name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
-        return m_fd >= 0;
+        if (m_fd < 0) return false;
+        if (testing::saveSeams().createdUnlocked) testing::saveSeams().createdUnlocked();
+        if (temporary::lockNamed(m_folder, name, m_fd)) return true;
+        ::close(std::exchange(m_fd, -1));
+        errno = EEXIST; // taken for a leftover before it was locked: another name
+        return false;
     });
 }
 
@@ -342,21 +209,22 @@ Status AtomicFile::nameTemporary() {
 
 Status AtomicFile::takePrivateName(const std::function<bool(const std::string& name)>& create) {
     // The name is recorded as it is made, before a signal handler could find it missing.
-    const SignalBlock block;
-    const NamingWindow naming;
-    if (NamingWindow::programEnding()) return Status::output("the program is being ended.");
-    PendingName& slot = claimSlot();
+    const pending::SignalBlock block;
+    const pending::NamingWindow naming;
+    if (pending::NamingWindow::programEnding()) return Status::output("the program is being ended.");
+    pending::Slot& slot = pending::claim();
     for (int i = 0; i < kNameTries; ++i) {
-        const std::string name = privateName();
+        const std::string name = temporary::makeName();
         if (create(name)) {
             m_tempName = name;
-            publish(slot, m_folder, name);
+            pending::publish(slot, m_folder, name);
+            m_pending = &slot;
             return Status::ok();
         }
         if (errno != EEXIST) break;
     }
     const int error = errno;
-    release(slot);
+    pending::release(slot);
     if (error != EEXIST) return Status::output(systemReason(error));
     return Status::output("no temporary file name beside it was free.");
 }
@@ -381,8 +249,13 @@ void AtomicFile::startFlush() noexcept {
     ::sync_file_range(m_fd, 0, 0, SYNC_FILE_RANGE_WRITE);
 }
 
-Status AtomicFile::commit() {
+Status AtomicFile::setPermissions() {
     if (::fchmod(m_fd, m_mode) != 0) return Status::output(systemReason(errno));
+    return Status::ok();
+}
+
+Status AtomicFile::commit() {
+    if (Status set = setPermissions(); !set) return set;
     if (Status flushed = flushFile(m_fd); !flushed) return flushed;
     if (Status placed = putInPlace(); !placed) return placed;
     flushFolder(m_folder);
@@ -392,8 +265,6 @@ Status AtomicFile::commit() {
 Status AtomicFile::putInPlace() {
     if (m_tempName.empty())
         if (Status named = nameTemporary(); !named) return named;
-    const int fd = std::exchange(m_fd, -1);
-    if (::close(fd) != 0) return Status::output(systemReason(errno));
     if (testing::saveSeams().onceNamed) testing::saveSeams().onceNamed();
 
     // What the target is may have changed since create(): still replace only a regular file.
@@ -401,100 +272,107 @@ Status AtomicFile::putInPlace() {
     if (::fstatat(m_folder, m_leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(st.st_mode))
         return Status::output(refusal(st.st_mode, m_leaf, false));
     {
-        const SignalBlock block;
+        const pending::SignalBlock block;
         if (::renameat(m_folder, m_tempName.c_str(), m_folder, m_leaf.c_str()) != 0)
             return Status::output(systemReason(errno));
-        forget(m_folder);
-        m_tempName.clear();
+        forgetName();
     }
-    m_committed = true;
+    // Closed only now: its lock kept the file from being taken for a dead save's leftover
+    // until it had the target's name. Its data is flushed, so closing has nothing to report.
+    ::close(std::exchange(m_fd, -1));
     return Status::ok();
 }
 
-std::vector<Status> AtomicFile::commitTogether(std::span<AtomicFile> files) {
-    std::vector<Status> outcome(files.size(), Status::ok());
-    const auto fail = [&](std::size_t i, Status failure) {
+void AtomicFile::forgetName() noexcept {
+    m_tempName.clear();
+    if (m_pending != nullptr) pending::release(*std::exchange(m_pending, nullptr));
+}
+
+// commitTogether's files and the outcome of each so far. A file that fails is discarded at
+// once and takes no further step.
+struct AtomicFile::Batch {
+    std::span<AtomicFile> files;
+    std::vector<Status> outcome;
+
+    std::size_t size() const { return files.size(); }
+    bool failed(std::size_t i) const { return !outcome[i]; }
+    void fail(std::size_t i, Status failure) {
         outcome[i] = std::move(failure);
         files[i].discard();
-    };
-    for (std::size_t i = 0; i < files.size(); ++i)
-        if (::fchmod(files[i].m_fd, files[i].m_mode) != 0) fail(i, Status::output(systemReason(errno)));
+    }
+};
 
-    // The data first, all of it: one flush per file system where that flushes every file,
-    // else (or should that flush fail) each file's own.
+std::vector<Status> AtomicFile::commitTogether(std::span<AtomicFile> files) {
+    Batch batch{files, std::vector<Status>(files.size(), Status::ok())};
+    setPermissions(batch);
+    flushData(batch);
+    putInPlace(batch);
+    return std::move(batch.outcome);
+}
+
+void AtomicFile::setPermissions(Batch& batch) {
+    for (std::size_t i = 0; i < batch.size(); ++i)
+        if (Status set = batch.files[i].setPermissions(); !set) batch.fail(i, set);
+}
+
+// The data first, all of it: one flush per file system where that flushes every file, else
+// (or should that flush fail) each file's own.
+void AtomicFile::flushData(Batch& batch) {
     std::vector<dev_t> flushedWhole, flushedByFile;
     const auto among = [](const std::vector<dev_t>& devices, dev_t device) {
         return std::find(devices.begin(), devices.end(), device) != devices.end();
     };
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        if (!outcome[i]) continue;
-        const int fd = files[i].m_fd;
+    for (std::size_t i = 0; i < batch.size(); ++i) {
+        if (batch.failed(i)) continue;
+        const int fd = batch.files[i].m_fd;
         struct stat st {};
         if (::fstat(fd, &st) != 0) {
-            fail(i, Status::output(systemReason(errno)));
+            batch.fail(i, Status::output(systemReason(errno)));
             continue;
         }
         if (among(flushedWhole, st.st_dev)) continue;
         if (!among(flushedByFile, st.st_dev)) {
-            if (flushesEveryFile(fd) && flushFileSystem(fd)) {
+            if (fileSystemOf(fd).flushesEveryFile && flushFileSystem(fd)) {
                 flushedWhole.push_back(st.st_dev);
                 continue;
             }
             flushedByFile.push_back(st.st_dev);
         }
-        if (Status flushed = flushFile(fd); !flushed) fail(i, flushed);
+        if (Status flushed = flushFile(fd); !flushed) batch.fail(i, flushed);
     }
+}
 
-    // Then the renames, and each folder once.
+// Then the renames, and each folder flushed once.
+void AtomicFile::putInPlace(Batch& batch) {
     std::vector<std::pair<dev_t, ino_t>> folders;
     std::vector<int> folderHandles;
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        if (!outcome[i]) continue;
-        if (Status placed = files[i].putInPlace(); !placed) {
-            fail(i, placed);
+    for (std::size_t i = 0; i < batch.size(); ++i) {
+        if (batch.failed(i)) continue;
+        AtomicFile& file = batch.files[i];
+        if (Status placed = file.putInPlace(); !placed) {
+            batch.fail(i, placed);
             continue;
         }
         struct stat st {};
-        if (::fstat(files[i].m_folder, &st) != 0) continue;
+        if (::fstat(file.m_folder, &st) != 0) continue;
         const std::pair folder(st.st_dev, st.st_ino);
         if (std::find(folders.begin(), folders.end(), folder) != folders.end()) continue;
         folders.push_back(folder);
-        folderHandles.push_back(files[i].m_folder);
+        folderHandles.push_back(file.m_folder);
     }
     for (int folder : folderHandles)
         flushFolder(folder);
-    return outcome;
 }
 
 void AtomicFile::discard() noexcept {
-    if (m_fd >= 0) ::close(std::exchange(m_fd, -1));
+    // The name goes first, while the file's lock still says it is no leftover.
     if (!m_tempName.empty()) {
-        const SignalBlock block;
+        const pending::SignalBlock block;
         ::unlinkat(m_folder, m_tempName.c_str(), 0);
-        forget(m_folder);
-        m_tempName.clear();
+        forgetName();
     }
+    if (m_fd >= 0) ::close(std::exchange(m_fd, -1));
     if (m_folder >= 0) ::close(std::exchange(m_folder, -1));
-}
-
-void discardSavesInProgress() noexcept {
-    for (PendingBlock* block = &g_pending; block != nullptr; block = block->next.load())
-        for (PendingName& slot : block->slots) {
-            const int folder = slot.folder.load();
-            if (folder >= 0) ::unlinkat(folder, slot.name, 0);
-        }
-}
-
-void cleanUpSavesOnSignals() {
-    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        struct sigaction current {};
-        ::sigaction(signal, nullptr, &current);
-        if (current.sa_handler == SIG_IGN) continue; // started with nohup, say
-        struct sigaction action {};
-        action.sa_handler = onTerminatingSignal;
-        sigemptyset(&action.sa_mask);
-        ::sigaction(signal, &action, nullptr);
-    }
 }
 
 namespace testing {

@@ -9,12 +9,16 @@
 // the file system takes can be saved and a killed process leaves no half-written file. Where
 // the file system has no anonymous files, the short name is used from the start, and the
 // signal handlers of cleanUpSavesOnSignals() remove it when the program is interrupted.
+// A process killed outright (kill -9) while a name exists leaves that file behind. Every
+// temporary file is locked while its save is alive, so a process's first save into a folder
+// tells such a leftover from a live save's file and removes it (see core/temporary_names.h).
 //
 // Many saves can be made durable together (commitTogether): every file's data is written
 // first, then flushed in one go, and only then is each renamed over its target. A crash at any
 // moment still leaves each target old or new and complete, at the cost of one flush for all.
 // Any number of saves may be in progress at once, on any threads.
 
+#include <csignal>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -25,6 +29,10 @@
 #include "core/status.h"
 
 namespace core {
+
+namespace pending {
+struct Slot;
+}
 
 class AtomicFile {
   public:
@@ -56,44 +64,62 @@ class AtomicFile {
     static std::vector<Status> commitTogether(std::span<AtomicFile> files);
 
   private:
+    struct Batch;
+
     AtomicFile() = default;
     Status openTemporary();
     Status nameTemporary();
     // Makes a free private name beside the target with create, which says whether it made it,
     // and records it for the signal handlers.
     Status takePrivateName(const std::function<bool(const std::string& name)>& create);
-    // The last steps of a commit, once the data is flushed: the temporary file named, closed
-    // and renamed over the target. The folder is not flushed.
+    // The permissions the file takes (m_mode): the first step of a commit.
+    Status setPermissions();
+    // The last steps of a commit, once the data is flushed: the temporary file named, renamed
+    // over the target and closed. The folder is not flushed.
     Status putInPlace();
+    // The temporary name is gone (renamed over the target, or removed): not recorded any more.
+    void forgetName() noexcept;
     void discard() noexcept;
 
-    int m_folder = -1;      // the target's folder, as a handle for the *at calls
-    int m_fd = -1;          // the temporary file
-    std::string m_leaf;     // the target's name inside m_folder
-    std::string m_tempName; // empty while the temporary file is anonymous
+    // commitTogether's three steps, each over the files that have not failed yet.
+    static void setPermissions(Batch& batch);
+    static void flushData(Batch& batch);
+    static void putInPlace(Batch& batch);
+
+    int m_folder = -1;                  // the target's folder, as a handle for the *at calls
+    int m_fd = -1;                      // the temporary file
+    std::string m_leaf;                 // the target's name inside m_folder
+    std::string m_tempName;             // empty while the temporary file is anonymous
+    pending::Slot* m_pending = nullptr; // where m_tempName is recorded for the signal handlers
     mode_t m_mode = 0;
     bool m_written = false; // some bytes have been written
-    bool m_committed = false;
 };
 
 // Removes the temporary name of every save in progress. Safe to call from a signal handler.
 void discardSavesInProgress() noexcept;
 
-// Handlers for SIGINT, SIGTERM and SIGHUP that discard saves in progress and then end the
-// program as the signal would have (its usual exit status). A signal that is ignored stays
-// ignored. The front ends call this once at start-up.
+// The signals that end the program and that cleanUpSavesOnSignals() handles.
+inline constexpr int kTerminatingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+// Handlers for kTerminatingSignals that discard saves in progress and then end the program as
+// the signal would have (its usual exit status). A signal that is ignored stays ignored. The
+// front ends call this once at start-up.
 void cleanUpSavesOnSignals();
 
 namespace testing {
-// Seams for the tests: the fallback for file systems without anonymous temporary files, and
-// hooks at the two moments a save can be interrupted and at each flush of file data.
+// Seams for the tests: the fallback for file systems without anonymous temporary files, file
+// systems as a network's, and hooks at the moments a save can be interrupted or raced and at
+// each flush of file data.
 struct SaveSeams {
     bool anonymousTemporaryFiles = true;
-    std::function<void()> whileWriting; // after the first bytes are written
-    std::function<void()> onceNamed;    // the data complete, flushed and named, before the rename
-    std::function<void()> flushingData; // before each fsync of a file, or syncfs of a file system
-    bool wholeFileSystemFlush = true;   // false: commitTogether fsyncs each file, as where the
-                                        // file system's syncfs is not known to flush everything
+    std::function<void()> whileWriting;    // after the first bytes are written
+    std::function<void()> onceNamed;       // the data complete, flushed and named, before the rename
+    std::function<void()> flushingData;    // before each fsync of a file, or syncfs of a file system
+    bool wholeFileSystemFlush = true;      // false: commitTogether fsyncs each file, as where the
+                                           // file system's syncfs is not known to flush everything
+    bool sharedFileSystem = false;         // true: every folder is taken to lie on a file system
+                                           // that other machines may write, as a network one
+    std::function<void()> createdUnlocked; // a named temporary file created, before it is locked
 };
 SaveSeams& saveSeams();
 } // namespace testing

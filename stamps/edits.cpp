@@ -3,6 +3,8 @@
 #include <new>
 #include <utility>
 
+#include "core/file_messages.h"
+
 namespace stamps {
 namespace {
 
@@ -41,7 +43,7 @@ core::Status openPicture(Workspace& workspace, CanvasId canvas, core::Picture pi
     try {
         workspace.history.begin(workspace.picSource, workspace.picTarget);
         workspace.canvas(canvas).setPicture(std::move(picture));
-        workspace.history.record("Open " + name, workspace.picSource, workspace.picTarget);
+        workspace.history.record("Open " + core::shownName(name), workspace.picSource, workspace.picTarget);
     } catch (const std::bad_alloc&) {
         if (!picture.isEmpty()) workspace.canvas(canvas).setPicture(std::move(picture));
         workspace.history.clear(History::Loss::ShortOfMemory);

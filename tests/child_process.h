@@ -1,7 +1,8 @@
 #pragma once
 // Running part of a test in a forked child, for what the test process itself must not go
-// through: a lowered memory or process limit, or being ended by a signal. The child reports
-// back through a pipe and its exit status.
+// through: a lowered memory or process limit, or being ended by a signal; or to keep something
+// going beside the test, in another process, until the test kills it. The child reports back
+// through a pipe and its exit status.
 
 #include <grp.h>
 #include <signal.h>
@@ -121,6 +122,59 @@ inline Outcome runWithoutNewThreads(const std::string& path, const std::vector<s
     ::close(pipeFds[1]);
     return outcomeOf(pid, pipeFds[0]);
 }
+
+// A child process that keeps what its body set up (a save in progress, say) until the parent
+// kills it. The body sets things up and calls hold(), which tells the parent it is ready and
+// waits for good; a body that returns without calling it tells the parent it failed. Killed
+// with SIGKILL (by kill(), or when the HeldChild goes), so nothing of it is cleaned up, as when
+// a process is killed outright.
+class HeldChild {
+  public:
+    using Hold = std::function<void()>;
+
+    explicit HeldChild(const std::function<void(const Hold& hold)>& body) {
+        int readyFds[2];
+        if (::pipe(readyFds) != 0) return;
+        std::fflush(nullptr);
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::close(readyFds[0]);
+            const Hold hold = [&] {
+                const char ready = 'y';
+                if (::write(readyFds[1], &ready, 1) == 1)
+                    for (;;)
+                        ::pause();
+                ::_exit(kThrew);
+            };
+            try {
+                body(hold);
+            } catch (...) {
+            }
+            ::_exit(kThrew);
+        }
+        ::close(readyFds[1]);
+        char ready = 0;
+        m_ready = m_pid > 0 && ::read(readyFds[0], &ready, 1) == 1 && ready == 'y';
+        ::close(readyFds[0]);
+    }
+    HeldChild(const HeldChild&) = delete;
+    HeldChild& operator=(const HeldChild&) = delete;
+    ~HeldChild() { kill(); }
+
+    // Whether the body got as far as hold().
+    bool ready() const { return m_ready; }
+    // Kills the child outright and waits for it to be gone.
+    void kill() {
+        if (m_pid <= 0) return;
+        ::kill(m_pid, SIGKILL);
+        ::waitpid(m_pid, nullptr, 0);
+        m_pid = -1;
+    }
+
+  private:
+    pid_t m_pid = -1;
+    bool m_ready = false;
+};
 
 // The process's address space now, in bytes (VmSize).
 inline std::size_t addressSpaceInUse() {

@@ -18,7 +18,9 @@
 #include <omp.h>
 
 #include <memory>
+#include <new>
 #include <string>
+#include <vector>
 
 #include "core/file_messages.h"
 
@@ -55,10 +57,7 @@ Status failure(liq_error error) {
                          std::to_string(int(error)) + ").");
 }
 
-} // namespace
-
-Result<ReducedColours> reduceColours(const Picture& image, float dithering) {
-    if (image.isEmpty()) return noPictureToSave();
+Result<ReducedColours> reduce(const Picture& image, float dithering) {
     const OpenMpThreads serial(1);
     const int width = image.width(), height = image.height();
     const std::size_t pixels = std::size_t(width) * std::size_t(height);
@@ -108,6 +107,19 @@ Result<ReducedColours> reduceColours(const Picture& image, float dithering) {
     for (unsigned i = 0; i < palette->count; ++i)
         reduced.palette.push_back({palette->entries[i].r, palette->entries[i].g, palette->entries[i].b});
     return reduced;
+}
+
+} // namespace
+
+Result<ReducedColours> reduceColours(const Picture& image, float dithering) {
+    if (image.isEmpty()) return noPictureToSave();
+    // Our own buffers (the pixels handed over, the indices) may find no memory as well as
+    // libimagequant's arena.
+    try {
+        return reduce(image, dithering);
+    } catch (const std::bad_alloc&) {
+        return failure(LIQ_OUT_OF_MEMORY);
+    }
 }
 
 } // namespace core

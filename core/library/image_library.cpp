@@ -44,10 +44,6 @@ ImageLibrary& ImageLibrary::shared() {
 }
 
 const Picture& ImageLibrary::picture(ImageId id) {
-    // Looked at before it is set, so that threads asking all run long do not keep writing the
-    // flag's cache line.
-    std::atomic<bool>& asked = m_asked[int(holderOf(id))];
-    if (!asked.load(std::memory_order_relaxed)) asked.store(true, std::memory_order_relaxed);
     Slot& slot = m_slots[int(id)];
     if (!slot.ready.load(std::memory_order_acquire)) decode(id);
     return slot.picture;

@@ -1,9 +1,8 @@
 #pragma once
 // The image library: the 54 pictures the program carries (outfit masks, bare bodies,
-// accessories), grouped into seven holders. A holder counts as loaded from the first request
-// for any of its images, but each picture is decoded on its own first request, so a cookie
-// cutter decodes one mask and one body. Pictures are read-only; any number of threads may ask
-// for them at once, and each is decoded exactly once.
+// accessories), grouped into seven holders. Each picture is decoded on its own first request,
+// so a cookie cutter decodes one mask and one body. Pictures are read-only; any number of
+// threads may ask for them at once, and each is decoded exactly once.
 
 #include <array>
 #include <atomic>
@@ -45,9 +44,6 @@ class ImageLibrary {
     // address and unchanged, for the library's whole life. Safe to call from many threads at
     // once: a thread asking for a picture another is decoding waits for it.
     const Picture& picture(ImageId id);
-    // Whether any image of the holder has been asked for: from then on the holder counts as
-    // loaded, though its pictures are decoded one by one as they are asked for.
-    bool isLoaded(Holder holder) const { return m_asked[int(holder)].load(std::memory_order_relaxed); }
     // Whether the image's picture has been decoded.
     bool isDecoded(ImageId id) const { return m_slots[int(id)].ready.load(std::memory_order_acquire); }
     // How many decodes have run so far, for tests and benchmarks: one per picture asked for.
@@ -64,7 +60,6 @@ class ImageLibrary {
     void decode(ImageId id);
 
     std::array<Slot, kImageCount> m_slots;
-    std::array<std::atomic<bool>, kHolderCount> m_asked{};
     std::atomic<int> m_decodes{0};
 };
 

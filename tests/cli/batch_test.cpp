@@ -7,14 +7,17 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <new>
 #include <set>
 #include <sstream>
 
 #include "cli/action_table.h"
+#include "cli/batch.h"
 #include "cli/progress.h"
 #include "core/codec/bmp.h"
 #include "core/library/image_library.h"
@@ -253,6 +256,42 @@ TEST_F(Batch, AFailingInputFailsAloneAndIsNamedWithItsReason) {
     }
 }
 
+// An input that finds no memory while others run is tried again alone once they are done; one
+// that finds none then either fails with that reason, and the others are saved.
+TEST_F(Batch, AnInputShortOfMemoryIsTriedAgainAloneAndFailsOnlyWhenItIsShortAgain) {
+    for (const std::string name : {"skin0.bmp", "skin1.bmp", "skin2.bmp", "skin3.bmp"})
+        input(name, 40);
+    struct Case {
+        int shortOnTries; // how many times input 1 runs short of memory
+        int code;
+        std::vector<std::string> report;
+    };
+    const Case cases[] = {
+        {1, 0, {"4 skins: 4 saved, 0 failed"}},
+        {2,
+         1,
+         {"quiltane-cli: {in}/skin1.bmp: There is not enough memory to run it.",
+          "4 skins: 3 saved, 1 failed"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shortOnTries);
+        fs::remove_all(m_dir / "out");
+        fs::create_directories(m_dir / "out");
+        std::atomic<int> tries{0};
+        cli::testing::beforeEachInput() = [&](std::size_t input) {
+            if (input == 1 && tries.fetch_add(1) < c.shortOnTries) throw std::bad_alloc();
+        };
+        const clitest::Run run =
+            clitest::inProcess(placed({"--each", "{in}/skin0.bmp", "{in}/skin1.bmp", "{in}/skin2.bmp",
+                                       "{in}/skin3.bmp", "--out", "{out}", "--jobs", "2"}));
+        cli::testing::beforeEachInput() = nullptr;
+        EXPECT_EQ(run.code, c.code);
+        EXPECT_EQ(linesOf(run.err), placed(c.report));
+        EXPECT_EQ(tries.load(), 2);
+        EXPECT_EQ(namesIn(m_dir / "out").size(), c.code == 0 ? 4u : 3u);
+    }
+}
+
 TEST_F(Batch, TheBarShowsOnlyOnATerminal) {
     std::vector<std::string> args = {"--each"};
     for (int i = 0; i < 4; ++i)
@@ -298,7 +337,7 @@ TEST(Progress, RedrawsAtMostTenTimesASecondAndClearsTheBarForFailuresAndTheSumma
     EXPECT_EQ(err.str(), start + quarter);
 
     err.str("");
-    progress.failed("quiltane-cli: a.bmp: broken");
+    progress.failed("a.bmp", "broken");
     EXPECT_EQ(err.str().rfind("\r\033[Kquiltane-cli: a.bmp: broken\n\r[", 0), 0u) << err.str();
     err.str("");
     progress.finish(198, 2);
@@ -308,7 +347,7 @@ TEST(Progress, RedrawsAtMostTenTimesASecondAndClearsTheBarForFailuresAndTheSumma
 TEST(Progress, ElsewhereOnlyFailuresAndTheSummary) {
     std::ostringstream err;
     cli::Progress progress(err, false, 1);
-    progress.failed("quiltane-cli: a.bmp: broken");
+    progress.failed("a.bmp", "broken");
     progress.inputDone();
     progress.finish(0, 1);
     EXPECT_EQ(err.str(), "quiltane-cli: a.bmp: broken\n1 skin: 0 saved, 1 failed\n");

@@ -24,40 +24,27 @@
 #include "stamps/history.h"
 #include "tests/child_process.h"
 #include "tests/cli/cli_run.h"
+#include "tests/core/codec/bmp_test_fixtures.h"
+#include "tests/core/picture_test_support.h"
 #include "tests/file_test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using core::Rgb;
+using picturetest::coordinatePicture;
 
-// Pixel (x, y) is (x, y, tag): any misplaced pixel shows where it came from.
-core::Picture coordinatePicture(std::uint8_t tag) {
-    std::vector<std::uint8_t> rgb;
-    for (int y = 0; y < 256; ++y)
-        for (int x = 0; x < 256; ++x)
-            rgb.insert(rgb.end(), {std::uint8_t(x), std::uint8_t(y), tag});
-    return core::Picture(256, 256, std::move(rgb));
-}
 constexpr std::uint8_t kSourceTag = 8, kTargetTag = 200;
 
 // A 3 x 2 BMP with 8 bits per pixel and a three-colour palette, as the game's skins are stored.
 std::vector<std::uint8_t> paletteBmp() {
-    std::vector<std::uint8_t> b = {'B', 'M'};
-    const auto put32 = [&](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            b.push_back(std::uint8_t(v >> (8 * i)));
-    };
-    const auto put16 = [&](std::uint16_t v) { b.insert(b.end(), {std::uint8_t(v), std::uint8_t(v >> 8)}); };
-    const std::uint32_t pixelOffset = 14 + 40 + 3 * 4, fileSize = pixelOffset + 2 * 4;
-    put32(fileSize), put32(0), put32(pixelOffset);
-    put32(40), put32(3), put32(2), put16(1), put16(8), put32(0), put32(8), put32(2835), put32(2835), put32(3),
-        put32(0);
-    b.insert(b.end(),
-             {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0}); // palette, blue green red: red, green, blue
-    b.insert(b.end(), {0, 1, 2, 0});                      // bottom row: red green blue, padded
-    b.insert(b.end(), {2, 2, 0, 0});                      // top row: blue blue red, padded
-    return b;
+    bmptest::BmpSpec spec;
+    spec.width = 3;
+    spec.height = 2;
+    spec.coloursUsed = 3;
+    spec.palette = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
+    spec.pixels = bmptest::packRows(8, {{0, 1, 2}, {2, 2, 0}}); // bottom row first
+    return bmptest::makeBmp(spec);
 }
 
 class Cli : public filetest::TempFolderTest {
@@ -69,8 +56,8 @@ class Cli : public filetest::TempFolderTest {
         TempFolderTest::SetUp();
         source = path("source.bmp");
         dest = path("dest.bmp");
-        ASSERT_TRUE(core::savePicture(coordinatePicture(kSourceTag), source));
-        ASSERT_TRUE(core::savePicture(coordinatePicture(kTargetTag), dest));
+        ASSERT_TRUE(core::savePicture(coordinatePicture(256, 256, kSourceTag), source));
+        ASSERT_TRUE(core::savePicture(coordinatePicture(256, 256, kTargetTag), dest));
     }
 
     // Runs the built executable through the shell, each argument quoted.
@@ -134,7 +121,7 @@ TEST_F(Cli, AWorkedSequenceOfRegionAndBandCopies) {
     // PATH exactly as given: no ".bmp" added.
     auto source = core::loadPicture(shownSource);
     ASSERT_TRUE(source) << source.message();
-    EXPECT_EQ(source.value(), coordinatePicture(kSourceTag));
+    EXPECT_EQ(source.value(), coordinatePicture(256, 256, kSourceTag));
 }
 
 TEST_F(Cli, TheHelpExampleMaskBodyFillShoesAndSave) {
@@ -194,6 +181,20 @@ TEST_F(Cli, EachFailureExitsWithItsCodeAndSaysItInOneWholeLine) {
          "--mark needs a row of the destination canvas, a whole number from 0 to 255, not \"-1\"."},
         {{"--dither", "1.5"}, 2, "--dither needs a dithering level, a number from 0 to 1, not \"1.5\"."},
         {{"--dither", "half"}, 2, "--dither needs a dithering level, a number from 0 to 1, not \"half\"."},
+        {{"--dither", " 0.5"}, 2, "--dither needs a dithering level, a number from 0 to 1, not \" 0.5\"."},
+        {{"--dither", "nan"}, 2, "--dither needs a dithering level, a number from 0 to 1, not \"nan\"."},
+        {{"--dither", "1e400"}, 2, "--dither needs a dithering level, a number from 0 to 1, not \"1e400\"."},
+        // Names and words that hold control characters are quoted, so a message stays one line
+        // and sends nothing to the terminal.
+        {{"--fro\nbnicate"}, 2, "Unknown option \"$'--fro\\nbnicate'\"; see quiltane-cli --help."},
+        {{"--mark", "1\x1b[2J"},
+         2,
+         "--mark needs a row of the destination canvas, a whole number from 0 to 255, not \"$'1\\E[2J'\"."},
+        {{"--dest", "{dir}/two\nlines.bmp"}, 1, "Cannot open $'{dir}/two\\nlines.bmp': the file does not exist."},
+        {{"--dest", "{dir}/caf\xe9.bmp"}, 1, "Cannot open $'{dir}/caf\\xe9.bmp': the file does not exist."},
+        {{"--dest", "{dir}/dest.bmp", "--save", "{dir}/plain/\x1b]0;title\x07.bmp"},
+         1,
+         "Cannot save $'{dir}/plain/\\E]0;title\\a.bmp': Not a directory."},
         // Buttons: ambiguous, unknown, not stamps.
         {{"--press", "Shirt"},
          2,
@@ -298,6 +299,53 @@ TEST_F(Cli, InfoAndConvertOnAPaletteFile) {
     EXPECT_EQ(copy.value().pixel(0, 1), (Rgb{255, 0, 0}));
 }
 
+// A file whose header is whole but whose pixels are cut short: --info prints none of its facts,
+// only the failure.
+TEST_F(Cli, InfoOnAFileCutShortPrintsOnlyTheFailure) {
+    const std::string cut = path("cut.bmp");
+    auto bytes = paletteBmp();
+    bytes.resize(bytes.size() - 3);
+    std::ofstream(cut, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    const Run run = inProcess({"--info", cut});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.rfind("quiltane-cli: Cannot open " + cut + ": ", 0), 0u) << run.err;
+}
+
+// A dithering level is any number the C library reads, within 0 and 1.
+TEST_F(Cli, DitherTakesEveryWayOfWritingANumberFromZeroToOne) {
+    const std::string out = path("out.bmp");
+    for (const std::string level : {"0", "1", "+0.5", ".5", "5e-1", "1e-50", "0x0.8", "1.0000"}) {
+        SCOPED_TRACE(level);
+        const Run run = inProcess({"--dither", level, "--convert-8bit", dest, out});
+        EXPECT_EQ(run.code, 0) << run.err;
+    }
+}
+
+// What --list, --help, --seams and --info print cannot reach a full or closed standard output:
+// the run says so on stderr and exits 1.
+TEST_F(Cli, PrintingToAFullOrClosedOutputFails) {
+    struct Output {
+        std::string redirect, reason;
+    };
+    const Output outputs[] = {{">/dev/full", "No space left on device."}, {">&-", "Bad file descriptor."}};
+    const std::vector<std::vector<std::string>> printing = {
+        {"--list"}, {"--help"}, {"--dest", dest, "--seams"}, {"--info", dest}};
+    for (const Output& output : outputs)
+        for (const auto& args : printing) {
+            std::string command = "'" QUILTANE_BIN_DIR "/quiltane-cli'";
+            for (const std::string& arg : args)
+                command += " '" + arg + "'";
+            command += " " + output.redirect + " 2>'" + path("stderr.txt") + "'";
+            SCOPED_TRACE(command);
+            const int status = std::system(command.c_str());
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+            std::ifstream err(path("stderr.txt"));
+            const std::string said(std::istreambuf_iterator<char>(err), {});
+            EXPECT_EQ(said, "quiltane-cli: Cannot write to standard output: " + output.reason + "\n");
+        }
+}
+
 // The palette and pixel bytes of a 256 x 256 8-bit file: everything after the 54 bytes of headers.
 std::vector<std::uint8_t> paletteAndPixels(const std::string& file) {
     std::ifstream in(file, std::ios::binary);
@@ -359,20 +407,13 @@ TEST(ButtonLookup, NamesCaptionsAndForgivingSpelling) {
 // A BMP of end-of-line codes: 8192 x 8192 pixels (64 MiB of palette indices as a picture)
 // from a 256 KiB file.
 std::vector<std::uint8_t> bigRleBmp() {
-    constexpr std::uint32_t width = 8192, height = 8192, data = width * height / 256;
-    std::vector<std::uint8_t> b = {'B', 'M'};
-    const auto put32 = [&](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            b.push_back(std::uint8_t(v >> (8 * i)));
-    };
-    const auto put16 = [&](std::uint16_t v) { b.insert(b.end(), {std::uint8_t(v), std::uint8_t(v >> 8)}); };
-    const std::uint32_t pixelOffset = 14 + 40 + 4;
-    put32(pixelOffset + data), put32(0), put32(pixelOffset);
-    put32(40), put32(width), put32(height), put16(1), put16(8), put32(1), put32(data), put32(2835),
-        put32(2835), put32(1), put32(0);
-    b.insert(b.end(), {30, 20, 10, 0}); // one palette entry
-    b.resize(b.size() + data);          // pairs of 0, 0: end of line
-    return b;
+    bmptest::BmpSpec spec;
+    spec.width = spec.height = 8192;
+    spec.compression = 1; // RLE8
+    spec.coloursUsed = 1;
+    spec.palette = {{10, 20, 30}};
+    spec.pixels.resize(8192 * 8192 / 256); // pairs of 0, 0: end of line
+    return bmptest::makeBmp(spec);
 }
 
 TEST_F(Cli, RunningOutOfMemoryEndsTheRunWithAMessage) {
@@ -415,7 +456,7 @@ TEST_F(Cli, AnInterruptedConvertLeavesNoTemporaryFile) {
     const core::Picture picture = core::Picture::filled(4096, 2048, {1, 2, 3}); // 24 MiB to write
     ASSERT_TRUE(core::savePicture(picture, (in / "big.bmp").string()));
     const std::string old = "old";
-    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    for (int signal : core::kTerminatingSignals) {
         SCOPED_TRACE(signal);
         std::ofstream(out / "skin.bmp") << old;
         std::fflush(nullptr);
@@ -461,7 +502,7 @@ TEST_F(Cli, UndoAndRedoWalkTheHistoryOfLoadsAndPresses) {
         return Rgb{std::uint8_t(x), std::uint8_t(y), x >= 90 && y >= 126 ? kSourceTag : kTargetTag};
     };
     EXPECT_TRUE(pictureIs(picture(reloaded), skirt));
-    EXPECT_EQ(picture(undone), coordinatePicture(kTargetTag));
+    EXPECT_EQ(picture(undone), coordinatePicture(256, 256, kTargetTag));
     EXPECT_TRUE(pictureIs(picture(redone), skirt));
 
     // Nothing to undo or redo is a usage error, after the actions before it took effect.
@@ -505,7 +546,7 @@ TEST_F(Cli, UndoAfterAPressThatChangesNothingKeepsTheSkinLoaded) {
         ASSERT_EQ(run.code, 0) << run.err;
         auto saved = core::loadPicture(c.saved);
         ASSERT_TRUE(saved) << saved.message();
-        EXPECT_EQ(saved.value(), coordinatePicture(kTargetTag));
+        EXPECT_EQ(saved.value(), coordinatePicture(256, 256, kTargetTag));
     }
 }
 
@@ -541,6 +582,19 @@ std::set<std::string> optionsListed(const std::string& list) {
     for (std::string word; words >> word;)
         if (word != "and") options.insert(word.back() == ',' ? word.substr(0, word.size() - 1) : word);
     return options;
+}
+
+// Every row does something: it runs, or it sets part of a batch, as its batch rule says; a row
+// that a batch refuses says why.
+TEST(ActionTable, EveryRowIsWhole) {
+    for (const cli::ActionSpec& action : cli::allActions()) {
+        SCOPED_TRACE(std::string(action.option));
+        const bool shapes = action.batch.kind == cli::BatchRule::Kind::Shapes;
+        EXPECT_NE(action.does.parse, nullptr);
+        EXPECT_EQ(action.does.run == nullptr, shapes);
+        EXPECT_EQ(action.does.shape != nullptr, shapes);
+        EXPECT_EQ(action.batch.kind == cli::BatchRule::Kind::Refused, !action.batch.reason.empty());
+    }
 }
 
 // The help is made from the action table: every row's option and arguments are followed by its

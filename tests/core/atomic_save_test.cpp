@@ -3,6 +3,7 @@
 // interrupted saves that leave no temporary file behind.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -15,24 +16,25 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <optional>
 
 #include "core/atomic_file.h"
 #include "core/codec/bmp.h"
 #include "tests/child_process.h"
-#include "tests/core/bmp_test_fixtures.h"
+#include "tests/core/save_test_support.h"
 #include "tests/file_test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using bmptest::Bytes;
 using core::Picture;
+using filetest::Bytes;
 using filetest::namesIn;
 using filetest::readAll;
 using filetest::writeAll;
 
-const Bytes kOld{'o', 'l', 'd'};
+using savetest::kOld;
 
 Picture tagged(std::uint8_t tag) {
     return Picture::filled(7, 5, {tag, 20, 30});
@@ -44,24 +46,20 @@ mode_t typeAt(const fs::path& path) {
     return ::lstat(path.c_str(), &st) == 0 ? st.st_mode & S_IFMT : 0;
 }
 
-// A fresh folder per test; the seams set back to what the program uses.
-class Saving : public filetest::TempFolderTest {
-  protected:
-    void TearDown() override {
-        core::testing::saveSeams() = {};
-        TempFolderTest::TearDown();
-    }
-};
+using Saving = savetest::SaveTest;
 
 // What a save is pointed at, and what must come of it.
-struct SpecialTarget {
+struct TargetCase {
     const char* name;
     // Prepares the folder; gives the path to save to. An empty path: the case cannot be set up.
     std::function<fs::path(const fs::path& dir)> prepare;
     // Refused: the reason after "Cannot save <path>: ", {dir} standing for the folder.
     std::optional<std::string> refusedWith;
-    // Saved: where the picture's bytes land, relative to the folder (the path itself stays a link).
+    // Saved: where the picture's bytes land, relative to the folder (a link stays a link).
     const char* savedAt = nullptr;
+    // When not 0, the save runs in a child process that may write files of at most this many
+    // bytes: the disk "fills up" in the middle of writing the picture.
+    rlim_t fileSizeLimit = 0;
 };
 
 fs::path makeSocket(const fs::path& path) {
@@ -81,8 +79,54 @@ fs::path makeDevice(const fs::path& path) {
     return "/dev/null";
 }
 
+// Everything below a folder: each path (relative) with its kind, a link's target and a file's
+// bytes, so that any change anywhere shows.
+std::map<std::string, std::string> everythingIn(const fs::path& folder, const fs::path& below = {}) {
+    std::map<std::string, std::string> found;
+    for (const std::string& name : namesIn(folder / below)) {
+        const fs::path path = folder / below / name;
+        std::string& what = found[(below / name).string()];
+        switch (typeAt(path)) {
+        case S_IFLNK:
+            what = "link to " + fs::read_symlink(path).string();
+            break;
+        case S_IFREG: {
+            const Bytes bytes = readAll(path);
+            what = "file: " + std::string(bytes.begin(), bytes.end());
+            break;
+        }
+        case S_IFDIR:
+            what = "folder";
+            found.merge(everythingIn(folder, below / name));
+            break;
+        default:
+            what = "type " + std::to_string(typeAt(path));
+        }
+    }
+    return found;
+}
+
+// Saves in this process, or in a child under a file size limit; the child's failure message
+// comes back as its report.
+core::Status saveAs(const Picture& picture, const fs::path& target, rlim_t fileSizeLimit) {
+    if (fileSizeLimit == 0) return core::savePicture(picture, target.string());
+    const childtest::Outcome outcome = childtest::runInChild([&](std::string& report) {
+        ::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails with EFBIG instead
+        const rlimit limit{fileSizeLimit, fileSizeLimit};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 3;
+        const core::Status saved = core::savePicture(picture, target.string());
+        report = saved.message();
+        return saved ? 0 : 1;
+    });
+    if (outcome.exited(0)) return core::Status::ok();
+    return core::Status::error(outcome.exited(1) ? outcome.report
+                                                 : "the child process failed: " + outcome.report);
+}
+
+// Every kind of target: what is refused with which reason, leaving everything as it was; what
+// is saved, and where, changing nothing else. The folder holds old.bmp throughout.
 TEST_F(Saving, OnlyARegularFileIsReplacedOrCreated) {
-    const std::vector<SpecialTarget> cases = {
+    const std::vector<TargetCase> cases = {
         {"character device", [](const fs::path& d) { return makeDevice(d / "dev.bmp"); },
          "it is a device, not a file."},
         {"named pipe",
@@ -92,12 +136,31 @@ TEST_F(Saving, OnlyARegularFileIsReplacedOrCreated) {
          "it is a named pipe, not a file."},
         {"socket", [](const fs::path& d) { return makeSocket(d / "sock.bmp"); },
          "it is a socket, not a file."},
-        {"folder",
+        {"folder with files",
          [](const fs::path& d) {
              fs::create_directory(d / "skins.bmp");
+             writeAll(d / "skins.bmp" / "inside.bmp", Bytes{'k', 'e', 'e', 'p'});
              return d / "skins.bmp";
          },
          "it is a folder, not a file."},
+        {"empty folder",
+         [](const fs::path& d) {
+             fs::create_directory(d / "empty.bmp");
+             return d / "empty.bmp";
+         },
+         "it is a folder, not a file."},
+        {"missing folder", [](const fs::path& d) { return d / "no such folder" / "skin.bmp"; },
+         "No such file or directory."},
+        {"parent is a file",
+         [](const fs::path& d) {
+             writeAll(d / "notes.txt", Bytes{'k', 'e', 'e', 'p'});
+             return d / "notes.txt" / "skin.bmp";
+         },
+         "Not a directory."},
+        // Over an existing small file, the disk full after 4 KB of the 196 KB picture: a save
+        // that wrote over the file in place would leave it cut short.
+        {"no room for the whole picture", [](const fs::path& d) { return d / "old.bmp"; }, "File too large.",
+         nullptr, 4096},
         {"link loop",
          [](const fs::path& d) {
              fs::create_symlink("b.bmp", d / "a.bmp");
@@ -118,6 +181,21 @@ TEST_F(Saving, OnlyARegularFileIsReplacedOrCreated) {
              return d / "link.bmp";
          },
          "it is a link to {dir}/nowhere/new.bmp, whose folder does not exist."},
+        {"existing file", [](const fs::path& d) { return d / "old.bmp"; }, std::nullopt, "old.bmp"},
+        {"new file in the current folder, named without a folder",
+         [](const fs::path& d) {
+             fs::current_path(d);
+             return fs::path("plain.bmp");
+         },
+         std::nullopt, "plain.bmp"},
+        {"link to a file",
+         [](const fs::path& d) {
+             fs::create_directory(d / "skins");
+             writeAll(d / "skins" / "real.bmp", kOld);
+             fs::create_symlink(d / "skins" / "real.bmp", d / "link.bmp");
+             return d / "link.bmp";
+         },
+         std::nullopt, "skins/real.bmp"},
         {"link to a file yet to be made",
          [](const fs::path& d) {
              fs::create_directory(d / "skins");
@@ -135,32 +213,34 @@ TEST_F(Saving, OnlyARegularFileIsReplacedOrCreated) {
          },
          std::nullopt, "skins/real.bmp"},
     };
-    const Picture picture = tagged(1);
-    for (const SpecialTarget& c : cases) {
+    const Picture picture = Picture::filled(256, 256, {1, 20, 30});
+    const Bytes pictureBytes = core::encodeBmp24(picture);
+    const fs::path startedIn = fs::current_path();
+    for (const TargetCase& c : cases) {
         SCOPED_TRACE(c.name);
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        emptyFolder();
+        writeAll(m_dir / "old.bmp", kOld);
         const fs::path target = c.prepare(m_dir);
         ASSERT_FALSE(target.empty()) << "could not set up the case";
         const mode_t typeBefore = typeAt(target);
-        const std::vector<std::string> namesBefore = namesIn(m_dir);
+        std::map<std::string, std::string> expected = everythingIn(m_dir);
 
-        const core::Status saved = core::savePicture(picture, target.string());
+        const core::Status saved = saveAs(picture, target, c.fileSizeLimit);
+        fs::current_path(startedIn);
 
         if (c.refusedWith) {
             std::string reason = *c.refusedWith;
             if (const auto at = reason.find("{dir}"); at != std::string::npos)
                 reason.replace(at, 5, m_dir.string());
             EXPECT_EQ(saved.message(), "Cannot save " + target.string() + ": " + reason);
-            EXPECT_EQ(typeAt(target), typeBefore); // left alone
+            EXPECT_EQ(typeAt(target), typeBefore);
         } else {
-            EXPECT_TRUE(saved) << saved.message();
-            EXPECT_EQ(typeAt(target), mode_t(S_IFLNK)); // the link stays
-            EXPECT_EQ(readAll(m_dir / c.savedAt), core::encodeBmp24(picture));
+            ASSERT_TRUE(saved) << saved.message();
+            EXPECT_EQ(readAll(m_dir / c.savedAt), pictureBytes);
+            expected[c.savedAt] = "file: " + std::string(pictureBytes.begin(), pictureBytes.end());
         }
-        // Nothing else appears: no temporary file, no file in place of a link.
-        std::vector<std::string> namesAfter = namesIn(m_dir);
-        EXPECT_EQ(namesAfter, namesBefore);
+        // Nothing else changes or appears: no temporary file, no file in place of a link.
+        EXPECT_EQ(everythingIn(m_dir), expected);
     }
 }
 
@@ -211,8 +291,7 @@ TEST_F(Saving, EveryNameTheFileSystemTakesSavesAndTheTemporaryNameIsShort) {
     const std::string longest(255, 'n'); // NAME_MAX: the longest name a Linux file system takes
     for (const TempMode& mode : kTempModes) {
         SCOPED_TRACE(mode.name);
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        emptyFolder();
         core::testing::saveSeams().anonymousTemporaryFiles = mode.anonymous;
         std::vector<std::string> whileWriting;
         core::testing::saveSeams().whileWriting = [&] { whileWriting = namesIn(m_dir); };
@@ -252,7 +331,7 @@ struct Interruption {
 TEST_F(Saving, AnInterruptedSaveLeavesNoTemporaryFileAndEndsAsTheSignalWould) {
     std::vector<Interruption> cases;
     for (const char* moment : {"while writing", "once named"})
-        for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        for (int signal : core::kTerminatingSignals)
             for (const TempMode& mode : kTempModes)
                 cases.push_back({moment, signal, mode.anonymous});
     // Killed outright while writing: nothing to clean up, as the file has no name yet.
@@ -263,8 +342,7 @@ TEST_F(Saving, AnInterruptedSaveLeavesNoTemporaryFileAndEndsAsTheSignalWould) {
     for (const Interruption& c : cases) {
         SCOPED_TRACE(::testing::Message()
                      << c.moment << ", signal " << c.signal << (c.anonymous ? ", anonymous" : ", named"));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        emptyFolder();
         writeAll(target, kOld);
         const childtest::Outcome outcome = childtest::runInChild([&](std::string& report) {
             core::cleanUpSavesOnSignals();

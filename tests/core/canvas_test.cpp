@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/canvas.h"
+#include "tests/core/picture_test_support.h"
 
 namespace {
 
@@ -12,15 +13,10 @@ using core::PaintArgs;
 using core::Picture;
 using core::RasterOp;
 using core::Rgb;
+using picturetest::coordinatePicture;
 
-// A picture whose every pixel tells where it came from: red = x, green = y, blue = a tag.
-Picture coordinatePicture(int width, int height, std::uint8_t tag = 7) {
-    std::vector<std::uint8_t> rgb;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            rgb.insert(rgb.end(), {std::uint8_t(x), std::uint8_t(y), tag});
-    return Picture(width, height, std::move(rgb));
-}
+// The tag of the pictures painted here; kOtherTag tells a second one apart.
+constexpr std::uint8_t kTag = 4, kOtherTag = 8;
 
 PaintArgs rect(int x1, int y1, int w1, int h1, int x2, int y2) {
     PaintArgs a;
@@ -41,9 +37,9 @@ TEST(Canvas, StartsEmptyWithTheBackgroundColour) {
 
 TEST(Canvas, SmallPictureCoversTheTopLeftOnly) {
     Canvas canvas;
-    canvas.setPicture(coordinatePicture(128, 128));
+    canvas.setPicture(coordinatePicture(128, 128, kTag));
     EXPECT_EQ(canvas.picture().width(), 128);
-    EXPECT_EQ(canvas.pixel(127, 127), (Rgb{127, 127, 7}));
+    EXPECT_EQ(canvas.pixel(127, 127), (Rgb{127, 127, kTag}));
     EXPECT_EQ(canvas.pixel(128, 0), Canvas::kBackground);
     EXPECT_EQ(canvas.pixel(0, 128), Canvas::kBackground);
     EXPECT_EQ(canvas.pixel(255, 255), Canvas::kBackground);
@@ -65,20 +61,21 @@ TEST(Canvas, APictureLoadedOverAnotherShowsTheBackgroundWhereItDoesNotReach) {
 
 TEST(Canvas, LargePictureShowsItsTopLeftButKeepsEveryPixel) {
     Canvas canvas;
-    canvas.setPicture(coordinatePicture(512, 512));
+    canvas.setPicture(coordinatePicture(512, 512, kTag));
     EXPECT_EQ(canvas.picture().width(), 512);
-    EXPECT_EQ(canvas.pixel(255, 255), (Rgb{255, 255, 7}));
+    EXPECT_EQ(canvas.pixel(255, 255), (Rgb{255, 255, kTag}));
 
     // The whole 512 x 512 picture shrinks onto the canvas: every second pixel.
     Canvas target;
     ASSERT_TRUE(target.paintPicture(canvas.picture(), rect(0, 0, 256, 256, 0, 0)));
-    EXPECT_EQ(target.pixel(1, 1), (Rgb{2, 2, 7}));
-    EXPECT_EQ(target.pixel(200, 100), (Rgb{std::uint8_t(400), std::uint8_t(200), 7}));
+    EXPECT_EQ(target.pixel(1, 1), (Rgb{2, 2, kTag}));
+    EXPECT_EQ(target.pixel(200, 100),
+              (Rgb{std::uint8_t(400), 200, std::uint8_t(kTag + 1)})); // x = 400: the second block
 }
 
 TEST(Canvas, AssigningAPictureDiscardsEarlierPaints) {
     Canvas canvas;
-    const Picture skin = coordinatePicture(256, 256);
+    const Picture skin = coordinatePicture(256, 256, kTag);
     canvas.setPicture(skin);
     ASSERT_TRUE(canvas.paintPicture(Picture::filled(8, 8, {1, 2, 3}), rect(0, 0, 8, 8, 0, 0)));
     EXPECT_EQ(canvas.pixel(0, 0), (Rgb{1, 2, 3}));
@@ -90,7 +87,7 @@ TEST(Canvas, AssigningAPictureDiscardsEarlierPaints) {
 TEST(Canvas, OmittedSourceSizeRunsToThePictureEdgesUnscaled) {
     // The "Miniskirt" copy: columns 90-255, rows 126-255, nothing scaled.
     Canvas canvas;
-    const Picture source = coordinatePicture(256, 256, 9);
+    const Picture source = coordinatePicture(256, 256, kOtherTag);
     ASSERT_TRUE(canvas.paintPicture(source, rect(90, 126, 166, 130, 90, 126)));
     for (int y = 0; y < 256; ++y)
         for (int x = 0; x < 256; ++x) {
@@ -102,11 +99,11 @@ TEST(Canvas, OmittedSourceSizeRunsToThePictureEdgesUnscaled) {
 TEST(Canvas, StretchMapsDestinationOntoSourceByNearestNeighbour) {
     // The "b475" copy: 34 source rows 222-255 shrink onto destination rows 227-255.
     Canvas canvas;
-    const Picture source = coordinatePicture(256, 256);
+    const Picture source = coordinatePicture(256, 256, kTag);
     ASSERT_TRUE(canvas.paintPicture(source, rect(90, 227, 166, 29, 90, 222)));
     for (int j = 0; j < 29; ++j) {
         const int sourceRow = 222 + j * 34 / 29;
-        EXPECT_EQ(canvas.pixel(90, 227 + j), (Rgb{90, std::uint8_t(sourceRow), 7})) << "row " << 227 + j;
+        EXPECT_EQ(canvas.pixel(90, 227 + j), (Rgb{90, std::uint8_t(sourceRow), kTag})) << "row " << 227 + j;
         EXPECT_EQ(canvas.pixel(255, 227 + j).r, 255) << "columns are not scaled";
     }
     EXPECT_EQ(canvas.pixel(90, 227).g, 222);
@@ -116,11 +113,11 @@ TEST(Canvas, StretchMapsDestinationOntoSourceByNearestNeighbour) {
 
 TEST(Canvas, StretchEnlargesToo) {
     Canvas canvas;
-    const Picture tiny = coordinatePicture(2, 2);
+    const Picture tiny = coordinatePicture(2, 2, kTag);
     ASSERT_TRUE(canvas.paintPicture(tiny, rect(0, 0, 4, 4, 0, 0)));
-    EXPECT_EQ(canvas.pixel(1, 1), (Rgb{0, 0, 7}));
-    EXPECT_EQ(canvas.pixel(2, 1), (Rgb{1, 0, 7}));
-    EXPECT_EQ(canvas.pixel(3, 3), (Rgb{1, 1, 7}));
+    EXPECT_EQ(canvas.pixel(1, 1), (Rgb{0, 0, kTag}));
+    EXPECT_EQ(canvas.pixel(2, 1), (Rgb{1, 0, kTag}));
+    EXPECT_EQ(canvas.pixel(3, 3), (Rgb{1, 1, kTag}));
     EXPECT_EQ(canvas.pixel(4, 0), Canvas::kBackground);
 }
 
@@ -157,12 +154,12 @@ TEST(Canvas, ClipsAtTheCanvasEdges) {
 TEST(Canvas, SourceOutsideThePictureLeavesTheDestinationAlone) {
     // A 128 x 128 skin under a stamp made for 256 x 256: only the part the picture covers paints.
     Canvas canvas;
-    const Picture small = coordinatePicture(128, 128);
+    const Picture small = coordinatePicture(128, 128, kTag);
     PaintArgs sized = rect(90, 100, 166, 50, 90, 100);
     sized.width2 = 166;
     sized.height2 = 50;
     ASSERT_TRUE(canvas.paintPicture(small, sized));
-    EXPECT_EQ(canvas.pixel(127, 127), (Rgb{127, 127, 7}));
+    EXPECT_EQ(canvas.pixel(127, 127), (Rgb{127, 127, kTag}));
     EXPECT_EQ(canvas.pixel(128, 110), Canvas::kBackground);
     EXPECT_EQ(canvas.pixel(100, 128), Canvas::kBackground);
     // Omitted sizes from a corner beyond the picture leave nothing to read.
@@ -209,7 +206,7 @@ TEST(Canvas, MaskOrThenAndLeavesWhiteUnderWhiteAndBlackUnderBlack) {
     }
     const Picture mask(256, 256, std::move(rgb));
     Canvas canvas;
-    canvas.setPicture(coordinatePicture(256, 256));
+    canvas.setPicture(coordinatePicture(256, 256, kTag));
     PaintArgs args = rect(0, 0, 256, 256, 0, 0);
     args.op = RasterOp::SRCPAINT;
     ASSERT_TRUE(canvas.paintPicture(mask, args));

@@ -16,6 +16,7 @@
 #include "core/atomic_file.h"
 #include "core/codec/bmp.h"
 #include "tests/child_process.h"
+#include "tests/core/save_test_support.h"
 #include "tests/file_test_support.h"
 
 namespace {
@@ -28,7 +29,7 @@ using filetest::namesIn;
 using filetest::readAll;
 using filetest::writeAll;
 
-const Bytes kOld{'o', 'l', 'd'};
+using savetest::kOld;
 // More saves at once than a signal handler's first block of temporary names holds.
 constexpr int kFiles = 70;
 
@@ -40,13 +41,8 @@ std::string targetName(int i) {
     return "skin" + std::to_string(i) + ".bmp";
 }
 
-class StagedSaving : public filetest::TempFolderTest {
+class StagedSaving : public savetest::SaveTest {
   protected:
-    void TearDown() override {
-        core::testing::saveSeams() = {};
-        TempFolderTest::TearDown();
-    }
-
     // Every other target exists beforehand, holding kOld.
     std::vector<std::string> prepareTargets(int count) const {
         std::vector<std::string> names;
@@ -85,8 +81,7 @@ constexpr Way kWays[] = {
 TEST_F(StagedSaving, NoTargetChangesBeforeTheCommitAndEachHasItsOwnFileAfter) {
     for (const Way& way : kWays) {
         SCOPED_TRACE(way.name);
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        emptyFolder();
         core::testing::SaveSeams& seams = core::testing::saveSeams();
         seams.anonymousTemporaryFiles = way.anonymous;
         seams.wholeFileSystemFlush = way.wholeFileSystemFlush;
@@ -188,14 +183,13 @@ TEST_F(StagedSaving, AnInterruptedBatchLeavesNoTemporaryFileWhateverTheirNumber)
     std::vector<Case> cases;
     for (const char* moment : {"writing the last file", "between the renames"})
         for (const bool anonymous : {true, false})
-            for (const int signal : {SIGINT, SIGTERM})
+            for (const int signal : core::kTerminatingSignals)
                 cases.push_back({moment, anonymous, signal});
 
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message()
                      << c.moment << (c.anonymous ? ", anonymous" : ", named") << ", signal " << c.signal);
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        emptyFolder();
         const std::vector<std::string> names = prepareTargets(kFiles);
         const bool whileWriting = std::string(c.moment) == "writing the last file";
         const childtest::Outcome outcome = childtest::runInChild([&](std::string& report) {

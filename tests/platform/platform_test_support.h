@@ -14,6 +14,8 @@ namespace support {
 
 namespace fs = std::filesystem;
 
+// Where the game keeps its skins, relative to the prefix: the start-up folder the tests expect.
+inline constexpr const char* kTextureFolder = "drive_c/Program Files/Korvane/Posebox/Gamedata/Textures";
 // Where the prefix's system-information tool lies, relative to the prefix.
 inline constexpr const char* kToolFolder = "drive_c/Program Files/Common Files/Microsoft Shared/MSInfo";
 

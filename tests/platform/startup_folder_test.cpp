@@ -23,12 +23,13 @@ class TempEnvironment {
         if (layout != Layout::NoPrefix) fs::create_directories(driveC());
         if (layout == Layout::TextureFolder) fs::create_directories(textures());
         setenv("HOME", home().c_str(), 1);
-        setenv("WINEPREFIX", (m_root.path() / "prefix").c_str(), 1);
+        setenv("WINEPREFIX", prefix().c_str(), 1);
     }
 
     fs::path home() const { return m_root.path() / "home"; }
-    fs::path driveC() const { return m_root.path() / "prefix/drive_c"; }
-    fs::path textures() const { return driveC() / "Program Files/Korvane/Posebox/Gamedata/Textures"; }
+    fs::path prefix() const { return m_root.path() / "prefix"; }
+    fs::path driveC() const { return prefix() / "drive_c"; }
+    fs::path textures() const { return prefix() / support::kTextureFolder; }
 
   private:
     support::SavedEnvironment m_saved;

@@ -9,22 +9,11 @@
 #include <vector>
 
 #include "stamps/runner.h"
+#include "tests/core/picture_test_support.h"
 
 namespace stamps_test {
 
-// Pixel (x, y) is (x mod 256, y mod 256, tag + which 256-block it lies in), so any misplaced
-// pixel shows. tag should be a multiple of 4.
-inline core::Picture coordinatePicture(int width, int height, std::uint8_t tag) {
-    std::vector<std::uint8_t> rgb;
-    rgb.reserve(std::size_t(width) * height * 3);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            rgb.push_back(std::uint8_t(x));
-            rgb.push_back(std::uint8_t(y));
-            rgb.push_back(std::uint8_t(tag + (x >= 256 ? 1 : 0) + (y >= 256 ? 2 : 0)));
-        }
-    return core::Picture(width, height, std::move(rgb));
-}
+using picturetest::coordinatePicture;
 
 // Tags of the pictures the tests load: any pixel shows which picture it came from.
 constexpr std::uint8_t kSourceTag = 8;

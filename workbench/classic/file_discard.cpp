@@ -9,12 +9,13 @@
 #include "platform/trash.h"
 #include "workbench/dialogs/message_box.h"
 #include "workbench/dialogs/window_prompts.h"
+#include "workbench/shown_path.h"
 
 namespace workbench {
 namespace {
 
 QString cannotDelete(QWidget* parent, const QString& path, const std::string& reason) {
-    showMessage(parent, QStringLiteral("Could not delete %1: %2.").arg(path, QString::fromStdString(reason)));
+    showMessage(parent, QStringLiteral("Could not delete %1: %2.").arg(shownPath(path), QString::fromStdString(reason)));
     return {};
 }
 
@@ -23,7 +24,7 @@ QString cannotDelete(QWidget* parent, const QString& path, const std::string& re
 QString discardFile(QWidget* parent, const QString& path) {
     using Outcome = platform::Trashed::Outcome;
     const QByteArray native = QFile::encodeName(path);
-    const QString name = QFileInfo(path).fileName();
+    const QString name = shownPath(QFileInfo(path).fileName());
     const platform::Trashed trashed = platform::moveToTrash(native.toStdString());
     switch (trashed.outcome) {
     case Outcome::Moved:

@@ -10,8 +10,9 @@
 #include <utility>
 
 #include "stamps/files.h"
-#include "workbench/guarded_save.h"
 #include "workbench/dialogs/message_box.h"
+#include "workbench/guarded_save.h"
+#include "workbench/shown_path.h"
 
 namespace workbench {
 namespace {
@@ -29,10 +30,10 @@ std::optional<SaveAsChoice> askWithFileDialog(QWidget* parent, const QString& fo
 }
 
 bool askToReplace(QWidget* parent, const QString& path) {
-    return QMessageBox::question(parent, kApplicationTitle,
-                                 QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                     .arg(QDir::toNativeSeparators(path)),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(
+               parent, kApplicationTitle,
+               QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(shownPath(path)),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 SaveAsPrompts& prompts() {

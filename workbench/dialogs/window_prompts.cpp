@@ -1,11 +1,11 @@
 #include "workbench/dialogs/window_prompts.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <utility>
 
 #include "workbench/dialogs/message_box.h"
+#include "workbench/shown_path.h"
 
 namespace workbench {
 namespace {
@@ -39,7 +39,7 @@ bool askWithQuestionBox(QWidget* parent, const QString& path, const QString& rea
     QMessageBox box(QMessageBox::Warning, kApplicationTitle,
                     QStringLiteral("%1 cannot be moved to the trash: %2.\nDelete it for good? It cannot be "
                                    "brought back.")
-                        .arg(QDir::toNativeSeparators(path), reason),
+                        .arg(shownPath(path), reason),
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);

@@ -25,6 +25,7 @@
 #include "workbench/preview/mannequin_view.h"
 #include "workbench/preview/seam_list.h"
 #include "workbench/preview/zoom_view.h"
+#include "workbench/shown_path.h"
 
 namespace workbench {
 namespace {
@@ -203,8 +204,7 @@ void PreviewWindow::showPixel(int x, int y) {
 
 bool PreviewWindow::saveView(const QString& path) {
     if (pictureImage(m_mannequin->frame()).save(path, "PNG")) return true;
-    showMessage(this,
-                tr("Cannot save %1.").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+    showMessage(this, tr("Cannot save %1.").arg(shownPath(QFileInfo(path).absoluteFilePath())));
     return false;
 }
 

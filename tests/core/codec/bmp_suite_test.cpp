@@ -11,8 +11,8 @@
 #include <map>
 #include <set>
 
-#include "bmp_suite.h"
 #include "core/codec/bmp.h"
+#include "tests/core/codec/bmp_suite.h"
 
 namespace {
 

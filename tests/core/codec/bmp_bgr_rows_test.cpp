@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/codec/bmp_bgr_rows.h"
-#include "tests/core/row_kernel_test_support.h"
+#include "tests/core/rows/row_kernel_test_support.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "core/codec/bmp.h"
 #include "core/canvas.h"
+#include "core/codec/bmp.h"
 #include "core/eight_bit/eight_bit.h"
 #include "core/library/image_library.h"
-#include "tests/core/bmp_test_fixtures.h"
+#include "tests/core/codec/bmp_test_fixtures.h"
 
 namespace {
 

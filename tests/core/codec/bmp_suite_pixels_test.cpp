@@ -19,8 +19,8 @@
 #include <regex>
 #include <sstream>
 
-#include "bmp_suite.h"
 #include "core/codec/bmp.h"
+#include "tests/core/codec/bmp_suite.h"
 
 namespace {
 

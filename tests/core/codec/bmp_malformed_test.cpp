@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "core/codec/bmp.h"
-#include "tests/core/bmp_test_fixtures.h"
+#include "tests/core/codec/bmp_test_fixtures.h"
 
 namespace {
 

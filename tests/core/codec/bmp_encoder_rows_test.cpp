@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/codec/bmp_encoder.h"
-#include "tests/core/row_kernel_test_support.h"
+#include "tests/core/rows/row_kernel_test_support.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 #include "core/codec/bmp.h"
 #include "tests/child_process.h"
-#include "tests/core/bmp_test_fixtures.h"
+#include "tests/core/codec/bmp_test_fixtures.h"
 #include "tests/file_test_support.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <random>
 
 #include "core/codec/bmp_format.h"
-#include "tests/core/row_kernel_test_support.h"
+#include "tests/core/rows/row_kernel_test_support.h"
 
 namespace {
 
