@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -46,7 +46,7 @@ MainWindow::MainWindow() {
     m_classic = new QWidget(this);
     m_classic->setObjectName(QStringLiteral("classicArea"));
     m_classic->setGeometry(classic);
-    m_status = makeStatusLine(this, classic);
+    m_status = new StatusLine(this, classic);
     resize(classic.width(), classic.bottom() + 1 + m_status->height());
     connect(m_menu.recent, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
 
@@ -98,7 +98,7 @@ void MainWindow::showCentred() {
 }
 
 void MainWindow::showStatus(const QString& text) {
-    m_status->setText(text);
+    m_status->say(text);
 }
 
 void MainWindow::runCommand(MenuCommand command) {
@@ -108,18 +108,19 @@ void MainWindow::runCommand(MenuCommand command) {
     case MenuCommand::OpenDestination:
         return openChosenFile(Pane::Destination);
     case MenuCommand::Save:
-        return openSaveDialog();
+        save();
+        return;
     case MenuCommand::SaveAs:
-        return saveAs();
+        saveAs();
+        return;
+    case MenuCommand::SaveClassic:
+        return openSaveDialog();
     case MenuCommand::Quit:
         close();
         return;
     case MenuCommand::Undo:
-        stamps::undo(m_workspace);
-        return showCanvases();
     case MenuCommand::Redo:
-        stamps::redo(m_workspace);
-        return showCanvases();
+        return undoOrRedo(command);
     case MenuCommand::Preview:
         return showPreview();
     case MenuCommand::About:
@@ -127,16 +128,46 @@ void MainWindow::runCommand(MenuCommand command) {
     }
 }
 
-void MainWindow::saveAs() {
+bool MainWindow::save() {
+    const stamps::FileOrigin* file = stamps::fileOf(m_workspace, stamps::CanvasId::picTarget);
+    if (!file) return saveAs();
+    const stamps::FileOrigin back = *file; // the save renames the file, which file points into
+    return keepSaved(saveDestinationTo(this, m_workspace, QFile::decodeName(back.path.c_str()), back.format));
+}
+
+bool MainWindow::saveAs() {
     // The dialog opens where the destination file came from, else on the start-up folder.
+    const stamps::FileOrigin* file = stamps::fileOf(m_workspace, stamps::CanvasId::picTarget);
     const QString folder =
-        m_destinationFile.isEmpty() ? QDir::currentPath() : QFileInfo(m_destinationFile).absolutePath();
-    if (const std::optional<SavedAs> saved = saveDestinationAs(this, m_workspace, folder)) {
-        m_destinationFile = saved->path;
-        markDestinationSaved();
-        showStatus(saved->said);
-        m_panes->refreshLists(); // the file may be in a folder a list shows
-    }
+        file ? QFileInfo(QFile::decodeName(file->path.c_str())).absolutePath() : QDir::currentPath();
+    return keepSaved(saveDestinationAs(this, m_workspace, folder));
+}
+
+bool MainWindow::keepSaved(const std::optional<SavedAs>& saved) {
+    if (!saved) return false;
+    stamps::setFileOf(m_workspace, stamps::CanvasId::picTarget,
+                      {QFile::encodeName(saved->path).toStdString(), saved->format});
+    markDestinationSaved();
+    showStatus(saved->said);
+    m_panes->destinationSaved();
+    showFiles();
+    m_panes->refreshLists(); // the file may be in a folder a list shows
+    return true;
+}
+
+void MainWindow::undoOrRedo(MenuCommand command) {
+    const bool undo = command == MenuCommand::Undo;
+    const stamps::History& history = m_workspace.history;
+    const QString step = QString::fromStdString(undo ? history.undoName() : history.redoName());
+    const bool done = undo ? stamps::undo(m_workspace) : stamps::redo(m_workspace);
+    showCanvases();
+    if (done)
+        showStatus((undo ? QStringLiteral("Undid ") : QStringLiteral("Redid ")) + step);
+    else if (undo)
+        showStatus(
+            QStringLiteral("Nothing to undo: %1.").arg(QString::fromStdString(history.whyNothingToUndo())));
+    else
+        showStatus(QStringLiteral("Nothing to redo."));
 }
 
 void MainWindow::openChosenFile(Pane pane) {
@@ -155,11 +186,9 @@ void MainWindow::openDropped(Pane pane, const QList<QUrl>& urls) {
 
 void MainWindow::canvasLoaded(stamps::CanvasId canvas, const QString& path) {
     rememberRecentFile({path, canvas});
-    if (canvas == stamps::CanvasId::picTarget) {
-        m_destinationFile = path;
-        markDestinationSaved(); // a file just loaded holds what the canvas shows
-    }
-    showStatus({}); // an earlier failure no longer applies
+    // A file just loaded holds what the canvas shows, and an earlier failure no longer applies.
+    if (canvas == stamps::CanvasId::picTarget) markDestinationSaved();
+    showStatus({});
     showCanvases();
 }
 
@@ -194,6 +223,8 @@ void MainWindow::runRow(const stamps::ButtonSpec& button) {
         const core::Status status = stamps::pressButton(button, m_workspace);
         // Steps that ran before a failure stay painted, so show the canvases either way.
         showCanvases();
+        // The line names the stamp, as Undo does; a failure is told in a box instead.
+        showStatus(status ? qString(button.caption) : QString());
         if (!status) showMessage(this, QString::fromStdString(status.message()));
         return;
     }
@@ -216,8 +247,8 @@ void MainWindow::showMarkedRows() {
 SaveDialog& MainWindow::ensureSaveDialog() {
     if (!m_saveDialog) {
         m_saveDialog = new SaveDialog(m_workspace, this);
-        connect(m_saveDialog, &SaveDialog::saved, m_panes, &Panes::refreshLists);
-        connect(m_saveDialog, &SaveDialog::saved, this, &MainWindow::markDestinationSaved);
+        connect(m_saveDialog, &SaveDialog::saved, this, [this](const SavedAs& saved) { keepSaved(saved); });
+        m_menu.shareKeys(m_saveDialog);
     }
     return *m_saveDialog;
 }
@@ -232,7 +263,14 @@ void MainWindow::showCanvases() {
     // Every change of the canvases is a step done, undone or redone, or one that emptied the
     // history: Undo and Redo show what they would do now.
     m_menu.showSteps(m_workspace.history.undoName(), m_workspace.history.redoName());
+    showFiles();
     emit destinationChanged();
+}
+
+void MainWindow::showFiles() {
+    const stamps::FileOrigin* file = stamps::fileOf(m_workspace, stamps::CanvasId::picTarget);
+    setWindowTitle(file ? QFile::decodeName(file->path.c_str()) : qString(mainWindowLayout().title));
+    m_panes->showFiles();
 }
 
 PreviewWindow* MainWindow::previewWindow() const {
@@ -243,6 +281,7 @@ void MainWindow::showPreview() {
     if (!m_preview) {
         m_preview = new PreviewWindow(m_workspace.picTarget, this);
         connect(this, &MainWindow::destinationChanged, m_preview, &PreviewWindow::showDestination);
+        m_menu.shareKeys(m_preview);
     }
     m_preview->showBeside(this);
 }
@@ -257,32 +296,13 @@ bool MainWindow::mayClose() {
     if (!destinationHasChanges()) return true;
     switch (askToSaveChanges(this)) {
     case UnsavedAnswer::Save:
-        return saveThroughClassicDialog();
+        return save();
     case UnsavedAnswer::Discard:
         return true;
     case UnsavedAnswer::Cancel:
         return false;
     }
     return false;
-}
-
-bool MainWindow::saveThroughClassicDialog() {
-    // Modal this once, so that nothing is painted between the save and the end: the window
-    // waits until the dialog has saved, or until its close button has destroyed it.
-    QPointer<SaveDialog> dialog = &ensureSaveDialog();
-    dialog->hide(); // the modality of a shown window does not change
-    dialog->setWindowModality(Qt::ApplicationModal);
-    bool saved = false;
-    QEventLoop waiting;
-    connect(dialog, &SaveDialog::saved, &waiting, [&] {
-        saved = true;
-        waiting.quit();
-    });
-    connect(dialog, &QObject::destroyed, &waiting, &QEventLoop::quit);
-    dialog->showDialog();
-    waiting.exec();
-    if (dialog) dialog->setWindowModality(Qt::NonModal); // hidden by its save
-    return saved;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -297,8 +317,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
-    // The menu bar runs across the window; the classic controls never move.
+    // The menu bar and the status line run across the window; the classic controls never move.
     m_menu.bar->resize(std::max(width(), m_classic->width()), m_menu.bar->height());
+    m_status->resize(std::max(width(), m_classic->width()), m_status->height());
     QWidget::resizeEvent(event);
 }
 

@@ -19,6 +19,11 @@ std::string nativePath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
+// The name of the file, without its folder.
+QString fileName(const stamps::FileOrigin& file) {
+    return QFileInfo(QFile::decodeName(file.path.c_str())).fileName();
+}
+
 // The name without its last four characters (its ".bmp"), followed by "2".
 QString defaultSaveName(const QString& name) {
     return name.left(std::max<qsizetype>(0, name.size() - 4)) + QLatin1Char('2');
@@ -78,34 +83,37 @@ bool Panes::open(Pane pane, const QString& path) {
     }
     if (!opened.status) showMessage(m_window, message);
     m_hooks.canvasLoaded(canvas, path);
-    m_window->window()->setWindowTitle(path);
     return true;
 }
 
-void Panes::showOpened(Pane pane, const QString& name) {
-    if (pane == Pane::Source)
-        m_lblSource->setText(name.left(4));
-    else
-        m_hooks.proposeSaveName(defaultSaveName(name));
+void Panes::showFiles() {
+    const stamps::FileOrigin* source = stamps::fileOf(m_workspace, stamps::CanvasId::picSource);
+    m_lblSource->setText(source ? fileName(*source).left(4) : QString());
+    // A new picture proposes its name once, and again only when undo or redo brings another:
+    // a name the user typed stays while the destination is painted and saved.
+    const core::Picture& target = m_workspace.picTarget.picture();
+    if (target.isSameAs(m_named)) return;
+    m_named = target;
+    if (const stamps::FileOrigin* file = stamps::fileOf(m_workspace, stamps::CanvasId::picTarget))
+        m_hooks.proposeSaveName(defaultSaveName(fileName(*file)));
 }
 
 void Panes::openSource(const QString& name) {
-    if (open(Pane::Source, fullPath(Pane::Source, name))) showOpened(Pane::Source, name);
+    open(Pane::Source, fullPath(Pane::Source, name));
 }
 
 void Panes::openTarget(const QString& name) {
-    if (open(Pane::Destination, fullPath(Pane::Destination, name))) showOpened(Pane::Destination, name);
+    open(Pane::Destination, fullPath(Pane::Destination, name));
 }
 
 bool Panes::openFile(Pane pane, const QString& path) {
     const QFileInfo file(path);
     const QString folder = file.absolutePath();
     const QString name = file.fileName();
-    // The title names the file as the pane would: its folder, a separator, its name.
+    // The path as the pane would give it: its folder, a separator, its name.
     if (!open(pane, QDir(folder).filePath(name))) return false;
     folderList(pane)->openFolder(folder);
     fileList(pane)->showSelected(name);
-    showOpened(pane, name);
     return true;
 }
 
