@@ -24,12 +24,6 @@ Q_DECLARE_METATYPE(stamps::SaveFormat)
 
 namespace {
 
-// Three bands of colour, top to bottom; the stamp below paints in one of them, so an 8-bit save
-// keeps exactly these colours.
-core::Picture threeColours() {
-    return fixture::pictureOf([](int, int y) { return y < 80 ? kRed : y < 160 ? kGreen : kBlue; });
-}
-
 // The file's bits per pixel; 0 when it cannot be read.
 int bitsOf(const QString& path) {
     const auto info = core::readBmpInfoFile(QFile::encodeName(path).toStdString());
@@ -64,7 +58,7 @@ class SaveBackTest : public QObject, fixture::WindowTest {
         QFETCH(int, bits);
         const QString path = m_folder + "/skin.bmp";
         const std::string native = QFile::encodeName(path).toStdString();
-        QVERIFY(stamps::saveAs(written, threeColours(), threeColours(), native));
+        QVERIFY(stamps::saveAs(written, fixture::threeColours(), fixture::threeColours(), native));
         QCOMPARE(bitsOf(path), bits);
         const auto before = core::loadPicture(native);
         QVERIFY(before);

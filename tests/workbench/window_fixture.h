@@ -107,6 +107,11 @@ inline core::Picture pictureOf(const std::function<core::Rgb(int x, int y)>& col
     return core::Picture(256, 256, rgb);
 }
 
+// Three bands of colour, top to bottom: red, green, blue; an 8-bit save keeps exactly these.
+inline core::Picture threeColours() {
+    return pictureOf([](int, int y) { return y < 80 ? kRed : y < 160 ? kGreen : kBlue; });
+}
+
 // Writes picture as a BMP; fails the test when it cannot.
 inline void writeBmp(const QString& path, const core::Picture& picture) {
     const core::Status status = core::savePicture(picture, QFile::encodeName(path).toStdString());
