@@ -80,7 +80,7 @@ void SaveDialog::showDialog() {
 void SaveDialog::save() {
     const QString file = saveFileName(m_name->text());
     // The dialog stays as it is when the user keeps the file, so that another name can be typed.
-    if (QFileInfo(file).exists() && !confirmReplace(this, file)) return;
+    if (QFileInfo(file).isFile() && !confirmReplace(this, file)) return;
     const std::string path = QFile::encodeName(file).toStdString();
     const stamps::SaveFormat format = stamps::SaveFormat::TrueColour;
     const core::Result<std::string> written =
