@@ -14,8 +14,10 @@ namespace stamps {
 Opened openFile(Workspace& workspace, CanvasId canvas, const std::string& path) {
     core::Result<core::Picture> picture = core::loadPicture(path);
     if (!picture) return {false, picture.status()};
-    return {true, openPicture(workspace, canvas, std::move(picture).value(),
-                              std::filesystem::path(path).filename().string())};
+    core::Status status = openPicture(workspace, canvas, std::move(picture).value(),
+                                      std::filesystem::path(path).filename().string());
+    setFileOf(workspace, canvas, {path, ownFormat(path)});
+    return {true, std::move(status)};
 }
 
 core::Result<std::string> saveDestination(const Workspace& workspace, SaveFormat format,

@@ -21,7 +21,7 @@ struct Opened {
 };
 
 // Loads the BMP file at path into the canvas as one step of the history, named "Open " and the
-// file's name.
+// file's name; the canvas's picture then comes from that file (fileOf), in its own format.
 Opened openFile(Workspace& workspace, CanvasId canvas, const std::string& path);
 
 // Saves the destination canvas's image at path in the format; the picture it was loaded as

@@ -109,6 +109,13 @@ std::string History::whyNothingToUndo() const {
     return {};
 }
 
+bool History::keeps(const core::Picture& picture) const {
+    for (const Step& step : m_steps)
+        for (const auto& change : step.changes)
+            if (change && (change->before.isSameAs(picture) || change->after.isSameAs(picture))) return true;
+    return false;
+}
+
 bool History::isAt(const Step& step, End end, const core::Canvas& source, const core::Canvas& target) {
     const core::Canvas* canvases[2] = {&source, &target};
     for (int i = 0; i < 2; ++i) {

@@ -75,6 +75,8 @@ class History {
     std::string whyNothingToUndo() const;
 
     std::size_t stepCount() const { return m_steps.size(); }
+    // Whether undo or redo can put picture back into a canvas.
+    bool keeps(const core::Picture& picture) const;
     std::size_t memoryBytes() const { return m_bytes; }
     // Drops every step; why says what undo will give as the reason it stops.
     void clear(Loss why);

@@ -55,6 +55,7 @@ constexpr MenuRow kRows[] = {
      "Ctrl+Shift+O"},
     {Menu::File, Item::Command, MenuCommand::Save, "actSave", "&Save Destination", "Ctrl+S", true},
     {Menu::File, Item::Command, MenuCommand::SaveAs, "actSaveAs", "Save Destination &As…", "Ctrl+Shift+S"},
+    {Menu::File, Item::Command, MenuCommand::SaveClassic, "actSaveClassic", "Save in the &Classic Dialog…"},
     {Menu::File, Item::RecentFiles, {}, "menuRecent", "Open &Recent", "", true},
     {Menu::File, Item::Command, MenuCommand::Quit, "actQuit", "&Quit", "Ctrl+Q", true},
     {Menu::Edit, Item::Command, MenuCommand::Undo, "actUndo", "&Undo", "Ctrl+Z"},
@@ -93,6 +94,12 @@ void showStep(QAction* action, MenuCommand command, const std::string& step) {
 void MainMenu::showSteps(const std::string& undoName, const std::string& redoName) const {
     showStep(action(MenuCommand::Undo), MenuCommand::Undo, undoName);
     showStep(action(MenuCommand::Redo), MenuCommand::Redo, redoName);
+}
+
+void MainMenu::shareKeys(QWidget* window) const {
+    // A window's shortcuts are those of the actions added to it.
+    for (const auto& [command, action] : actions)
+        if (!action->shortcut().isEmpty()) window->addAction(action);
 }
 
 MainMenu buildMainMenu(QWidget* window, const std::function<void(MenuCommand)>& run) {

@@ -20,6 +20,7 @@ enum class MenuCommand {
     OpenDestination,
     Save,
     SaveAs,
+    SaveClassic,
     Quit,
     Undo,
     Redo,
@@ -38,6 +39,9 @@ struct MainMenu {
     // Undo and Redo name the step they would undo or redo ("Undo Bikini 402"); with no step
     // they show their plain text, greyed.
     void showSteps(const std::string& undoName, const std::string& redoName) const;
+    // The menu's keys work in window too (another top-level window, such as the preview), as
+    // they do in the window that holds the menu bar.
+    void shareKeys(QWidget* window) const;
 };
 
 // Builds `menuBar` on window (not a native one, so the window's height is known) and connects

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -49,7 +49,7 @@ MainWindow::MainWindow() {
     m_classic = new QWidget(this);
     m_classic->setObjectName(QStringLiteral("classicArea"));
     m_classic->setGeometry(classic);
-    m_status = makeStatusLine(this, classic);
+    m_status = new StatusLine(this, classic);
     resize(classic.width(), classic.bottom() + 1 + m_status->height());
     connect(m_menu.recent, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
     m_body = new BodyChoice(this);
@@ -104,7 +104,7 @@ void MainWindow::showCentred() {
 }
 
 void MainWindow::showStatus(const QString& text) {
-    m_status->setText(text);
+    m_status->say(text);
 }
 
 void MainWindow::runCommand(MenuCommand command) {
@@ -114,18 +114,19 @@ void MainWindow::runCommand(MenuCommand command) {
     case MenuCommand::OpenDestination:
         return openChosenFile(Pane::Destination);
     case MenuCommand::Save:
-        return openSaveDialog();
+        save();
+        return;
     case MenuCommand::SaveAs:
-        return saveAs();
+        saveAs();
+        return;
+    case MenuCommand::SaveClassic:
+        return openSaveDialog();
     case MenuCommand::Quit:
         close();
         return;
     case MenuCommand::Undo:
-        stamps::undo(m_workspace);
-        return showCanvases();
     case MenuCommand::Redo:
-        stamps::redo(m_workspace);
-        return showCanvases();
+        return undoOrRedo(command);
     case MenuCommand::Preview:
         return showPreview();
     case MenuCommand::BodyMannequin:
@@ -137,16 +138,46 @@ void MainWindow::runCommand(MenuCommand command) {
     }
 }
 
-void MainWindow::saveAs() {
+bool MainWindow::save() {
+    const stamps::FileOrigin* file = stamps::fileOf(m_workspace, stamps::CanvasId::picTarget);
+    if (!file) return saveAs();
+    const stamps::FileOrigin back = *file; // the save renames the file, which file points into
+    return keepSaved(saveDestinationTo(this, m_workspace, QFile::decodeName(back.path.c_str()), back.format));
+}
+
+bool MainWindow::saveAs() {
     // The dialog opens where the destination file came from, else on the start-up folder.
+    const stamps::FileOrigin* file = stamps::fileOf(m_workspace, stamps::CanvasId::picTarget);
     const QString folder =
-        m_destinationFile.isEmpty() ? QDir::currentPath() : QFileInfo(m_destinationFile).absolutePath();
-    if (const std::optional<SavedAs> saved = saveDestinationAs(this, m_workspace, folder)) {
-        m_destinationFile = saved->path;
-        markDestinationSaved();
-        showStatus(saved->said);
-        m_panes->refreshLists(); // the file may be in a folder a list shows
-    }
+        file ? QFileInfo(QFile::decodeName(file->path.c_str())).absolutePath() : QDir::currentPath();
+    return keepSaved(saveDestinationAs(this, m_workspace, folder));
+}
+
+bool MainWindow::keepSaved(const std::optional<SavedAs>& saved) {
+    if (!saved) return false;
+    stamps::setFileOf(m_workspace, stamps::CanvasId::picTarget,
+                      {QFile::encodeName(saved->path).toStdString(), saved->format});
+    markDestinationSaved();
+    showStatus(saved->said);
+    m_panes->destinationSaved();
+    showFiles();
+    m_panes->refreshLists(); // the file may be in a folder a list shows
+    return true;
+}
+
+void MainWindow::undoOrRedo(MenuCommand command) {
+    const bool undo = command == MenuCommand::Undo;
+    const stamps::History& history = m_workspace.history;
+    const QString step = QString::fromStdString(undo ? history.undoName() : history.redoName());
+    const bool done = undo ? stamps::undo(m_workspace) : stamps::redo(m_workspace);
+    showCanvases();
+    if (done)
+        showStatus((undo ? QStringLiteral("Undid ") : QStringLiteral("Redid ")) + step);
+    else if (undo)
+        showStatus(
+            QStringLiteral("Nothing to undo: %1.").arg(QString::fromStdString(history.whyNothingToUndo())));
+    else
+        showStatus(QStringLiteral("Nothing to redo."));
 }
 
 void MainWindow::openChosenFile(Pane pane) {
@@ -165,11 +196,9 @@ void MainWindow::openDropped(Pane pane, const QList<QUrl>& urls) {
 
 void MainWindow::canvasLoaded(stamps::CanvasId canvas, const QString& path) {
     rememberRecentFile({path, canvas});
-    if (canvas == stamps::CanvasId::picTarget) {
-        m_destinationFile = path;
-        markDestinationSaved(); // a file just loaded holds what the canvas shows
-    }
-    showStatus({}); // an earlier failure no longer applies
+    // A file just loaded holds what the canvas shows, and an earlier failure no longer applies.
+    if (canvas == stamps::CanvasId::picTarget) markDestinationSaved();
+    showStatus({});
     showCanvases();
 }
 
@@ -204,6 +233,8 @@ void MainWindow::runRow(const stamps::ButtonSpec& button) {
         const core::Status status = stamps::pressButton(button, m_workspace);
         // Steps that ran before a failure stay painted, so show the canvases either way.
         showCanvases();
+        // The line names the stamp, as Undo does; a failure is told in a box instead.
+        showStatus(status ? qString(button.caption) : QString());
         if (!status) showMessage(this, QString::fromStdString(status.message()));
         return;
     }
@@ -226,8 +257,8 @@ void MainWindow::showMarkedRows() {
 SaveDialog& MainWindow::ensureSaveDialog() {
     if (!m_saveDialog) {
         m_saveDialog = new SaveDialog(m_workspace, this);
-        connect(m_saveDialog, &SaveDialog::saved, m_panes, &Panes::refreshLists);
-        connect(m_saveDialog, &SaveDialog::saved, this, &MainWindow::markDestinationSaved);
+        connect(m_saveDialog, &SaveDialog::saved, this, [this](const SavedAs& saved) { keepSaved(saved); });
+        m_menu.shareKeys(m_saveDialog);
     }
     return *m_saveDialog;
 }
@@ -242,7 +273,14 @@ void MainWindow::showCanvases() {
     // Every change of the canvases is a step done, undone or redone, or one that emptied the
     // history: Undo and Redo show what they would do now.
     m_menu.showSteps(m_workspace.history.undoName(), m_workspace.history.redoName());
+    showFiles();
     emit destinationChanged();
+}
+
+void MainWindow::showFiles() {
+    const stamps::FileOrigin* file = stamps::fileOf(m_workspace, stamps::CanvasId::picTarget);
+    setWindowTitle(file ? QFile::decodeName(file->path.c_str()) : qString(mainWindowLayout().title));
+    m_panes->showFiles();
 }
 
 PreviewWindow* MainWindow::previewWindow() const {
@@ -260,10 +298,10 @@ void MainWindow::showPreview() {
         connect(m_body, &BodyChoice::changed, m_preview, showBody);
         showBody();
         // Retouching in the zoom view: each edit shows on the canvases and names its step in
-        // the Edit menu, whose Undo and Redo keys work in the preview too.
+        // the Edit menu, whose keys (Undo and Redo among them) work in the preview too.
         RetouchController& retouching = addRetouching(*m_preview, m_workspace);
         connect(&retouching, &RetouchController::edited, this, &MainWindow::showCanvases);
-        m_preview->addActions({m_menu.action(MenuCommand::Undo), m_menu.action(MenuCommand::Redo)});
+        m_menu.shareKeys(m_preview);
     }
     m_preview->showBeside(this);
 }
@@ -278,32 +316,13 @@ bool MainWindow::mayClose() {
     if (!destinationHasChanges()) return true;
     switch (askToSaveChanges(this)) {
     case UnsavedAnswer::Save:
-        return saveThroughClassicDialog();
+        return save();
     case UnsavedAnswer::Discard:
         return true;
     case UnsavedAnswer::Cancel:
         return false;
     }
     return false;
-}
-
-bool MainWindow::saveThroughClassicDialog() {
-    // Modal this once, so that nothing is painted between the save and the end: the window
-    // waits until the dialog has saved, or until its close button has destroyed it.
-    QPointer<SaveDialog> dialog = &ensureSaveDialog();
-    dialog->hide(); // the modality of a shown window does not change
-    dialog->setWindowModality(Qt::ApplicationModal);
-    bool saved = false;
-    QEventLoop waiting;
-    connect(dialog, &SaveDialog::saved, &waiting, [&] {
-        saved = true;
-        waiting.quit();
-    });
-    connect(dialog, &QObject::destroyed, &waiting, &QEventLoop::quit);
-    dialog->showDialog();
-    waiting.exec();
-    if (dialog) dialog->setWindowModality(Qt::NonModal); // hidden by its save
-    return saved;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -318,8 +337,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
-    // The menu bar runs across the window; the classic controls never move.
+    // The menu bar and the status line run across the window; the classic controls never move.
     m_menu.bar->resize(std::max(width(), m_classic->width()), m_menu.bar->height());
+    m_status->resize(std::max(width(), m_classic->width()), m_status->height());
     QWidget::resizeEvent(event);
 }
 

@@ -9,10 +9,11 @@
 #include <QUrl>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
 #include "stamps/workspace.h"
-#include "workbench/main_menu.h"
 #include "workbench/dialogs/save_dialog.h"
+#include "workbench/main_menu.h"
 
 class QLabel;
 
@@ -22,6 +23,8 @@ class BodyChoice;
 class CanvasWidget;
 class Panes;
 class PreviewWindow;
+class StatusLine;
+struct SavedAs;
 enum class Pane;
 
 class MainWindow : public QWidget {
@@ -62,10 +65,20 @@ class MainWindow : public QWidget {
     void runCommand(MenuCommand command); // the menu bar's commands
     void markRow(double y);               // `picTarget_MouseDown`
     void showMarkedRows();                // the row marker's captions in `lblY1` and `lblY2`
-    void openSaveDialog();                // `picTarget_DblClick`, "Save Destination", Ctrl+S
-    void saveAs();                        // "Save Destination As…", Ctrl+Shift+S
-    SaveDialog& ensureSaveDialog();       // created hidden on first need
+    void openSaveDialog();                // `picTarget_DblClick`, "Save in the Classic Dialog…"
+    // "Save Destination", Ctrl+S: the destination saved back to the file it came from, in that
+    // file's format; with no such file, as Save As. True once it is saved.
+    bool save();
+    bool saveAs(); // "Save Destination As…", Ctrl+Shift+S; true once it is saved
+    // The destination comes from the file saved (or from nothing, when saved is empty) from
+    // now on, and says so; true when a file was saved.
+    bool keepSaved(const std::optional<SavedAs>& saved);
+    void undoOrRedo(MenuCommand command);
+    SaveDialog& ensureSaveDialog(); // created hidden on first need
     void showCanvases();
+    // The title names the destination's file, the file the next save writes, else the
+    // window's own title; the panes show what follows the files.
+    void showFiles();
     // A file of the pane's kind picked in the platform's file dialog, opened as from the pane.
     void openChosenFile(Pane pane);
     void openDropped(Pane pane, const QList<QUrl>& urls);
@@ -73,11 +86,9 @@ class MainWindow : public QWidget {
     void fillRecentMenu();
     // The destination as it is now counts as saved.
     void markDestinationSaved();
-    // Whether the window may close: asks when the destination has changed, and saves through
-    // the classic dialog when the user says so.
+    // Whether the window may close: asks when the destination has changed, and saves as
+    // Ctrl+S does when the user says so.
     bool mayClose();
-    // Shows the classic save dialog modal; true once it has saved, false when it was closed.
-    bool saveThroughClassicDialog();
 
     stamps::Workspace m_workspace;
     MainMenu m_menu;
@@ -86,13 +97,11 @@ class MainWindow : public QWidget {
     CanvasWidget* m_picTarget = nullptr;
     QLabel* m_lblY1 = nullptr;
     QLabel* m_lblY2 = nullptr;
-    QLabel* m_status = nullptr; // the status line
+    StatusLine* m_status = nullptr;
     Panes* m_panes = nullptr;
     QPointer<SaveDialog> m_saveDialog;
     QPointer<PreviewWindow> m_preview;
     BodyChoice* m_body = nullptr; // the body the preview shows, View → Body
-    // The destination file last opened or saved as, absolute; empty before the first.
-    QString m_destinationFile;
     std::uint64_t m_savedRevision = 0; // the destination's when it was last loaded or saved
 };
 

@@ -1,5 +1,6 @@
 // The file panes: listing, opening into the canvases, the title and labels they set, a file
-// that cannot be opened told in the status line, the destination lock and the "Delete" buttons.
+// that cannot be opened told in the status line, the destination lock and the "Delete" buttons,
+// which move a file to the trash.
 
 #define QTEST_QPA_MOUSE_HANDLING // real press, release and double-click sequences
 #include <QLabel>
@@ -8,9 +9,9 @@
 
 #include "window_fixture.h"
 #include "workbench/classic/file_lists.h"
-#include "workbench/main_window.h"
 #include "workbench/classic/panes.h"
 #include "workbench/dialogs/save_dialog.h"
+#include "workbench/main_window.h"
 
 using fixture::child;
 using fixture::click;
@@ -64,7 +65,7 @@ class PanesTest : public QObject, fixture::WindowTest {
         QCOMPARE(entries(m_filTwo), expected);
     }
 
-    void openingTheSourceSetsTitleAndLabel_data() {
+    void openingTheSourceSetsTheLabelNotTheTitle_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("label");
         QTest::newRow("long name") << "b069fafit.bmp"
@@ -72,12 +73,13 @@ class PanesTest : public QObject, fixture::WindowTest {
         QTest::newRow("short name") << "ab.bmp"
                                     << "ab.b";
     }
-    void openingTheSourceSetsTitleAndLabel() {
+    void openingTheSourceSetsTheLabelNotTheTitle() {
         QFETCH(QString, name);
         QFETCH(QString, label);
         click(m_filMain, name);
         QCOMPARE(child<QLabel>(m_window.get(), "lblSource")->text(), label);
-        QCOMPARE(m_window->windowTitle(), QDir(m_folder).filePath(name));
+        // The title names the destination's file, which a save writes; there is none yet.
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Quiltane "));
         QCOMPARE(m_window->workspace().picSource.picture().width(), name == "ab.bmp" ? 256 : 128);
         // The destination is not touched, nor the save dialog made.
         QVERIFY(m_window->workspace().picTarget.picture().isEmpty());
@@ -204,7 +206,7 @@ class PanesTest : public QObject, fixture::WindowTest {
         QCOMPARE(entries(m_filMain).size(), 6);
     }
 
-    void deleteRemovesOnlyLowerCaseBmpEndings_data() {
+    void deleteMovesOnlyLowerCaseBmpEndingsToTheTrash_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("select"); // empty: nothing selected
         QTest::addColumn<bool>("deleted");
@@ -221,11 +223,12 @@ class PanesTest : public QObject, fixture::WindowTest {
         QTest::newRow("destination, .bmp alone") << "Command37"
                                                  << ".bmp" << true;
     }
-    void deleteRemovesOnlyLowerCaseBmpEndings() {
+    void deleteMovesOnlyLowerCaseBmpEndingsToTheTrash() {
         QFETCH(QString, button);
         QFETCH(QString, select);
         QFETCH(bool, deleted);
         fixture::MessageCatcher messages;
+        fixture::WindowPromptCatcher prompts;
         FileList* list = button == "Command28" ? m_filMain : m_filTwo;
         if (!select.isEmpty()) click(list, select);
         const core::Picture shown =
@@ -241,6 +244,10 @@ class PanesTest : public QObject, fixture::WindowTest {
         const QStringList all{".bmp", "SKIN.BMP", "skin.bmp"};
         for (const QString& name : all)
             QCOMPARE(QFile::exists(m_folder + "/" + name), !(deleted && name == select));
+        // The file can be brought back from the trash; nothing was deleted for good.
+        QCOMPARE(m_env->trashed(), deleted ? QStringList{select} : QStringList());
+        QVERIFY(prompts.askedToDelete.isEmpty());
+        QCOMPARE(status(), deleted ? "Moved " + select + " to the trash" : QString());
         for (FileList* refreshed : {m_filMain, m_filTwo}) {
             QVERIFY(entry(refreshed, "new.bmp"));
             if (!select.isEmpty()) QCOMPARE(entry(refreshed, select) == nullptr, deleted);
@@ -252,6 +259,29 @@ class PanesTest : public QObject, fixture::WindowTest {
                 .image(),
             shown);
         QCOMPARE(m_window->windowTitle(), title);
+        QVERIFY(messages.messages().isEmpty());
+    }
+
+    // Where no trash takes the file, the user is asked before it is deleted for good.
+    void withoutATrashDeletingForGoodIsAsked_data() {
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("no") << false << "skin.bmp was not deleted";
+        QTest::newRow("yes") << true << "Deleted skin.bmp for good";
+    }
+    void withoutATrashDeletingForGoodIsAsked() {
+        QFETCH(bool, answer);
+        QFETCH(QString, said);
+        fixture::MessageCatcher messages;
+        fixture::WindowPromptCatcher prompts;
+        prompts.deleteForGood = answer;
+        m_env->setDataFolder(m_env->unusableFolder());
+        click(m_filTwo, "skin.bmp");
+        QTest::mouseClick(child<QPushButton>(m_window.get(), "Command37"), Qt::LeftButton);
+        QCOMPARE(prompts.askedToDelete, QStringList{QDir(m_folder).filePath("skin.bmp")});
+        QCOMPARE(QFile::exists(m_folder + "/skin.bmp"), !answer);
+        QCOMPARE(entry(m_filTwo, "skin.bmp") == nullptr, answer);
+        QCOMPARE(status(), said);
         QVERIFY(messages.messages().isEmpty());
     }
 

@@ -25,11 +25,6 @@ Q_DECLARE_METATYPE(workbench::SaveAsType)
 
 namespace {
 
-// Three bands of colour, top to bottom.
-core::Picture threeColours() {
-    return fixture::pictureOf([](int, int y) { return y < 80 ? kRed : y < 160 ? kGreen : kBlue; });
-}
-
 QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -44,7 +39,7 @@ class SaveAsTest : public QObject, fixture::WindowTest {
         makeEnvironment();
         m_folder = QDir(m_env->textures()).canonicalPath();
         QVERIFY(showWindow());
-        m_window->workspace().picTarget.setPicture(threeColours());
+        m_window->workspace().picTarget.setPicture(fixture::threeColours());
         m_prompts.emplace();
     }
     void cleanup() {

@@ -10,8 +10,8 @@
 
 #include "window_fixture.h"
 #include "workbench/classic/file_lists.h"
-#include "workbench/main_window.h"
 #include "workbench/dialogs/save_dialog.h"
+#include "workbench/main_window.h"
 
 using fixture::child;
 using fixture::kGreen;
@@ -81,7 +81,17 @@ class SaveDialogTest : public QObject, fixture::WindowTest {
         QCOMPARE(dialog->name(), typed); // kept for the next time
     }
 
-    void savingReplacesAnExistingFileAndRefreshesTheLists() {
+    // An existing file is replaced only when the user says so; "No" leaves the file and the
+    // dialog as they were, so that another name can be typed.
+    void savingOverAFileAsksAndRefreshesTheLists_data() {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("replace") << true;
+        QTest::newRow("keep") << false;
+    }
+    void savingOverAFileAsksAndRefreshesTheLists() {
+        QFETCH(bool, replace);
+        fixture::SaveAsPromptCatcher prompts;
+        prompts.replace = replace;
         fixture::writeBmp(m_folder + "/skin2.bmp", kGreen, 128);
         SaveDialog* dialog = openDialog();
         dialog->setName("skin2");
@@ -89,11 +99,28 @@ class SaveDialogTest : public QObject, fixture::WindowTest {
         auto* filTwo = child<workbench::FileList>(m_window.get(), "FilTwo");
         QCOMPARE(filMain->count(), 0);
         QTest::mouseClick(child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+        QCOMPARE(prompts.asked, QStringList{m_folder + "/skin2.bmp"});
         const core::Picture saved = load(m_folder + "/skin2.bmp");
-        QCOMPARE(saved.width(), 256);
-        QCOMPARE(saved.pixel(0, 0), kRed);
-        QCOMPARE(filMain->count(), 1);
-        QCOMPARE(filTwo->count(), 1);
+        QCOMPARE(saved.width(), replace ? 256 : 128);
+        QCOMPARE(saved.pixel(0, 0), replace ? kRed : kGreen);
+        QCOMPARE(dialog->isVisible(), !replace);
+        QCOMPARE(filMain->count(), replace ? 1 : 0);
+        QCOMPARE(filTwo->count(), replace ? 1 : 0);
+        QCOMPARE(m_window->destinationHasChanges(), !replace);
+    }
+
+    // Escape puts the dialog away, writing nothing; it keeps the name for the next time.
+    void escapeHidesTheDialogChangingNothing() {
+        SaveDialog* dialog = openDialog();
+        QVERIFY(dialog);
+        dialog->setName("never");
+        // Typed in the name box, as the user would, from which the key reaches the dialog.
+        QTest::keyClick(child<QLineEdit>(dialog, "txtName"), Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(m_window->saveDialog(), dialog);
+        QCOMPARE(dialog->name(), QStringLiteral("never"));
+        QVERIFY(!QFile::exists(m_folder + "/never.bmp"));
+        QVERIFY(m_window->destinationHasChanges());
     }
 
     void theFileIsWhatTheCanvasShowsWhenSaveIsPressed() {

@@ -12,10 +12,10 @@
 
 #include "window_fixture.h"
 #include "workbench/classic/file_lists.h"
-#include "workbench/main_window.h"
 #include "workbench/classic/panes.h"
 #include "workbench/dialogs/save_dialog.h"
 #include "workbench/dialogs/window_prompts.h"
+#include "workbench/main_window.h"
 
 using fixture::child;
 using fixture::kBlue;
@@ -223,7 +223,8 @@ class WindowCommandsTest : public QObject, fixture::WindowTest {
             source ? m_window->workspace().picTarget : m_window->workspace().picSource;
         QCOMPARE(opened.pixel(10, 10), kGreen);
         QVERIFY(other.picture().isEmpty());
-        QCOMPARE(m_window->windowTitle(), path);
+        // The title names the destination's file only.
+        QCOMPARE(m_window->windowTitle(), source ? QStringLiteral("Quiltane ") : path);
         QCOMPARE(m_window->panes().folderList(pane)->folder(), m_skins);
         QCOMPARE(m_window->panes().fileList(pane)->folder(), m_skins);
         QCOMPARE(m_window->panes().fileList(pane)->selectedName(), QStringLiteral("b.bmp"));
@@ -268,7 +269,7 @@ class WindowCommandsTest : public QObject, fixture::WindowTest {
         recent->actions().at(3)->trigger(); // f8, into the source
         QCOMPARE(nextRun.workspace().picSource.pixel(0, 0), (core::Rgb{8, 0, 0}));
         QVERIFY(nextRun.workspace().picTarget.picture().isEmpty());
-        QCOMPARE(nextRun.windowTitle(), m_skins + "/f8.bmp");
+        QCOMPARE(child<QLabel>(&nextRun, "lblSource")->text(), QStringLiteral("f8.b"));
     }
 
     void aFileDroppedOnACanvasOpensThere() {
@@ -316,30 +317,43 @@ class WindowCommandsTest : public QObject, fixture::WindowTest {
         QVERIFY(messages.messages().isEmpty());
     }
 
+    // The question's "Save" saves as Ctrl+S does: back to the destination's file, or through
+    // Save As when it has none; the window closes only once the destination is saved.
     void quittingWithChangesAsks_data() {
+        QTest::addColumn<bool>("opened");     // the destination comes from skin.bmp
         QTest::addColumn<bool>("stamp");      // a stamp paints the destination first
-        QTest::addColumn<bool>("savedSince"); // then the classic dialog saves it
+        QTest::addColumn<bool>("savedSince"); // then the classic dialog saves it as early.bmp
         QTest::addColumn<UnsavedAnswer>("answer");
-        QTest::addColumn<bool>(
-            "pressSave"); // in the classic dialog the question opens: Save, else its close button
+        QTest::addColumn<QString>("saveAsName"); // what Save As's file dialog gives; empty: cancel
         QTest::addColumn<int>("asked");
         QTest::addColumn<bool>("closed");
-        QTest::newRow("unchanged") << false << false << UnsavedAnswer::Cancel << false << 0 << true;
-        QTest::newRow("saved since") << true << true << UnsavedAnswer::Cancel << false << 0 << true;
-        QTest::newRow("cancel") << true << false << UnsavedAnswer::Cancel << false << 1 << false;
-        QTest::newRow("discard") << true << false << UnsavedAnswer::Discard << false << 1 << true;
-        QTest::newRow("save") << true << false << UnsavedAnswer::Save << true << 1 << true;
-        QTest::newRow("save, but the dialog closed")
-            << true << false << UnsavedAnswer::Save << false << 1 << false;
+        QTest::addColumn<QString>("written"); // the file that holds the painted destination
+        QTest::newRow("unchanged") << true << false << false << UnsavedAnswer::Cancel << "" << 0 << true
+                                   << "";
+        QTest::newRow("saved since") << true << true << true << UnsavedAnswer::Cancel << "" << 0 << true
+                                     << "early.bmp";
+        QTest::newRow("cancel") << true << true << false << UnsavedAnswer::Cancel << "" << 1 << false << "";
+        QTest::newRow("discard") << true << true << false << UnsavedAnswer::Discard << "" << 1 << true << "";
+        QTest::newRow("save back") << true << true << false << UnsavedAnswer::Save << "" << 1 << true
+                                   << "skin.bmp";
+        QTest::newRow("save, no file: Save As")
+            << false << true << false << UnsavedAnswer::Save << "picked" << 1 << true << "picked.bmp";
+        QTest::newRow("save, no file, Save As cancelled")
+            << false << true << false << UnsavedAnswer::Save << "" << 1 << false << "";
     }
     void quittingWithChangesAsks() {
+        QFETCH(bool, opened);
         QFETCH(bool, stamp);
         QFETCH(bool, savedSince);
         QFETCH(UnsavedAnswer, answer);
-        QFETCH(bool, pressSave);
+        QFETCH(QString, saveAsName);
         QFETCH(int, asked);
         QFETCH(bool, closed);
-        m_window->panes().openTarget("skin.bmp");
+        QFETCH(QString, written);
+        fixture::SaveAsPromptCatcher saveAs;
+        if (!saveAsName.isEmpty())
+            saveAs.chosen = workbench::SaveAsChoice{saveAsName, stamps::SaveFormat::TrueColour};
+        if (opened) m_window->panes().openTarget("skin.bmp");
         m_window->workspace().picSource.setPicture(fixture::filled(kBlue));
         if (stamp) QTest::mouseClick(child<QPushButton>(m_window.get(), "Command1"), Qt::LeftButton);
         if (savedSince) {
@@ -349,26 +363,17 @@ class WindowCommandsTest : public QObject, fixture::WindowTest {
         const core::Picture painted = m_window->workspace().picTarget.image();
 
         m_prompts->answer = answer;
-        bool modal = false;
-        if (answer == UnsavedAnswer::Save)
-            QTimer::singleShot(0, this, [&] {
-                workbench::SaveDialog* dialog = m_window->saveDialog();
-                if (!dialog || !dialog->isVisible()) return;
-                modal = dialog->windowModality() == Qt::ApplicationModal;
-                if (pressSave)
-                    QTest::mouseClick(child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
-                else
-                    dialog->close();
-            });
         pressKey(Qt::Key_Q, Qt::ControlModifier);
 
         QCOMPARE(m_prompts->asked, asked);
         QCOMPARE(m_window->isVisible(), !closed);
-        QCOMPARE(modal, answer == UnsavedAnswer::Save);
-        // The classic dialog saves its proposed name into the start-up folder.
-        const auto saved = fixture::loadBmp(m_startup + "/skin2.bmp");
-        QCOMPARE(bool(saved), pressSave);
-        if (pressSave) QCOMPARE(saved.value(), painted);
+        // Nothing but the question and, without a file, Save As's dialog is shown.
+        QVERIFY(!m_window->saveDialog() || !m_window->saveDialog()->isVisible());
+        for (const QString name : {"skin.bmp", "early.bmp", "picked.bmp"}) {
+            const auto file = fixture::loadBmp(m_startup + "/" + name);
+            const bool holdsPainted = file && file.value() == painted;
+            QVERIFY2(holdsPainted == (name == written) || painted == fixture::filled(kRed), qPrintable(name));
+        }
         if (!closed) QVERIFY(m_window->destinationHasChanges());
     }
 

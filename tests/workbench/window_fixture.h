@@ -26,23 +26,27 @@
 #include "workbench/dialogs/save_as.h"
 #include "workbench/dialogs/window_prompts.h"
 #include "workbench/main_window.h"
+#include "workbench/status_line.h"
 
 namespace fixture {
 
-// HOME, WINEPREFIX and the user's settings (Open Recent) point into a temporary folder for the
-// fixture's life; the current directory and the environment are restored afterwards.
+// HOME, WINEPREFIX, the user's data folder (which holds the trash) and the user's settings (Open
+// Recent) point into a temporary folder for the fixture's life; the current directory and the
+// environment are restored afterwards.
 class TempEnvironment {
   public:
     enum class Layout { TextureFolder, DriveCOnly, NoPrefix };
 
     explicit TempEnvironment(Layout layout = Layout::TextureFolder)
-        : m_oldCwd(QDir::currentPath()), m_oldHome(qgetenv("HOME")), m_oldPrefix(qgetenv("WINEPREFIX")) {
+        : m_oldCwd(QDir::currentPath()), m_oldHome(qgetenv("HOME")), m_oldPrefix(qgetenv("WINEPREFIX")),
+          m_oldData(qgetenv("XDG_DATA_HOME")) {
         QDir root(m_root.path());
         root.mkpath(QStringLiteral("home"));
         if (layout != Layout::NoPrefix) root.mkpath(QStringLiteral("prefix/drive_c"));
         if (layout == Layout::TextureFolder) root.mkpath(textures().mid(m_root.path().size() + 1));
         qputenv("HOME", home().toUtf8());
         qputenv("WINEPREFIX", root.filePath(QStringLiteral("prefix")).toUtf8());
+        setDataFolder(root.filePath(QStringLiteral("data")));
         // Settings files are found once per process, so HOME alone would not do.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            root.filePath(QStringLiteral("settings")));
@@ -51,6 +55,22 @@ class TempEnvironment {
         QDir::setCurrent(m_oldCwd);
         qputenv("HOME", m_oldHome);
         qputenv("WINEPREFIX", m_oldPrefix);
+        qputenv("XDG_DATA_HOME", m_oldData);
+    }
+
+    // Where the user's data folder lies: the trash is made in it.
+    void setDataFolder(const QString& folder) const { qputenv("XDG_DATA_HOME", folder.toUtf8()); }
+    // The files in the trash, by name.
+    QStringList trashed() const {
+        return QDir(m_root.filePath(QStringLiteral("data/Trash/files")))
+            .entryList(QDir::Files | QDir::Hidden);
+    }
+    // A path where no data folder can be made: it lies below a plain file.
+    QString unusableFolder() const {
+        const QString plain = m_root.filePath(QStringLiteral("plain"));
+        QFile file(plain);
+        if (file.open(QIODevice::WriteOnly)) file.write("a file, not a folder");
+        return plain + QStringLiteral("/data");
     }
 
     QString home() const { return m_root.filePath(QStringLiteral("home")); }
@@ -67,7 +87,7 @@ class TempEnvironment {
   private:
     QTemporaryDir m_root;
     QString m_oldCwd;
-    QByteArray m_oldHome, m_oldPrefix;
+    QByteArray m_oldHome, m_oldPrefix, m_oldData;
 };
 
 // Colours far apart, for pictures whose origin a pixel shows.
@@ -87,6 +107,11 @@ inline core::Picture pictureOf(const std::function<core::Rgb(int x, int y)>& col
             rgb.insert(rgb.end(), {c.r, c.g, c.b});
         }
     return core::Picture(256, 256, rgb);
+}
+
+// Three bands of colour, top to bottom: red, green, blue; an 8-bit save keeps exactly these.
+inline core::Picture threeColours() {
+    return pictureOf([](int, int y) { return y < 80 ? kRed : y < 160 ? kGreen : kBlue; });
 }
 
 // Writes picture as a BMP; fails the test when it cannot.
@@ -141,9 +166,11 @@ class WindowPromptCatcher {
   public:
     QString chosen; // what the file dialog gives; empty: cancelled
     workbench::UnsavedAnswer answer = workbench::UnsavedAnswer::Cancel;
-    QString shownTitle;  // the file dialog's title
-    QString shownFolder; // where it opened
-    int asked = 0;       // how often "Save changes to the destination skin?" was asked
+    QString shownTitle;         // the file dialog's title
+    QString shownFolder;        // where it opened
+    int asked = 0;              // how often "Save changes to the destination skin?" was asked
+    bool deleteForGood = false; // the answer to deleting a file that cannot go to the trash
+    QStringList askedToDelete;  // the files that question named
 
   private:
     ScopedHooks<workbench::WindowPrompts> m_prompts{
@@ -156,6 +183,10 @@ class WindowPromptCatcher {
          [this](QWidget*) {
              ++asked;
              return answer;
+         },
+         [this](QWidget*, const QString& path, const QString&) {
+             askedToDelete << path;
+             return deleteForGood;
          }}};
 };
 
@@ -236,7 +267,8 @@ class WindowTest {
         return fixture::pressKey(m_window.get(), key, modifiers);
     }
     // What the status line below the classic controls says.
-    QString status() const { return child<QLabel>(m_window.get(), "statusLine")->text(); }
+    // What the status line said last, whole (the line itself may show it elided).
+    QString status() const { return child<workbench::StatusLine>(m_window.get(), "statusLine")->message(); }
 
     std::unique_ptr<TempEnvironment> m_env;
     std::unique_ptr<workbench::MainWindow> m_window;

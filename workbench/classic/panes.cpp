@@ -4,22 +4,24 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <cerrno>
-#include <system_error>
-#include <unistd.h>
 
 #include "stamps/files.h"
 #include "workbench/classic/control_builder.h"
+#include "workbench/classic/file_discard.h"
 #include "workbench/classic/file_lists.h"
 #include "workbench/classic/form_layouts.h"
 #include "workbench/dialogs/message_box.h"
-#include "workbench/shown_path.h"
 
 namespace workbench {
 namespace {
 
 std::string nativePath(const QString& path) {
     return QFile::encodeName(path).toStdString();
+}
+
+// The name of the file, without its folder.
+QString fileName(const stamps::FileOrigin& file) {
+    return QFileInfo(QFile::decodeName(file.path.c_str())).fileName();
 }
 
 // The name without its last four characters (its ".bmp"), followed by "2".
@@ -81,34 +83,37 @@ bool Panes::open(Pane pane, const QString& path) {
     }
     if (!opened.status) showMessage(m_window, message);
     m_hooks.canvasLoaded(canvas, path);
-    m_window->window()->setWindowTitle(path);
     return true;
 }
 
-void Panes::showOpened(Pane pane, const QString& name) {
-    if (pane == Pane::Source)
-        m_lblSource->setText(name.left(4));
-    else
-        m_hooks.proposeSaveName(defaultSaveName(name));
+void Panes::showFiles() {
+    const stamps::FileOrigin* source = stamps::fileOf(m_workspace, stamps::CanvasId::picSource);
+    m_lblSource->setText(source ? fileName(*source).left(4) : QString());
+    // A new picture proposes its name once, and again only when undo or redo brings another:
+    // a name the user typed stays while the destination is painted and saved.
+    const core::Picture& target = m_workspace.picTarget.picture();
+    if (target.isSameAs(m_named)) return;
+    m_named = target;
+    if (const stamps::FileOrigin* file = stamps::fileOf(m_workspace, stamps::CanvasId::picTarget))
+        m_hooks.proposeSaveName(defaultSaveName(fileName(*file)));
 }
 
 void Panes::openSource(const QString& name) {
-    if (open(Pane::Source, fullPath(Pane::Source, name))) showOpened(Pane::Source, name);
+    open(Pane::Source, fullPath(Pane::Source, name));
 }
 
 void Panes::openTarget(const QString& name) {
-    if (open(Pane::Destination, fullPath(Pane::Destination, name))) showOpened(Pane::Destination, name);
+    open(Pane::Destination, fullPath(Pane::Destination, name));
 }
 
 bool Panes::openFile(Pane pane, const QString& path) {
     const QFileInfo file(path);
     const QString folder = file.absolutePath();
     const QString name = file.fileName();
-    // The title names the file as the pane would: its folder, a separator, its name.
+    // The path as the pane would give it: its folder, a separator, its name.
     if (!open(pane, QDir(folder).filePath(name))) return false;
     folderList(pane)->openFolder(folder);
     fileList(pane)->showSelected(name);
-    showOpened(pane, name);
     return true;
 }
 
@@ -124,13 +129,8 @@ void Panes::deleteSelected(Pane pane) {
     const QString name = fileList(pane)->selectedName();
     // Only a name ending in ".bmp" exactly, in lower case, is deleted; SKIN.BMP is not.
     if (name.endsWith(QLatin1String(".bmp"), Qt::CaseSensitive)) {
-        const QString path = fullPath(pane, name);
-        // unlink, not remove: a folder that took the file's name is never deleted.
-        if (::unlink(nativePath(path).c_str()) != 0) {
-            const std::string reason = std::generic_category().message(errno);
-            showMessage(m_window, QStringLiteral("Could not delete %1: %2.")
-                                      .arg(shownPath(path), QString::fromStdString(reason)));
-        }
+        const QString said = discardFile(m_window, fullPath(pane, name));
+        if (!said.isEmpty()) m_hooks.tell(said);
     }
     refreshLists();
 }

@@ -24,7 +24,8 @@ class Panes : public QObject {
     struct Hooks {
         // The file at path (absolute) was loaded into the canvas: show it anew.
         std::function<void(stamps::CanvasId, const QString& path)> canvasLoaded;
-        // A file could not be opened: one line that names it and says why, for the status line.
+        // One line for the status line: a file that could not be opened, named with the
+        // reason, or what a "Delete" button did.
         std::function<void(const QString&)> tell;
         // Opening a destination file proposes this name to the save dialog.
         std::function<void(const QString&)> proposeSaveName;
@@ -32,7 +33,7 @@ class Panes : public QObject {
 
     // Creates `Dir1`, `FilMain`, `lblSource`, `DirTwo` and `FilTwo` on window (the main
     // window's classic area) at their places in its layout, all on the process's current
-    // directory. Opening a file titles the top-level window window belongs to.
+    // directory.
     Panes(QWidget* window, stamps::Workspace& workspace, Hooks hooks);
 
     FolderList* folderList(Pane pane) const;
@@ -46,19 +47,24 @@ class Panes : public QObject {
     bool openFile(Pane pane, const QString& path);
     void switchLock();  // `FilTwo_DblClick`
     void releaseLock(); // `Form_DblClick`
-    // `Command28_Click` and `Command37_Click`: deletes the selected file when its name ends in
-    // ".bmp" exactly, then lists both folders anew. A failed delete is told to the user.
+    // `Command28_Click` and `Command37_Click`: moves the selected file to the trash when its
+    // name ends in ".bmp" exactly (asking before deleting it for good where no trash takes
+    // it), then lists both folders anew. What became of the file is told to the user.
     void deleteSelected(Pane pane);
     // `FilMain` then `FilTwo` list their folders anew.
     void refreshLists();
+    // Shows what follows the files the canvases' pictures came from, after any load, undo or
+    // redo: `lblSource` the source file's name, and a destination picture not shown before
+    // proposes its file's save name.
+    void showFiles();
+    // The destination was saved: the name box keeps what it holds for the picture saved.
+    void destinationSaved() { m_named = m_workspace.picTarget.picture(); }
 
   private:
     QString fullPath(Pane pane, const QString& name) const;
-    // Loads the file at path into the pane's canvas and titles the window with the path; false,
-    // changing nothing but the status line, when the file cannot be read.
+    // Loads the file at path into the pane's canvas; false, changing nothing but the status
+    // line, when the file cannot be read.
     bool open(Pane pane, const QString& path);
-    // What opening a file sets beside the canvas: `lblSource`, or the proposed save name.
-    void showOpened(Pane pane, const QString& name);
 
     QWidget* m_window;
     stamps::Workspace& m_workspace;
@@ -68,6 +74,7 @@ class Panes : public QObject {
     QLabel* m_lblSource;
     FolderList* m_dirTwo;
     FileList* m_filTwo;
+    core::Picture m_named; // the destination picture whose file last proposed a save name
 };
 
 } // namespace workbench

@@ -47,6 +47,10 @@ SaveAsPrompts setSaveAsPrompts(SaveAsPrompts replacement) {
     return std::exchange(prompts(), std::move(replacement));
 }
 
+bool confirmReplace(QWidget* parent, const QString& path) {
+    return prompts().confirmReplace ? prompts().confirmReplace(parent, path) : askToReplace(parent, path);
+}
+
 QStringList saveAsFilters() {
     QStringList filters;
     for (const stamps::SaveFormatSpec& row : stamps::allSaveFormats())
@@ -62,26 +66,30 @@ std::optional<SavedAs> saveDestinationAs(QWidget* parent, const stamps::Workspac
 
     QString path = QDir(folder).absoluteFilePath(choice->name);
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".bmp");
-    if (QFileInfo(path).isFile()) {
-        const bool replace =
-            prompts().confirmReplace ? prompts().confirmReplace(parent, path) : askToReplace(parent, path);
-        if (!replace) return std::nullopt;
-    }
+    if (QFileInfo(path).isFile() && !confirmReplace(parent, path)) return std::nullopt;
 
+    return saveDestinationTo(parent, workspace, path, choice->type);
+}
+
+std::optional<SavedAs> saveDestinationTo(QWidget* parent, const stamps::Workspace& workspace,
+                                         const QString& path, stamps::SaveFormat format) {
     const std::string nativePath = QFile::encodeName(path).toStdString();
     // What the status line says of the save: "8-bit, 231 colours, exact".
     const core::Result<std::string> saved =
-        guardedSave(nativePath, [&] { return stamps::saveDestination(workspace, choice->type, nativePath); });
+        guardedSave(nativePath, [&] { return stamps::saveDestination(workspace, format, nativePath); });
     if (!saved) {
         showMessage(parent, QString::fromStdString(saved.message()));
         return std::nullopt;
     }
+    return SavedAs{path, format, savedSaying(path, saved.value())};
+}
+
+QString savedSaying(const QString& path, const std::string& description) {
     // The name alone for a file in the start-up folder, else the whole path.
     const QFileInfo file(path);
-    const QString where = file.absolutePath() == QDir::current().absolutePath()
-                              ? file.fileName()
-                              : QDir::toNativeSeparators(path);
-    return SavedAs{path, QStringLiteral("Saved %1, %2").arg(where, QString::fromStdString(saved.value()))};
+    const QString where =
+        file.absolutePath() == QDir::current().absolutePath() ? shownPath(file.fileName()) : shownPath(path);
+    return QStringLiteral("Saved %1, %2").arg(where, QString::fromStdString(description));
 }
 
 } // namespace workbench

@@ -37,15 +37,30 @@ struct SaveAsPrompts {
 // Replaces the prompts; empty ones restore the dialogs. Returns the previous prompts.
 SaveAsPrompts setSaveAsPrompts(SaveAsPrompts prompts);
 
+// Whether to replace the existing file at path, as the user answers "already exists" (or the
+// prompt that replaces the question). Every save under a name the user gives asks it.
+bool confirmReplace(QWidget* parent, const QString& path);
+
 // The dialog's file types as its name filters, one for each save format, the default first.
 QStringList saveAsFilters();
 
-// A file written: its absolute path, and what the window's status line says ("Saved
-// skin2.bmp, 8-bit, 231 colours, exact").
+// A file written: its absolute path, its format, and what the window's status line says
+// ("Saved skin2.bmp, 8-bit, 231 colours, exact").
 struct SavedAs {
     QString path;
+    stamps::SaveFormat format = stamps::SaveFormat::TrueColour;
     QString said;
 };
+
+// What the status line says of a file saved at path: "Saved skin2.bmp, " and the format's
+// description of the save.
+QString savedSaying(const QString& path, const std::string& description);
+
+// Saves the workspace's destination canvas at path (absolute) in the format, replacing the
+// file there without asking: Ctrl+S's save back to the destination's own file, and the end of
+// Save As. Nothing when the save fails (the failure shown in a message box over parent).
+std::optional<SavedAs> saveDestinationTo(QWidget* parent, const stamps::Workspace& workspace,
+                                         const QString& path, stamps::SaveFormat format);
 
 // Runs the command on the workspace's destination canvas, the file dialog opening on folder.
 // Returns nothing when the user cancels or keeps an existing file, or when the save fails (the

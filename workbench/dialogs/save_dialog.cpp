@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,8 +11,8 @@
 #include "stamps/files.h"
 #include "workbench/classic/classic_fonts.h"
 #include "workbench/classic/control_builder.h"
-#include "workbench/guarded_save.h"
 #include "workbench/dialogs/message_box.h"
+#include "workbench/guarded_save.h"
 
 namespace workbench {
 
@@ -25,8 +27,9 @@ QString saveFileName(const QString& text) {
     return QDir::current().absoluteFilePath(text.mid(first, last - first) + QStringLiteral(".bmp"));
 }
 
+// A dialog of its owner, which the window manager keeps above the main window.
 SaveDialog::SaveDialog(const stamps::Workspace& workspace, QWidget* owner)
-    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_workspace(workspace) {
     const FormSpec& layout = saveDialogLayout();
     setObjectName(qString(layout.name));
@@ -76,17 +79,27 @@ void SaveDialog::showDialog() {
 
 void SaveDialog::save() {
     const QString file = saveFileName(m_name->text());
+    // The dialog stays as it is when the user keeps the file, so that another name can be typed.
+    if (QFileInfo(file).isFile() && !confirmReplace(this, file)) return;
     const std::string path = QFile::encodeName(file).toStdString();
-    const core::Status status = guardedSave(path, [&] {
-        return stamps::saveDestination(m_workspace, stamps::SaveFormat::TrueColour, path).status();
-    });
-    if (!status) {
+    const stamps::SaveFormat format = stamps::SaveFormat::TrueColour;
+    const core::Result<std::string> written =
+        guardedSave(path, [&] { return stamps::saveDestination(m_workspace, format, path); });
+    if (!written) {
         // The dialog stays as it is so that the user can correct the name.
-        showMessage(this, QString::fromStdString(status.message()));
+        showMessage(this, QString::fromStdString(written.message()));
         return;
     }
     hide();
-    emit saved();
+    emit saved(SavedAs{file, format, savedSaying(file, written.value())});
+}
+
+void SaveDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace workbench

@@ -1,10 +1,12 @@
 #pragma once
 // The save dialog `frmSave`: a name box and a "Save" button that writes the destination
-// canvas under the typed name with ".bmp" added. Modeless; destroyed by its close button.
+// canvas under the typed name with ".bmp" added, asking first before it replaces a file.
+// Modeless, above its owner; Escape hides it, changing nothing; destroyed by its close button.
 
 #include <QWidget>
 
 #include "stamps/workspace.h"
+#include "workbench/dialogs/save_as.h"
 
 class QLineEdit;
 
@@ -24,8 +26,11 @@ class SaveDialog : public QWidget {
     void showDialog();
 
   signals:
-    // A file was written; the file lists should list their folders anew.
-    void saved();
+    // A file was written, as a 24-bit BMP; the file lists should list their folders anew.
+    void saved(const workbench::SavedAs& file);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void save(); // `Command1_Click`

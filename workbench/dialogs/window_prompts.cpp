@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "workbench/dialogs/message_box.h"
+#include "workbench/shown_path.h"
 
 namespace workbench {
 namespace {
@@ -36,6 +37,17 @@ UnsavedAnswer askWithMessageBox(QWidget* parent) {
     }
 }
 
+bool askWithQuestionBox(QWidget* parent, const QString& path, const QString& reason) {
+    QMessageBox box(QMessageBox::Warning, kApplicationTitle,
+                    QStringLiteral("%1 cannot be moved to the trash: %2.\nDelete it for good? It cannot be "
+                                   "brought back.")
+                        .arg(shownPath(path), reason),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 } // namespace
 
 WindowPrompts setWindowPrompts(WindowPrompts replacement) {
@@ -49,6 +61,11 @@ QString chooseFileToOpen(QWidget* parent, const QString& title, const QString& f
 
 UnsavedAnswer askToSaveChanges(QWidget* parent) {
     return prompts().askToSaveChanges ? prompts().askToSaveChanges(parent) : askWithMessageBox(parent);
+}
+
+bool confirmDeleteForGood(QWidget* parent, const QString& path, const QString& reason) {
+    return prompts().confirmDeleteForGood ? prompts().confirmDeleteForGood(parent, path, reason)
+                                          : askWithQuestionBox(parent, path, reason);
 }
 
 } // namespace workbench
