@@ -241,7 +241,7 @@ constexpr std::string_view kNoInput = "it works on no input; run it on its own";
 // One row per option, in the order of --help; the options of a batch last. The help
 // paragraphs are wrapped when --help prints them.
 // clang-format off
-constexpr ActionSpec kActions[] = {
+constexpr ActionRow kActions[] = {
     {"--source", "", "FILE", "open FILE into the source canvas",
      kInBatch, kDoes<filePath, openSource>},
     {"--dest", "", "FILE", "open FILE into the destination canvas",
@@ -360,12 +360,12 @@ constexpr ActionSpec kActions[] = {
 
 } // namespace
 
-std::span<const ActionSpec> allActions() {
+std::span<const ActionRow> allActions() {
     return kActions;
 }
 
-const ActionSpec* findAction(std::string_view text) {
-    for (const ActionSpec& action : kActions)
+const ActionRow* findAction(std::string_view text) {
+    for (const ActionRow& action : kActions)
         if (action.option == text || (!action.alias.empty() && action.alias == text)) return &action;
     return nullptr;
 }

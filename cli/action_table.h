@@ -108,7 +108,7 @@ struct ActionBehaviour {
     bool needsHistory = false;
 };
 
-struct ActionSpec {
+struct ActionRow {
     std::string_view option;        // "--convert"
     std::string_view alias;         // another spelling ("-h"), or empty
     std::string_view argumentNames; // "IN OUT"; a last name ending in "..." takes every
@@ -119,9 +119,9 @@ struct ActionSpec {
 };
 
 // The rows in the order --help lists them.
-std::span<const ActionSpec> allActions();
+std::span<const ActionRow> allActions();
 
 // The row spelled `text` ("--save", or an alias such as "-h"), or null.
-const ActionSpec* findAction(std::string_view text);
+const ActionRow* findAction(std::string_view text);
 
 } // namespace cli

@@ -11,7 +11,7 @@ namespace cli {
 
 bool needsHistory(std::span<const CliAction> actions) {
     return std::any_of(actions.begin(), actions.end(),
-                       [](const CliAction& action) { return action.spec->does.needsHistory; });
+                       [](const CliAction& action) { return action.row->does.needsHistory; });
 }
 
 core::Status runActions(std::span<const CliAction> actions, Session& session) {
@@ -19,7 +19,7 @@ core::Status runActions(std::span<const CliAction> actions, Session& session) {
         core::Status status = core::Status::ok();
         // Running out of memory ends the action that needed it, with a message, like any failure.
         try {
-            status = action.spec->does.run(action.argument, session);
+            status = action.row->does.run(action.argument, session);
         } catch (const std::bad_alloc&) {
             status =
                 core::Status::outOfMemory("There is not enough memory for " + describeAction(action) + ".");
@@ -37,7 +37,8 @@ core::Status saveDestination(Session& session, const std::string& path, stamps::
     const stamps::SaveOptions options{session.dithering, session.heldFolder};
     if (session.staged == nullptr)
         return stamps::saveDestination(session.workspace, format, path, options).status();
-    core::Result<stamps::StagedSave> staged = stamps::stageDestination(session.workspace, format, path, options);
+    core::Result<stamps::StagedSave> staged =
+        stamps::stageDestination(session.workspace, format, path, options);
     if (!staged) return staged.status();
     session.staged->emplace(std::move(staged.value().file));
     return core::Status::ok();

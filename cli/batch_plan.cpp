@@ -132,7 +132,7 @@ std::optional<std::size_t> BatchPlan::inputThatIs(core::FileIdentity file) const
 core::Result<std::optional<BatchPlan>> planBatch(const std::vector<CliAction>& actions) {
     if (given<InputFiles>(actions) == 0) {
         for (const CliAction& action : actions)
-            if (action.spec->batch.kind == BatchRule::Kind::Shapes)
+            if (action.row->batch.kind == BatchRule::Kind::Shapes)
                 return core::Status::usage(describeAction(action) +
                                            " works only with --each FILE...; see quiltane-cli --help.");
         return std::optional<BatchPlan>();
@@ -145,12 +145,12 @@ core::Result<std::optional<BatchPlan>> planBatch(const std::vector<CliAction>& a
     BatchPlan plan;
     plan.jobs = int(std::max(1u, std::thread::hardware_concurrency()));
     for (const CliAction& action : actions) {
-        switch (action.spec->batch.kind) {
+        switch (action.row->batch.kind) {
         case BatchRule::Kind::Refused:
             return core::Status::usage(describeAction(action) + " cannot be used with --each: " +
-                                       std::string(action.spec->batch.reason) + ".");
+                                       std::string(action.row->batch.reason) + ".");
         case BatchRule::Kind::Shapes:
-            action.spec->does.shape(action.argument, plan);
+            action.row->does.shape(action.argument, plan);
             break;
         case BatchRule::Kind::Runs:
             plan.actions.push_back(action);

@@ -50,7 +50,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const std::vector<CliAction>& all = actions.value();
     // An action answered alone (--help) runs on its own, in a batch or not; the rest is ignored.
     const auto alone = std::find_if(all.begin(), all.end(), [](const CliAction& action) {
-        return action.spec->batch.kind == BatchRule::Kind::Alone;
+        return action.row->batch.kind == BatchRule::Kind::Alone;
     });
     std::span<const CliAction> toRun = all;
     if (alone != all.end()) {

@@ -10,12 +10,12 @@ namespace {
 
 // An argument list whose last name ends in "..." ("FILE...") takes every following argument up
 // to the next option.
-bool takesUpToNextOption(const ActionSpec& action) {
+bool takesUpToNextOption(const ActionRow& action) {
     return action.argumentNames.ends_with("...");
 }
 
 // The number of names in argumentNames, which are separated by single blanks.
-std::size_t argumentCount(const ActionSpec& action) {
+std::size_t argumentCount(const ActionRow& action) {
     const std::string_view names = action.argumentNames;
     return names.empty() ? 0 : std::size_t(std::count(names.begin(), names.end(), ' ')) + 1;
 }
@@ -31,24 +31,23 @@ bool isOption(std::string_view text) {
 core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::string>& args) {
     std::vector<CliAction> actions;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const ActionSpec* spec = findAction(args[i]);
-        if (spec == nullptr)
+        const ActionRow* row = findAction(args[i]);
+        if (row == nullptr)
             return core::Status::usage("Unknown option \"" + core::shownName(args[i]) +
                                        "\"; see quiltane-cli --help.");
-        const std::string option(spec->option);
-        const std::string names(spec->argumentNames);
+        const std::string option(row->option);
+        const std::string names(row->argumentNames);
         std::size_t end = i + 1;
-        if (takesUpToNextOption(*spec)) {
+        if (takesUpToNextOption(*row)) {
             while (end < args.size() && !isOption(args[end]))
                 ++end;
             if (end == i + 1) return core::Status::usage(option + " needs " + names + ", one file or more.");
         } else {
-            end += argumentCount(*spec);
+            end += argumentCount(*row);
             if (end > args.size()) return core::Status::usage(option + " needs " + names + ".");
         }
-        CliAction action{
-            spec, {args.begin() + std::ptrdiff_t(i) + 1, args.begin() + std::ptrdiff_t(end)}, {}};
-        auto argument = spec->does.parse(spec->option, action.words);
+        CliAction action{row, {args.begin() + std::ptrdiff_t(i) + 1, args.begin() + std::ptrdiff_t(end)}, {}};
+        auto argument = row->does.parse(row->option, action.words);
         if (!argument) return argument.status();
         action.argument = std::move(argument).value();
         actions.push_back(std::move(action));
@@ -59,7 +58,7 @@ core::Result<std::vector<CliAction>> parseCommandLine(const std::vector<std::str
 }
 
 std::string describeAction(const CliAction& action) {
-    std::string text(action.spec->option);
+    std::string text(action.row->option);
     for (const std::string& word : action.words)
         text += " " + core::shownName(word);
     return text;

@@ -12,7 +12,7 @@
 namespace cli {
 
 struct CliAction {
-    const ActionSpec* spec = nullptr;
+    const ActionRow* row = nullptr;
     std::vector<std::string> words; // its arguments as typed, for messages
     ActionArgument argument;        // what the row read from them
 };

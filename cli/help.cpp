@@ -110,7 +110,7 @@ std::string listed(const std::vector<std::string_view>& items) {
 
 // The option and its arguments, with its paragraph beside them, or below them when they reach
 // into the paragraph's column.
-std::string optionParagraph(const ActionSpec& action) {
+std::string optionParagraph(const ActionRow& action) {
     std::string head = std::string(kOptionIndent, ' ') + std::string(action.option);
     if (!action.argumentNames.empty()) head += " " + std::string(action.argumentNames);
     constexpr std::size_t kGap = 2; // blanks at least between the option and its paragraph
@@ -124,7 +124,7 @@ std::string optionParagraph(const ActionSpec& action) {
 // The paragraphs of the options that are actions, or of those that are options of a batch.
 std::string optionParagraphs(bool ofTheBatch) {
     std::string out;
-    for (const ActionSpec& action : allActions())
+    for (const ActionRow& action : allActions())
         if ((action.batch.kind == BatchRule::Kind::Shapes) == ofTheBatch) out += optionParagraph(action);
     return out;
 }
@@ -132,7 +132,7 @@ std::string optionParagraphs(bool ofTheBatch) {
 // "In a batch --source, ... work as in one run. --dest, ... cannot be used; ..."
 std::string batchRules() {
     std::vector<std::string_view> runs, refused;
-    for (const ActionSpec& action : allActions()) {
+    for (const ActionRow& action : allActions()) {
         if (action.batch.kind == BatchRule::Kind::Runs) runs.push_back(action.option);
         if (action.batch.kind == BatchRule::Kind::Refused) refused.push_back(action.option);
     }

@@ -256,7 +256,7 @@ TEST_F(Batch, EachRowsRuleDecidesWhetherABatchRefusesIt) {
         {"WIDTH", "3"},
         {"SEAM", "arms"},
     };
-    for (const cli::ActionSpec& row : cli::allActions()) {
+    for (const cli::ActionRow& row : cli::allActions()) {
         const cli::BatchRule::Kind kind = row.batch.kind;
         if (kind != cli::BatchRule::Kind::Runs && kind != cli::BatchRule::Kind::Refused) continue;
         std::string given(row.option);

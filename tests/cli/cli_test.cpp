@@ -38,13 +38,13 @@ constexpr std::uint8_t kSourceTag = 8, kTargetTag = 200;
 
 // A 3 x 2 BMP with 8 bits per pixel and a three-colour palette, as the game's skins are stored.
 std::vector<std::uint8_t> paletteBmp() {
-    bmptest::BmpSpec spec;
-    spec.width = 3;
-    spec.height = 2;
-    spec.coloursUsed = 3;
-    spec.palette = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
-    spec.pixels = bmptest::packRows(8, {{0, 1, 2}, {2, 2, 0}}); // bottom row first
-    return bmptest::makeBmp(spec);
+    bmptest::BmpSpec file;
+    file.width = 3;
+    file.height = 2;
+    file.coloursUsed = 3;
+    file.palette = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
+    file.pixels = bmptest::packRows(8, {{0, 1, 2}, {2, 2, 0}}); // bottom row first
+    return bmptest::makeBmp(file);
 }
 
 class Cli : public filetest::TempFolderTest {
@@ -190,7 +190,9 @@ TEST_F(Cli, EachFailureExitsWithItsCodeAndSaysItInOneWholeLine) {
         {{"--mark", "1\x1b[2J"},
          2,
          "--mark needs a row of the destination canvas, a whole number from 0 to 255, not \"$'1\\E[2J'\"."},
-        {{"--dest", "{dir}/two\nlines.bmp"}, 1, "Cannot open $'{dir}/two\\nlines.bmp': the file does not exist."},
+        {{"--dest", "{dir}/two\nlines.bmp"},
+         1,
+         "Cannot open $'{dir}/two\\nlines.bmp': the file does not exist."},
         {{"--dest", "{dir}/caf\xe9.bmp"}, 1, "Cannot open $'{dir}/caf\\xe9.bmp': the file does not exist."},
         {{"--dest", "{dir}/dest.bmp", "--save", "{dir}/plain/\x1b]0;title\x07.bmp"},
          1,
@@ -407,13 +409,13 @@ TEST(ButtonLookup, NamesCaptionsAndForgivingSpelling) {
 // A BMP of end-of-line codes: 8192 x 8192 pixels (64 MiB of palette indices as a picture)
 // from a 256 KiB file.
 std::vector<std::uint8_t> bigRleBmp() {
-    bmptest::BmpSpec spec;
-    spec.width = spec.height = 8192;
-    spec.compression = 1; // RLE8
-    spec.coloursUsed = 1;
-    spec.palette = {{10, 20, 30}};
-    spec.pixels.resize(8192 * 8192 / 256); // pairs of 0, 0: end of line
-    return bmptest::makeBmp(spec);
+    bmptest::BmpSpec file;
+    file.width = file.height = 8192;
+    file.compression = 1; // RLE8
+    file.coloursUsed = 1;
+    file.palette = {{10, 20, 30}};
+    file.pixels.resize(8192 * 8192 / 256); // pairs of 0, 0: end of line
+    return bmptest::makeBmp(file);
 }
 
 TEST_F(Cli, RunningOutOfMemoryEndsTheRunWithAMessage) {
@@ -587,7 +589,7 @@ std::set<std::string> optionsListed(const std::string& list) {
 // Every row does something: it runs, or it sets part of a batch, as its batch rule says; a row
 // that a batch refuses says why.
 TEST(ActionTable, EveryRowIsWhole) {
-    for (const cli::ActionSpec& action : cli::allActions()) {
+    for (const cli::ActionRow& action : cli::allActions()) {
         SCOPED_TRACE(std::string(action.option));
         const bool shapes = action.batch.kind == cli::BatchRule::Kind::Shapes;
         EXPECT_NE(action.does.parse, nullptr);
@@ -614,7 +616,7 @@ TEST_F(Cli, HelpListsEveryRowOfTheActionTable) {
     ASSERT_LT(batches, batchRules);
 
     std::set<std::string> runInBatch, refusedInBatch;
-    for (const cli::ActionSpec& row : cli::allActions()) {
+    for (const cli::ActionRow& row : cli::allActions()) {
         std::string paragraph = " " + std::string(row.option);
         if (!row.argumentNames.empty()) paragraph += " " + std::string(row.argumentNames);
         paragraph += " " + std::string(row.help) + " ";

@@ -95,7 +95,7 @@ TEST_F(TrashTest, aNameTheTrashHoldsGetsANumber) {
 TEST_F(TrashTest, withoutXdgDataHomeTheTrashIsUnderTheHomeFolder) {
     support::SavedEnvironment::put("XDG_DATA_HOME", std::nullopt);
     EXPECT_EQ(platform::homeTrash(), home() / ".local/share/Trash");
-    support::SavedEnvironment::put("XDG_DATA_HOME", "relative/data"); // ignored, as the spec says
+    support::SavedEnvironment::put("XDG_DATA_HOME", "relative/data"); // ignored: only an absolute path names a data folder
     EXPECT_EQ(platform::homeTrash(), home() / ".local/share/Trash");
     ASSERT_EQ(platform::moveToTrash(file("skin.bmp")).outcome, Outcome::Moved);
     EXPECT_TRUE(fs::exists(home() / ".local/share/Trash/files/skin.bmp"));

@@ -24,13 +24,13 @@ using stamps::SaveFormat;
 
 // A 2 x 2 palette BMP of the given depth, four colours.
 bmptest::Bytes paletteFile(int bits) {
-    bmptest::BmpSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.bitsPerPixel = bits;
-    spec.palette = {{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
-    spec.pixels = bmptest::packRows(bits, {{0, 1}, {2, 3}});
-    return bmptest::makeBmp(spec);
+    bmptest::BmpSpec bmp;
+    bmp.width = 2;
+    bmp.height = 2;
+    bmp.bitsPerPixel = bits;
+    bmp.palette = {{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
+    bmp.pixels = bmptest::packRows(bits, {{0, 1}, {2, 3}});
+    return bmptest::makeBmp(bmp);
 }
 
 class FileOrigins : public filetest::TempFolderTest {
@@ -118,17 +118,17 @@ TEST_F(FileOrigins, aSaveElsewhereRenamesThePicturesFile) {
 // and the index of every pixel not painted over.
 TEST_F(FileOrigins, aSaveBackKeepsAnEightBitSkinsPaletteAndIndices) {
     const std::vector<core::Rgb> palette = {{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {7, 8, 9}};
-    bmptest::BmpSpec spec;
-    spec.width = core::kSkinSize;
-    spec.height = -core::kSkinSize; // rows stored top-down, as listed
-    spec.palette = palette;
+    bmptest::BmpSpec bmp;
+    bmp.width = core::kSkinSize;
+    bmp.height = -core::kSkinSize; // rows stored top-down, as listed
+    bmp.palette = palette;
     std::vector<std::vector<std::uint32_t>> rows(core::kSkinSize,
                                                  std::vector<std::uint32_t>(core::kSkinSize));
     for (int y = 0; y < core::kSkinSize; ++y)
         for (int x = 0; x < core::kSkinSize; ++x)
             rows[std::size_t(y)][std::size_t(x)] = std::uint32_t(x + y) % 4;
-    spec.pixels = bmptest::packRows(8, rows);
-    const std::string file = write("skin.bmp", bmptest::makeBmp(spec));
+    bmp.pixels = bmptest::packRows(8, rows);
+    const std::string file = write("skin.bmp", bmptest::makeBmp(bmp));
 
     stamps::Workspace w;
     ASSERT_TRUE(stamps::openFile(w, CanvasId::picTarget, file).loaded);
