@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/stitched_skins.h"
 #include "core/library/image_library.h"
 #include "core/retouch/fill.h"
 #include "core/retouch/mirror.h"
@@ -26,7 +27,9 @@ const core::Picture& bareBody() {
 }
 
 struct Loaded {
-    Loaded() { (void)stamps::openPicture(workspace, stamps::CanvasId::picTarget, bareBody(), "body.bmp"); }
+    explicit Loaded(const core::Picture& skin = bareBody()) {
+        (void)stamps::openPicture(workspace, stamps::CanvasId::picTarget, skin, "skin.bmp");
+    }
     stamps::Workspace workspace;
 };
 
@@ -35,8 +38,9 @@ constexpr core::retouch::Point kOnTheBack{110, 40};
 constexpr core::Rgb kInk{30, 60, 160};
 
 // Runs the edit as one step per iteration, undoing it (untimed) so every run starts alike.
-void runAsSteps(benchmark::State& state, const stamps::PixelEdit& edit) {
-    Loaded loaded;
+void runAsSteps(benchmark::State& state, const stamps::PixelEdit& edit,
+                const core::Picture& skin = bareBody()) {
+    Loaded loaded(skin);
     for (auto _ : state) {
         benchmark::DoNotOptimize(stamps::retouch(loaded.workspace, "edit", edit));
         state.PauseTiming();
@@ -69,18 +73,28 @@ void BM_RetouchMirror(benchmark::State& state) {
 }
 BENCHMARK(BM_RetouchMirror)->Unit(benchmark::kMillisecond);
 
+// 0: the whole bare body (an 8-bit picture: few colours); 1: within a one-piece mask; 2: the
+// whole of a colourful 24-bit skin, tens of thousands of colours.
 void BM_RetouchRecolour(benchmark::State& state) {
-    const bool masked = state.range(0) != 0;
+    const bool masked = state.range(0) == 1, colourful = state.range(0) == 2;
     const core::retouch::PixelArea area =
         masked ? core::retouch::PixelArea::ofMask(
                      core::ImageLibrary::shared().picture(core::ImageId::imgOnePiece), core::kSkinSize,
                      core::kSkinSize)
                      .value()
                : core::retouch::PixelArea::whole(core::kSkinSize, core::kSkinSize);
-    runAsSteps(state, [&](Raster& skin) { core::retouch::recolour(skin, {40, 20, -10}, area); });
-    state.SetLabel(masked ? "within a one-piece mask" : "the whole skin");
+    const core::Picture skin = colourful ? bench::colourfulDestination(7) : bareBody();
+    runAsSteps(
+        state,
+        [&](Raster& raster) {
+            core::retouch::recolour(raster, {40, 20, -10}, area);
+        },
+        skin);
+    state.SetLabel(masked      ? "within a one-piece mask"
+                   : colourful ? "a colourful 24-bit skin"
+                               : "the whole skin");
 }
-BENCHMARK(BM_RetouchRecolour)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RetouchRecolour)->Arg(1)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_RetouchBlendAllSeams(benchmark::State& state) {
     runAsSteps(state, [](Raster& skin) { preview::blendSeams(skin, preview::kDefaultBlendWidth); });

@@ -1,7 +1,11 @@
-// Recolour: the shifts of hue, saturation and lightness on known colours, nothing changed
-// outside the area, and masks: their garment and their size.
+// Recolour: the shifts of hue, saturation and lightness on known colours, every pixel of a
+// colourful raster shifted as its own colour, nothing changed outside the area, and masks: their
+// garment and their size.
 
 #include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
 
 #include "core/retouch/recolour.h"
 #include "retouch_test_support.h"
@@ -62,6 +66,24 @@ TEST(Recolour, ChangesNothingOutsideItsArea) {
     core::retouch::Raster other = before;
     core::retouch::recolour(other, {0, 0, -100}, PixelArea::rectangle(5, 4, {3, 2, 9, 9}));
     EXPECT_EQ(retouch_test::textOf(other), (std::vector<std::string>{"bbbbb", "baAab", "bAa##", "bbb##"}));
+}
+
+TEST(Recolour, EachPixelGetsItsOwnColourShifted) {
+    // 65,536 colours, more than the table of shifted colours holds, so that colours share
+    // places in it.
+    std::vector<std::uint8_t> rgb;
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x)
+            rgb.insert(rgb.end(), {std::uint8_t(x), std::uint8_t(y), std::uint8_t(x * 7 + y * 13)});
+    core::retouch::Raster raster(256, 256, rgb);
+    const core::retouch::Raster before = raster;
+    const HslShift shift{-75, 30, 10};
+    core::retouch::recolour(raster, shift, PixelArea::whole(256, 256));
+    int wrong = 0;
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x)
+            wrong += raster.pixel(x, y) != core::retouch::shifted(before.pixel(x, y), shift);
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST(Recolour, AMaskOfAnotherSizeIsAUsageError) {
