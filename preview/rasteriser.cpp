@@ -64,8 +64,10 @@ void FrameBuffer::drawTriangle(const Texture& texture, const ScreenVertex& a, co
             const int tx = std::clamp(int(u * uScale), 0, texture.width - 1);
             const int ty = std::clamp(int(v * vScale), 0, texture.height - 1);
             const std::uint8_t* texel = texture.rgb + (std::size_t(ty) * texture.width + tx) * 3;
+            // The brightness in 256ths, so that the three channels take integer steps.
+            const int scale = int(light * 256 + 0.5f);
             for (int k = 0; k < 3; ++k)
-                out[k] = std::uint8_t(std::min(255.0f, texel[k] * light + 0.5f));
+                out[k] = std::uint8_t(std::min(255, (texel[k] * scale + 128) >> 8));
         }
     }
 }
