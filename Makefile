@@ -9,12 +9,13 @@
 # make sanitize  every test but the window's under AddressSanitizer and UBSan
 # make install   both programs, the menu entry, the icons and the manual page into PREFIX (~/.local)
 # make uninstall removes exactly the files the last make install wrote (build/install_manifest.txt)
+# make deb       a Debian package of the same files under /usr (Release build), in build-release/
 
 BUILD      := build
 JOBS       := $(shell nproc)
 PREFIX     ?= $(HOME)/.local
 
-.PHONY: all deps build run test bench bench-batch fuzz sanitize install uninstall clean
+.PHONY: all deps build run test bench bench-batch fuzz sanitize install uninstall deb clean
 
 all: build
 
@@ -62,6 +63,13 @@ fuzz:
 
 install: build
 	cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# Only what the package holds is built: cpack installs it without building anything.
+deb: deps
+	cmake -S . -B $(BUILD)-release -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD)-release -j $(JOBS) --target quiltane quiltane-cli quiltane_man_page quiltane_icons
+	cd $(BUILD)-release && cpack
+	@echo "Install it with: sudo apt install ./$$(ls -t $(BUILD)-release/quiltane_*.deb | head -n 1)"
 
 uninstall:
 	cmake -DMANIFEST=$(BUILD)/install_manifest.txt -P desktop/uninstall.cmake

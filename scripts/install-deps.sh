@@ -16,6 +16,8 @@ packages=(
   xvfb xauth # xvfb-run: the window on a machine without a display
   help2man # the manual page of quiltane-cli, made from its --help text
   desktop-file-utils # the install test validates the menu entry
+  dpkg-dev file # make deb: dpkg-shlibdeps works out the package's Depends, reading the programs with file
+  appstream # appstreamcli: the tests validate the metainfo file software centres read
 )
 if [[ "${1:-}" == fuzz ]]; then
   packages+=(clang libclang-rt-14-dev)
