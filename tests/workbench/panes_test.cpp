@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "tests/core/codec/png_test_fixtures.h"
 #include "window_fixture.h"
 #include "workbench/classic/file_lists.h"
 #include "workbench/classic/panes.h"
@@ -28,6 +29,20 @@ QStringList entries(const QListWidget* list) {
     for (int i = 0; i < list->count(); ++i)
         names << list->item(i)->text();
     return names;
+}
+
+// A 256 x 256 PNG file, clear at the left half, opaque red at the right.
+void writeClearPng(const QString& path) {
+    pngtest::PngSpec clear;
+    clear.width = clear.height = 256;
+    clear.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
+    for (int i = 0; i < 256 * 256; ++i)
+        clear.samples.insert(clear.samples.end(), {kRed.r, kRed.g, kRed.b, i % 256 < 128 ? 0 : 255});
+    const pngtest::Bytes bytes = pngtest::writePng(clear);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())),
+             qint64(bytes.size()));
 }
 
 void doubleClick(QListWidget* list, const QString& name) {
@@ -52,6 +67,8 @@ class PanesTest : public QObject, fixture::WindowTest {
         fixture::writeText(m_folder + "/broken.bmp", "this is text, not a picture");
         fixture::writeBmp(m_folder + "/notes.txt", kGreen);
         fixture::writeBmp(m_folder + "/skin.bmp.bak", kGreen);
+        writeClearPng(m_folder + "/clear.png");
+        fixture::writeBmp(m_folder + "/PAINTED.PNG", kGreen); // a BMP file, whatever its name
         QVERIFY(showWindow());
         m_filMain = child<FileList>(m_window.get(), "FilMain");
         m_filTwo = child<FileList>(m_window.get(), "FilTwo");
@@ -60,7 +77,8 @@ class PanesTest : public QObject, fixture::WindowTest {
 
     void listsBmpFilesWhateverTheirCaseSorted() {
         // Names equal but for case: upper case first.
-        const QStringList expected{".bmp", "ab.bmp", "b069fafit.bmp", "broken.bmp", "SKIN.BMP", "skin.bmp"};
+        const QStringList expected{".bmp",      "ab.bmp",      "b069fafit.bmp", "broken.bmp",
+                                   "clear.png", "PAINTED.PNG", "SKIN.BMP",      "skin.bmp"};
         QCOMPARE(entries(m_filMain), expected);
         QCOMPARE(entries(m_filTwo), expected);
     }
@@ -109,6 +127,19 @@ class PanesTest : public QObject, fixture::WindowTest {
         QCOMPARE(child<QLabel>(m_window.get(), "lblSource")->text(), QString());
     }
 
+    // A PNG file opens as a BMP file does, told by its first bytes; its transparency is laid
+    // onto white, and the status line says so.
+    void aPngFileOpensAndItsTransparencyIsTold() {
+        click(m_filTwo, "clear.png");
+        QCOMPARE(m_window->windowTitle(), QDir(m_folder).filePath("clear.png"));
+        QCOMPARE(m_window->workspace().picTarget.pixel(10, 10), (core::Rgb{255, 255, 255}));
+        QCOMPARE(m_window->workspace().picTarget.pixel(200, 10), kRed);
+        QCOMPARE(status(), m_folder + "/clear.png: its transparency was flattened onto white.");
+        QCOMPARE(m_window->saveDialog()->name(), QStringLiteral("clear2"));
+        click(m_filTwo, "PAINTED.PNG");
+        QCOMPARE(m_window->workspace().picTarget.pixel(10, 10), kGreen);
+    }
+
     void openingReplacesEarlierPaints() {
         click(m_filTwo, "skin.bmp");
         m_window->workspace().picSource.setPicture(fixture::filled(kGreen));
@@ -129,7 +160,7 @@ class PanesTest : public QObject, fixture::WindowTest {
 
         // Each failure is told in the status line, naming the file, not in a message box.
         click(m_filMain, "broken.bmp");
-        QCOMPARE(status(), "Cannot open " + m_folder + "/broken.bmp: it is not a BMP file.");
+        QCOMPARE(status(), "Cannot open " + m_folder + "/broken.bmp: it is not a BMP or PNG file.");
         click(m_filTwo, "broken.bmp");
         // A file that vanished after it was listed.
         QVERIFY(QFile::remove(m_folder + "/SKIN.BMP"));
