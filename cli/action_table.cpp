@@ -16,7 +16,7 @@
 #include "cli/help.h"
 #include "cli/preview_actions.h"
 #include "cli/retouch_actions.h"
-#include "core/codec/bmp.h"
+#include "core/codec/picture_file.h"
 #include "core/eight_bit/palette_choice.h"
 #include "core/skin_layout.h"
 #include "preview/mannequin.h"
@@ -91,11 +91,11 @@ core::Result<ThreadCount> threadCount(std::string_view option, Words words) {
 // What the actions do, each given what its reader made.
 
 core::Status openSource(const FilePath& file, Session& session) {
-    return open(session.workspace, stamps::CanvasId::picSource, file.path);
+    return open(session, stamps::CanvasId::picSource, file.path);
 }
 
 core::Status openDestination(const FilePath& file, Session& session) {
-    return open(session.workspace, stamps::CanvasId::picTarget, file.path);
+    return open(session, stamps::CanvasId::picTarget, file.path);
 }
 
 core::Status markRow(const MarkedRow& mark, Session& session) {
@@ -127,7 +127,10 @@ template <stamps::SaveFormat Format> core::Status saveAs(const FilePath& file, S
 }
 
 core::Status saveSource(const FilePath& file, Session& session) {
-    return core::savePicture(session.workspace.picSource.image(), file.path);
+    const core::Canvas& source = session.workspace.picSource;
+    return stamps::saveAs(stamps::formatForPath(stamps::SaveFormat::TrueColour, file.path), source.image(),
+                          source.picture(), file.path)
+        .status();
 }
 
 core::Status listButtons(const NoArgument&, Session& session) {
@@ -137,9 +140,14 @@ core::Status listButtons(const NoArgument&, Session& session) {
     return core::Status::ok();
 }
 
-// Any BMP the codec reads, written whole at its own size in the format.
+// Any picture file the codec reads, written whole at its own size in the format the option
+// asks for, as OUT's name decides (stamps::formatForPath).
 template <stamps::SaveFormat Format> core::Status convertTo(const InOut& files, Session& session) {
-    return stamps::convertFile(Format, files.in, files.out, {session.dithering}).status();
+    const core::Result<stamps::Converted> converted = stamps::convertFile(
+        stamps::formatForPath(Format, files.out), files.in, files.out, {session.dithering});
+    if (!converted) return converted.status();
+    tellNote(session, converted.value().note);
+    return core::Status::ok();
 }
 
 core::Status setDithering(const DitherLevel& dither, Session& session) {
@@ -150,11 +158,11 @@ core::Status setDithering(const DitherLevel& dither, Session& session) {
 // The header's facts and the colours counted in the pixels, printed once the whole file is
 // read: a file whose pixels are cut short prints nothing but the failure.
 core::Status printInfo(const FilePath& file, Session& session) {
-    auto info = core::readBmpInfoFile(file.path);
+    auto info = core::readPictureInfoFile(file.path);
     if (!info) return info.status();
     auto picture = core::loadPicture(file.path);
     if (!picture) return picture.status();
-    const core::BmpInfo& i = info.value();
+    const core::PictureInfo& i = info.value();
     session.out << "width: " << i.width << "\nheight: " << i.height << "\nbits per pixel: " << i.bitsPerPixel
                 << "\ncompression: " << i.compression << "\ncolours: " << core::countColours(picture.value())
                 << "\n";
@@ -242,9 +250,11 @@ constexpr std::string_view kNoInput = "it works on no input; run it on its own";
 // paragraphs are wrapped when --help prints them.
 // clang-format off
 constexpr ActionRow kActions[] = {
-    {"--source", "", "FILE", "open FILE into the source canvas",
+    {"--source", "", "FILE",
+     "open FILE, a BMP or PNG file, into the source canvas; a PNG file's transparency is flattened onto "
+     "white, with a note on stderr",
      kInBatch, kDoes<filePath, openSource>},
-    {"--dest", "", "FILE", "open FILE into the destination canvas",
+    {"--dest", "", "FILE", "open FILE into the destination canvas likewise",
      notInBatch("each input is opened as the destination"), kDoes<filePath, openDestination>},
     {"--mark", "", "ROW",
      "a mouse-down on row ROW (0-255) of the destination canvas; the band copies of \"User Copy\" copy the "
@@ -261,8 +271,9 @@ constexpr ActionRow kActions[] = {
      "case and runs of blanks are not significant when nothing matches exactly",
      kInBatch, kDoes<stampButton, press>},
     {"--save", "", "PATH",
-     "write the destination canvas's image to PATH as a 24-bit BMP, PATH exactly as given (no \".bmp\" is "
-     "added)",
+     "write the destination canvas's image to PATH as a 24-bit BMP, or as a PNG when PATH ends in \".png\" "
+     "(a palette PNG when the image has at most 256 colours, the palette of the file opened with --dest "
+     "kept where it serves); PATH exactly as given (no \".bmp\" is added)",
      notInBatch("every input would be saved as the same PATH; --out DIR saves each under its own name"),
      kDoes<filePath, saveAs<stamps::SaveFormat::TrueColour>>},
     {"--save-source", "", "PATH", "write the source canvas's shown image likewise",
@@ -271,7 +282,8 @@ constexpr ActionRow kActions[] = {
      "print every button: control name, group, caption (tab-separated), one per line",
      notInBatch(kNoInput), kDoes<noArgument, listButtons>},
     {"--convert", "", "IN OUT",
-     "load any BMP the codec reads and write it as a plain 24-bit BMP at its own size",
+     "load any BMP or PNG file the codecs read and write it at its own size as a plain 24-bit BMP, or as "
+     "--save writes a PNG when OUT ends in \".png\"",
      notInBatch(kNoInput), kDoes<inOut, convertTo<stamps::SaveFormat::TrueColour>>},
     {"--save-8bit", "", "PATH",
      "write the destination canvas's image to PATH as an 8-bit BMP with a 256-colour palette, as the "
@@ -281,14 +293,15 @@ constexpr ActionRow kActions[] = {
      notInBatch("every input would be saved as the same PATH; --out-8bit DIR saves each under its own name"),
      kDoes<filePath, saveAs<stamps::SaveFormat::EightBit>>},
     {"--convert-8bit", "", "IN OUT",
-     "load any BMP the codec reads and write it as such an 8-bit BMP at its own size (a palette file keeps "
-     "its palette and indices)",
+     "load any BMP or PNG file the codecs read and write it as such an 8-bit BMP at its own size (a palette "
+     "file keeps its palette and indices)",
      notInBatch(kNoInput), kDoes<inOut, convertTo<stamps::SaveFormat::EightBit>>},
     {"--dither", "", "LEVEL",
      "dither the 8-bit saves after it that reduce colours, LEVEL from 0 (none, the default) to 1 (full)",
      kInBatch, kDoes<ditherLevel, setDithering>},
     {"--info", "", "FILE",
-     "print width, height, bits per pixel, compression and the number of distinct colours of a BMP file",
+     "print width, height, bits per pixel, compression and the number of distinct colours of a BMP or PNG "
+     "file",
      notInBatch(kNoInput), kDoes<filePath, printInfo>},
     {"--mesh", "", "FILE",
      "render the --preview actions after it on the body mesh in FILE instead of the mannequin: a Wavefront "
@@ -348,9 +361,13 @@ constexpr ActionRow kActions[] = {
      "ACTION... --save DIR/NAME, NAME being FILE's own name; FILE... is every argument up to the next one "
      "that begins with \"--\" (give a file of such a name as ./--name)",
      kOfTheBatch, kSets<inputFiles, setInputs>},
-    {"--out", "", "DIR", "save each result into the folder DIR as a 24-bit BMP",
+    {"--out", "", "DIR",
+     "save each result into the folder DIR under its input's name, as --save does: a PNG for a name ending "
+     "in \".png\", else a 24-bit BMP",
      kOfTheBatch, kSets<outputFolder, setOut<stamps::SaveFormat::TrueColour>>},
-    {"--out-8bit", "", "DIR", "save each result into DIR as an 8-bit BMP, as --save-8bit does",
+    {"--out-8bit", "", "DIR",
+     "save each result into DIR as an 8-bit BMP, as --save-8bit does, under its input's name with a "
+     "\".png\" ending made \".bmp\"",
      kOfTheBatch, kSets<outputFolder, setOut<stamps::SaveFormat::EightBit>>},
     {"--jobs", "", "N",
      "run N inputs at once (a whole number from 1 up; by default the number of processors)",

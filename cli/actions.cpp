@@ -29,11 +29,18 @@ core::Status runActions(std::span<const CliAction> actions, Session& session) {
     return core::Status::ok();
 }
 
-core::Status open(stamps::Workspace& workspace, stamps::CanvasId canvas, const std::string& path) {
-    return stamps::openFile(workspace, canvas, path).status;
+core::Status open(Session& session, stamps::CanvasId canvas, const std::string& path) {
+    const stamps::Opened opened = stamps::openFile(session.workspace, canvas, path);
+    if (opened.loaded) tellNote(session, opened.note);
+    return opened.status;
 }
 
-core::Status saveDestination(Session& session, const std::string& path, stamps::SaveFormat format) {
+void tellNote(const Session& session, const std::string& note) {
+    if (!note.empty() && session.tell) session.tell("quiltane-cli: note: " + note);
+}
+
+core::Status saveDestination(Session& session, const std::string& path, stamps::SaveFormat asked) {
+    const stamps::SaveFormat format = stamps::formatForPath(asked, path);
     const stamps::SaveOptions options{session.dithering, session.heldFolder};
     if (session.staged == nullptr)
         return stamps::saveDestination(session.workspace, format, path, options).status();

@@ -4,6 +4,7 @@
 // converting a file, saving the destination. What each action does is its row's (see
 // action_table.h).
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <span>
@@ -19,6 +20,10 @@
 
 namespace cli {
 
+// Takes a line for the user without its newline: a single run prints it on stderr, a batch as a
+// line of its report.
+using Tell = std::function<void(const std::string& line)>;
+
 // What a run of actions works on. Fresh for every run, and for every input of a batch.
 struct Session {
     explicit Session(std::ostream& printed) : out(printed) {}
@@ -30,6 +35,8 @@ struct Session {
     // What --within set last: the garment the recolours are kept within; everywhere without.
     std::optional<core::retouch::PixelArea> within;
     std::ostream& out; // where --list, --info, --seams and --help print
+    // Where a note about a file goes (see tellNote); nowhere when empty.
+    Tell tell;
     // Set by a batch: the destination's saves (--save, --save-8bit) are left staged here, for
     // the batch to make durable together with the others, rather than committed one by one.
     std::optional<core::AtomicFile>* staged = nullptr;
@@ -45,11 +52,17 @@ bool needsHistory(std::span<const CliAction> actions);
 // out of memory fails the action that needed it.
 core::Status runActions(std::span<const CliAction> actions, Session& session);
 
-// Opens the file into the canvas as a step of the history, named by the file's name.
-core::Status open(stamps::Workspace& workspace, stamps::CanvasId canvas, const std::string& path);
+// Opens the file into the canvas as a step of the history, named by the file's name; its note,
+// if it has one, is told.
+core::Status open(Session& session, stamps::CanvasId canvas, const std::string& path);
 
-// The destination canvas's image saved in the format (--save, --save-8bit and a batch's
-// outputs), committed now or, in a batch, left staged for it.
-core::Status saveDestination(Session& session, const std::string& path, stamps::SaveFormat format);
+// Tells the session's note about a file: "quiltane-cli: note: " and the note. Nothing for an
+// empty note.
+void tellNote(const Session& session, const std::string& note);
+
+// The destination canvas's image saved in the format its option asked for, as the file's name
+// decides among the rows that share the option (stamps::formatForPath): --save, --save-8bit
+// and a batch's outputs. Committed now or, in a batch, left staged for it.
+core::Status saveDestination(Session& session, const std::string& path, stamps::SaveFormat asked);
 
 } // namespace cli

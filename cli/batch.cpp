@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <new>
 #include <optional>
@@ -52,17 +53,19 @@ struct Group {
     std::vector<core::AtomicFile> files;
 };
 
-// The input run as `--dest FILE ACTION... --save OUT` (or --save-8bit), its output staged.
-core::Result<core::AtomicFile> runInput(const BatchPlan& plan, std::size_t i) {
+// The input run as `--dest FILE ACTION... --save OUT` (or --save-8bit), its output staged; its
+// notes told through tell.
+core::Result<core::AtomicFile> runInput(const BatchPlan& plan, std::size_t i, const Tell& tell) {
     if (testing::beforeEachInput()) testing::beforeEachInput()(i);
     std::ostream printsNothing(nullptr); // a batch refuses the actions that print
     Session session(printsNothing);
+    session.tell = tell;
     session.workspace.history.setEnabled(needsHistory(plan.actions));
     std::optional<core::AtomicFile> staged;
     session.staged = &staged;
     session.heldFolder = plan.outHandle.handle();
 
-    if (core::Status opened = open(session.workspace, stamps::CanvasId::picTarget, plan.inputs[i]); !opened)
+    if (core::Status opened = open(session, stamps::CanvasId::picTarget, plan.inputs[i]); !opened)
         return opened;
     if (core::Status done = runActions(plan.actions, session); !done) return done;
     if (core::Status saved = saveDestination(session, plan.outputOf(i), plan.format); !saved) return saved;
@@ -117,7 +120,8 @@ class BatchRun {
     // be retried, else it fails.
     void runOne(std::size_t input, bool mayRetry) {
         try {
-            core::Result<core::AtomicFile> staged = runInput(m_plan, input);
+            core::Result<core::AtomicFile> staged =
+                runInput(m_plan, input, [this](const std::string& line) { m_progress.note(line); });
             if (staged) {
                 stage(input, std::move(staged).value());
             } else if (mayRetry && staged.status().kind() == core::Status::Kind::Memory) {

@@ -62,17 +62,23 @@ core::Status checkFiles(BatchPlan& plan) {
     const std::string option(stamps::saveFormatSpec(plan.format).batchOutOption);
     if (core::Status held = holdOutFolder(plan, option); !held) return held;
 
-    std::map<std::string, std::size_t> byName;
+    // Inputs of one name, or of names that differ in an ending the format makes its own
+    // (skin.png and skin.bmp with --out-8bit), would be saved as one file.
+    std::map<std::string, std::size_t> byOutput;
     for (std::size_t i = 0; i < plan.inputs.size(); ++i) {
         const std::string& input = plan.inputs[i];
         const std::string name = fs::path(input).filename().string();
         if (name.empty() || name == "." || name == "..")
             return core::Status::usage("--each: " + core::shownName(input) + " names a folder, not a file.");
-        const auto [first, added] = byName.emplace(name, i);
-        if (!added)
-            return core::Status::usage(
-                "--each: " + core::shownName(plan.inputs[first->second]) + " and " + core::shownName(input) +
-                " have the same name; both would be saved as " + core::shownName(plan.outputOf(i)) + ".");
+        const auto [first, added] = byOutput.emplace(plan.outputName(i), i);
+        if (!added) {
+            const std::string& other = plan.inputs[first->second];
+            const bool sameName = fs::path(other).filename() == fs::path(input).filename();
+            return core::Status::usage("--each: " + core::shownName(other) + " and " +
+                                       core::shownName(input) +
+                                       (sameName ? " have the same name; both would" : " would both") +
+                                       " be saved as " + core::shownName(plan.outputOf(i)) + ".");
+        }
         if (const auto file = fileAt(AT_FDCWD, input)) plan.inputFiles.emplace_back(*file, i);
     }
     std::sort(plan.inputFiles.begin(), plan.inputFiles.end());
@@ -80,8 +86,7 @@ core::Status checkFiles(BatchPlan& plan) {
     // The outputs that exist, each with its input's index, looked up by name in the held folder.
     std::vector<std::pair<core::FileIdentity, std::size_t>> outputs;
     for (std::size_t i = 0; i < plan.inputs.size(); ++i) {
-        const std::optional<core::FileIdentity> file =
-            fileAt(plan.outHandle.handle(), fs::path(plan.inputs[i]).filename().string());
+        const std::optional<core::FileIdentity> file = fileAt(plan.outHandle.handle(), plan.outputName(i));
         if (!file) continue;
         if (const std::optional<std::size_t> same = plan.inputThatIs(*file); same == i)
             return core::Status::usage(option + ": " + core::shownName(plan.inputs[i]) +
@@ -119,8 +124,12 @@ HeldFolder::~HeldFolder() {
     if (m_handle >= 0) ::close(m_handle);
 }
 
+std::string BatchPlan::outputName(std::size_t i) const {
+    return stamps::batchOutputName(format, fs::path(inputs[i]).filename().string());
+}
+
 std::string BatchPlan::outputOf(std::size_t i) const {
-    return (fs::path(outFolder) / fs::path(inputs[i]).filename()).string();
+    return (fs::path(outFolder) / outputName(i)).string();
 }
 
 std::optional<std::size_t> BatchPlan::inputThatIs(core::FileIdentity file) const {

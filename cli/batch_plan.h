@@ -48,7 +48,10 @@ struct BatchPlan {
     HeldFolder outHandle;
     std::vector<std::pair<core::FileIdentity, std::size_t>> inputFiles;
 
-    // Where the input at index i is saved: the output folder and the input's own file name.
+    // The name the input at index i is saved under: the input's own file name, its ending made
+    // the format's where the format does not follow it (stamps::batchOutputName).
+    std::string outputName(std::size_t i) const;
+    // Where the input at index i is saved: the output folder and outputName(i).
     std::string outputOf(std::size_t i) const;
     // The input that is this file, if any.
     std::optional<std::size_t> inputThatIs(core::FileIdentity file) const;

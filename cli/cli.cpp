@@ -65,6 +65,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
 
     Session session(out);
+    session.tell = [&err](const std::string& line) { err << line << "\n"; };
     session.workspace.history.setEnabled(needsHistory(toRun));
     core::Status status = runActions(toRun, session);
     if (core::Status printed = printedWhole(out); status && !printed) status = printed;

@@ -66,6 +66,13 @@ void Progress::failed(std::string_view input, std::string_view reason) {
     if (m_terminal) draw(m_now());
 }
 
+void Progress::note(std::string_view line) {
+    const std::lock_guard lock(m_mutex);
+    clear();
+    m_err << line << '\n';
+    if (m_terminal) draw(m_now());
+}
+
 void Progress::finish(std::size_t saved, std::size_t failures) {
     const std::lock_guard lock(m_mutex);
     clear();

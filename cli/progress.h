@@ -2,7 +2,8 @@
 // A batch's report on stderr. On a terminal, a bar redrawn in place (done/total, skins a
 // second, time left), at most ten times a second; elsewhere no bar. Either way one line per
 // failure, printed as it happens with the bar cleared first, and a summary line at the end:
-// "200 skins: 198 saved, 2 failed". Any thread may report. Reporting allocates nothing but the
+// "200 skins: 198 saved, 2 failed". Any thread may report; a note about an input (a PNG
+// file's transparency flattened) is a line of its own too. Reporting allocates nothing but the
 // bar, which is left out when memory is short, so a run short of memory still reports.
 
 #include <chrono>
@@ -28,6 +29,8 @@ class Progress {
     void inputDone();
     // A failure: "quiltane-cli: INPUT: REASON" on a line of its own.
     void failed(std::string_view input, std::string_view reason);
+    // A note, a whole line (without its newline), printed as a failure is but not one.
+    void note(std::string_view line);
     // Clears the bar and prints the summary line.
     void finish(std::size_t saved, std::size_t failures);
 

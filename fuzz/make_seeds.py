@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
-"""Writes fuzz_bmp's seed files into fuzz/seeds/bmp: one small valid BMP file of each kind the reader
-knows.
+"""Writes fuzz_picture's seed files into fuzz/seeds/picture: one small valid BMP or PNG file of each
+kind the picture loader knows.
 
 Run from the repository root: python3 fuzz/make_seeds.py
 """
 import os
 import struct
+import zlib
 
-HERE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "seeds", "bmp")
+HERE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "seeds", "picture")
 
 
 def bmp(width, height, bits, pixels, compression=0, header=40, palette=(), masks=(), colours_used=0):
@@ -44,6 +45,38 @@ def rows(width, height, bits, value):
     return out
 
 
+def chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+
+# The seven passes of interlaced rows: first column and row, then the steps between them.
+ADAM7 = [(0, 0, 8, 8), (4, 0, 8, 8), (0, 4, 4, 8), (2, 0, 4, 4), (0, 2, 2, 4), (1, 0, 2, 2), (0, 1, 1, 2)]
+
+
+def png(width, height, depth, colour_type, sample, palette=(), trns=b"", interlaced=False):
+    """sample(x, y) gives a pixel's samples as a tuple, each of depth bits."""
+    def scanlines(xs, ys):
+        out = bytearray()
+        for y in ys:
+            bits = "".join(format(v, "0%db" % depth) for x in xs for v in sample(x, y))
+            bits += "0" * (-len(bits) % 8)
+            out += b"\0" + int(bits, 2).to_bytes(len(bits) // 8, "big") if bits else b""
+        return out
+
+    if interlaced:
+        data = b"".join(scanlines(range(x0, width, dx), range(y0, height, dy))
+                        for x0, y0, dx, dy in ADAM7 if x0 < width and y0 < height)
+    else:
+        data = scanlines(range(width), range(height))
+    head = struct.pack(">IIBBBBB", width, height, depth, colour_type, 0, 0, 1 if interlaced else 0)
+    body = chunk(b"IHDR", head)
+    if palette:
+        body += chunk(b"PLTE", b"".join(bytes(c) for c in palette))
+    if trns:
+        body += chunk(b"tRNS", trns)
+    return b"\x89PNG\r\n\x1a\n" + body + chunk(b"IDAT", zlib.compress(bytes(data))) + chunk(b"IEND", b"")
+
+
 GREYS = [(i * 17, i * 17, 255 - i * 17) for i in range(16)]
 SEEDS = {
     "pal1.bmp": bmp(13, 4, 1, rows(13, 4, 1, lambda x, y: (x + y) % 2), palette=[(0, 0, 0), (255, 255, 255)]),
@@ -70,6 +103,15 @@ SEEDS = {
                          masks=(0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000)),
     "rgb32-1010102.bmp": bmp(3, 2, 32, rows(3, 2, 32, lambda x, y: x << 20 | y << 10 | 1023), compression=3,
                              header=108, masks=(0x3FF00000, 0x000FFC00, 0x000003FF, 0xC0000000)),
+    "pal1.png": png(13, 4, 1, 3, lambda x, y: ((x + y) % 2,), palette=[(0, 0, 0), (255, 255, 255)]),
+    "pal4-trns.png": png(9, 4, 4, 3, lambda x, y: ((x * y) % 16,), palette=GREYS, trns=bytes([0, 128])),
+    "pal8.png": png(8, 8, 8, 3, lambda x, y: ((x + 2 * y) % 16,), palette=GREYS),
+    "grey2.png": png(7, 3, 2, 0, lambda x, y: ((x + y) % 4,)),
+    "grey16-key.png": png(5, 3, 16, 0, lambda x, y: (x * 9000 + y,), trns=struct.pack(">H", 9000)),
+    "grey-alpha8.png": png(4, 2, 8, 4, lambda x, y: (x * 60, y * 200)),
+    "rgb8.png": png(5, 3, 8, 2, lambda x, y: (x * 50, y * 80, 200)),
+    "rgb16.png": png(3, 2, 16, 2, lambda x, y: (x * 30000, y * 60000, 65535)),
+    "rgba8-interlaced.png": png(9, 9, 8, 6, lambda x, y: (x * 28, y * 28, 99, (x + y) * 14), interlaced=True),
 }
 
 os.makedirs(HERE, exist_ok=True)

@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev libgl-dev
   libfontconfig-dev # the program reads the font configuration while the application starts
   libgtest-dev libgmock-dev libbenchmark-dev
-  libpng-dev # the tests read the BMP suite's PNG reference images
+  libpng-dev # reads and writes PNG skins; the tests read the BMP suite's PNG reference images
   libimagequant-dev # reduces skins of many colours to 256 for the 8-bit save
   fonts-liberation fonts-dejavu-core
   xvfb xauth # xvfb-run: the window on a machine without a display

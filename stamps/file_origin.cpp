@@ -5,13 +5,14 @@
 
 #include <algorithm>
 
-#include "core/codec/bmp.h"
+#include "core/codec/picture_file.h"
 #include "stamps/workspace.h"
 
 namespace stamps {
 
 SaveFormat ownFormat(const std::string& path) {
-    const core::Result<core::BmpInfo> info = core::readBmpInfoFile(path);
+    const core::Result<core::PictureInfo> info = core::readPictureInfoFile(path);
+    if (info && info.value().format == core::PictureFormat::Png) return SaveFormat::Png;
     return info && info.value().bitsPerPixel == 8 ? SaveFormat::EightBit : SaveFormat::TrueColour;
 }
 

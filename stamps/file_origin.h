@@ -23,7 +23,8 @@ struct FileOrigin {
 };
 
 // The format a save back to the file at path keeps: an 8-bit palette BMP stays 8-bit (its
-// palette, and the indices of pixels not painted, kept); any other file is written 24-bit.
+// palette, and the indices of pixels not painted, kept); a PNG file stays PNG; any other file
+// is written as a 24-bit BMP.
 SaveFormat ownFormat(const std::string& path);
 
 // The files of the pictures a workspace's canvases hold, or its history can put back.

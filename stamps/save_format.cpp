@@ -8,9 +8,16 @@
 
 #include "core/codec/bmp.h"
 #include "core/eight_bit/eight_bit.h"
+#include "core/png_save.h"
 
 namespace stamps {
 namespace {
+
+// "3 colours, exact": a palette's colours and how it was chosen.
+std::string paletteWords(int colours, core::PaletteWay way) {
+    return std::to_string(colours) + (colours == 1 ? " colour, " : " colours, ") +
+           std::string(core::paletteWayName(way));
+}
 
 // The game's own format; the palette is chosen as core/eight_bit/palette_choice.h says.
 core::Result<StagedSave> stageEightBit(const core::Picture& image, const core::Picture& loaded,
@@ -19,11 +26,7 @@ core::Result<StagedSave> stageEightBit(const core::Picture& image, const core::P
         core::stageEightBit(image, loaded, path, options.dithering, options.heldFolder);
     if (!staged) return staged.status();
     const core::EightBitSaved& saved = staged.value().saved;
-    const int colours = saved.colours;
-    std::string description = "8-bit, " + std::to_string(colours) +
-                              (colours == 1 ? " colour, " : " colours, ") +
-                              std::string(core::paletteWayName(saved.way));
-    return StagedSave{std::move(staged.value().file), std::move(description)};
+    return StagedSave{std::move(staged.value().file), "8-bit, " + paletteWords(saved.colours, saved.way)};
 }
 
 core::Result<StagedSave> stageTrueColour(const core::Picture& image, const core::Picture&,
@@ -33,11 +36,23 @@ core::Result<StagedSave> stageTrueColour(const core::Picture& image, const core:
     return StagedSave{std::move(staged).value(), "24-bit"};
 }
 
+// Every colour kept: a palette file of at most 256 colours, else true colour.
+core::Result<StagedSave> stagePng(const core::Picture& image, const core::Picture& loaded,
+                                  const std::string& path, const SaveOptions& options) {
+    core::Result<core::PngStaged> staged = core::stagePng(image, loaded, path, options.heldFolder);
+    if (!staged) return staged.status();
+    const core::PngSaved& saved = staged.value().saved;
+    return StagedSave{std::move(staged.value().file),
+                      saved.palette ? "PNG, " + paletteWords(saved.colours, *saved.palette) : "PNG, 24-bit"};
+}
+
 // The dialog's default first: the file the game loads as it is.
 // clang-format off
 constexpr SaveFormatSpec kFormats[] = {
-    {SaveFormat::EightBit, "--save-8bit", "--out-8bit", "8-bit BMP for the game (*.bmp)", stageEightBit},
-    {SaveFormat::TrueColour, "--save", "--out", "24-bit BMP (*.bmp)", stageTrueColour},
+    {SaveFormat::EightBit, core::PictureFormat::Bmp, "--save-8bit", "--out-8bit", "8-bit BMP for the game (*.bmp)",
+     stageEightBit},
+    {SaveFormat::TrueColour, core::PictureFormat::Bmp, "--save", "--out", "24-bit BMP (*.bmp)", stageTrueColour},
+    {SaveFormat::Png, core::PictureFormat::Png, "--save", "--out", "PNG (*.png)", stagePng},
 };
 // clang-format on
 
@@ -51,6 +66,26 @@ const SaveFormatSpec& saveFormatSpec(SaveFormat format) {
     for (const SaveFormatSpec& row : kFormats)
         if (row.format == format) return row;
     return kFormats[0];
+}
+
+std::string_view extensionOf(SaveFormat format) {
+    return core::pictureFormatSpec(saveFormatSpec(format).file).extension;
+}
+
+SaveFormat formatForPath(SaveFormat asked, std::string_view path) {
+    const std::string_view option = saveFormatSpec(asked).cliSaveOption;
+    for (const SaveFormatSpec& row : kFormats)
+        if (row.cliSaveOption == option && core::hasExtension(path, row.file)) return row.format;
+    return asked;
+}
+
+std::string batchOutputName(SaveFormat format, const std::string& input) {
+    const core::PictureFormat written = saveFormatSpec(formatForPath(format, input)).file;
+    for (const core::PictureFormatSpec& other : core::allPictureFormats())
+        if (other.format != written && core::hasExtension(input, other.format))
+            return input.substr(0, input.size() - other.extension.size()) +
+                   std::string(core::pictureFormatSpec(written).extension);
+    return input;
 }
 
 core::Result<StagedSave> stageAs(SaveFormat format, const core::Picture& image, const core::Picture& loaded,

@@ -7,7 +7,7 @@ namespace workbench {
 DroppedFile droppedFile(const QList<QUrl>& urls) {
     if (urls.size() != 1)
         return {{},
-                QStringLiteral("Drop one BMP file at a time on a canvas; %1 items were dropped.")
+                QStringLiteral("Drop one BMP or PNG file at a time on a canvas; %1 items were dropped.")
                     .arg(urls.size())};
     const QUrl& url = urls.first();
     if (!url.isLocalFile())

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/atomic_file.h"
+#include "core/codec/picture_file.h"
 #include "core/picture.h"
 #include "core/status.h"
 
@@ -41,11 +42,8 @@ std::vector<std::uint8_t> encodeBmp24(const Picture& picture);
 
 class BmpEncoder;
 
-// `LoadPicture`: reads a BMP file. Errors name the file and the reason: "Cannot open <path>: <reason>".
-// The header is checked on the file's first bytes, before the rest is read; reading then needs
-// the file's size plus 3 bytes a pixel. When memory runs out the load fails with a message
-// that gives the size ("... not enough memory to open it (32768 × 2048).").
-Result<Picture> loadPicture(const std::string& path);
+// A BMP file is read by the loader of every format (loadPicture and readPictureFile in
+// core/codec/picture_file.h, included here for their callers).
 // What a BMP file's header says, read with the same checks and messages as loadPicture.
 Result<BmpInfo> readBmpInfoFile(const std::string& path);
 // Writes what an encoder makes to a file, row by row without the whole file in memory,

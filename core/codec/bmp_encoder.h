@@ -12,20 +12,13 @@
 #include <span>
 #include <vector>
 
-#include "core/rows/index_rows.h"
+#include "core/codec/palette_image.h"
 #include "core/picture.h"
+#include "core/rows/index_rows.h"
 #include "core/rows/row_kernel.h"
 #include "core/status.h"
 
 namespace core {
-
-// Palette indices to be written: width * height of them, rows top to bottom.
-struct PaletteImage {
-    int width = 0;
-    int height = 0;
-    std::vector<Rgb> palette;
-    std::vector<std::uint8_t> indices;
-};
 
 class BmpEncoder {
   public:

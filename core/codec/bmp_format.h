@@ -62,12 +62,11 @@ inline constexpr std::uint32_t kPixelsPerMetre = 2835;
 // Windows headers add a fourth, unused byte.
 inline constexpr int kBlue = 0, kGreen = 1, kRed = 2;
 
-// Caps on what a header may claim, checked before anything is allocated.
-inline constexpr int kMaxSide = 32768;
-inline constexpr std::int64_t kMaxPixels = std::int64_t(64) * 1024 * 1024;
-// A run of compressed data sets at most 255 pixels with 2 bytes, but end-of-line, delta and
-// end-of-bitmap codes may leave whole areas unset. An RLE image may claim at most this many
-// pixels per byte of compressed data, so a tiny file cannot make the reader allocate a huge one.
+// A header's size is within the caps of core/codec/picture_limits.h before anything is
+// allocated. A run of compressed data sets at most 255 pixels with 2 bytes, but end-of-line,
+// delta and end-of-bitmap codes may leave whole areas unset. An RLE image may claim at most
+// this many pixels per byte of compressed data, so a tiny file cannot make the reader allocate
+// a huge one.
 inline constexpr std::int64_t kMaxRlePixelsPerByte = 256;
 
 enum class Compression { None, Rle8, Rle4, BitFields, AlphaBitFields, Jpeg, Png, Huffman1D, Rle24, Unknown };

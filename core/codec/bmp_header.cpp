@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/codec/bmp_format.h"
+#include "core/codec/picture_limits.h"
 
 namespace core::bmp {
 
@@ -127,10 +128,7 @@ Status takeShape(const InfoFields& f, Header& h) {
     h.topDown = f.height < 0;
     const std::int64_t width = f.width;
     const std::int64_t height = f.height < 0 ? -f.height : f.height; // int64: INT_MIN cannot overflow
-    if (width > kMaxSide || height > kMaxSide || width * height > kMaxPixels)
-        return fail("its size of " + std::to_string(width) + " x " + std::to_string(height) +
-                    " pixels is too large (at most " + std::to_string(kMaxSide) + " pixels a side and " +
-                    std::to_string(kMaxPixels / (1024 * 1024)) + " million pixels).");
+    if (Status fits = codec::checkPictureSize(width, height); !fits) return fits;
     h.width = int(width);
     h.height = int(height);
     if (f.planes != 1)

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <new>
 #include <optional>
+#include <span>
 
 #include "core/eight_bit/colour_reduction.h"
 #include "core/file_messages.h"
@@ -174,12 +175,32 @@ struct Way {
     std::string_view name;
     Attempt (*attempt)(const Request&);
 };
-// In the order they are tried.
+// In the order they are tried; the ways before the reduction keep every colour.
 constexpr Way kWays[] = {
     {PaletteWay::Unchanged, "unchanged palette", keepLoadedPalette},
     {PaletteWay::Exact, "exact", exactColours},
     {PaletteWay::Reduced, "reduced", reduced},
 };
+static_assert(kWays[std::size(kWays) - 1].way == PaletteWay::Reduced, "the reduction is the last way");
+constexpr std::span<const Way> kLosslessWays(kWays, std::size(kWays) - 1);
+
+// The choice of the first of the ways that makes one, or none when each declines.
+Attempt tryWays(std::span<const Way> ways, const Request& request) {
+    if (request.image.isEmpty()) return noPictureToSave();
+    try {
+        for (const Way& way : ways) {
+            Attempt attempt = way.attempt(request);
+            if (!attempt) return attempt.status();
+            if (attempt.value()) {
+                attempt.value()->way = way.way;
+                return attempt;
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        return Status::outOfMemory("not enough memory to choose its palette.");
+    }
+    return declined();
+}
 
 } // namespace
 
@@ -190,22 +211,15 @@ std::string_view paletteWayName(PaletteWay way) {
 }
 
 Result<PaletteChoice> choosePalette(const Picture& image, const Picture& loaded, float dithering) {
-    if (image.isEmpty()) return noPictureToSave();
-    const Request request{image, loaded, dithering};
-    try {
-        for (const Way& way : kWays) {
-            Attempt attempt = way.attempt(request);
-            if (!attempt) return attempt.status();
-            if (attempt.value()) {
-                PaletteChoice choice = std::move(*attempt.value());
-                choice.way = way.way;
-                return choice;
-            }
-        }
-    } catch (const std::bad_alloc&) {
-        return Status::outOfMemory("not enough memory to choose its palette.");
-    }
-    return Status::output("no way of choosing its palette applies."); // the reduction always does
+    Attempt attempt = tryWays(kWays, {image, loaded, dithering});
+    if (!attempt) return attempt.status();
+    if (!attempt.value())
+        return Status::output("no way of choosing its palette applies."); // the reduction always does
+    return std::move(*attempt.value());
+}
+
+Result<std::optional<PaletteChoice>> chooseLosslessPalette(const Picture& image, const Picture& loaded) {
+    return tryWays(kLosslessWays, {image, loaded, 0});
 }
 
 std::int64_t countColours(const Picture& picture) {

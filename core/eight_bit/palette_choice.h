@@ -7,6 +7,7 @@
 //   reduced            otherwise libimagequant reduces it to 256 (core/colour_reduction.h).
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -33,6 +34,9 @@ struct PaletteChoice {
 // image, or when a reduction fails; the message is the reason alone, to follow
 // "Cannot save skin.bmp: ".
 Result<PaletteChoice> choosePalette(const Picture& image, const Picture& loaded, float dithering);
+// The same tried without the reduction, for a file that must keep every colour: the unchanged
+// palette or the exact one, or none when the image has more than 256 colours.
+Result<std::optional<PaletteChoice>> chooseLosslessPalette(const Picture& image, const Picture& loaded);
 
 // How many distinct colours a picture shows (0 for an empty one).
 std::int64_t countColours(const Picture& picture);

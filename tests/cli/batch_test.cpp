@@ -294,14 +294,15 @@ TEST_F(Batch, AFailingInputFailsAloneAndIsNamedWithItsReason) {
     lines.pop_back();
     // Failures come in the order they happen, one line each.
     std::sort(lines.begin(), lines.end());
-    EXPECT_EQ(lines,
-              (std::vector<std::string>{
-                  placed("quiltane-cli: {in}/missing.bmp: Cannot open {in}/missing.bmp: the file does not "
-                         "exist."),
-                  placed("quiltane-cli: {in}/plain.bmp: Cannot open {in}/plain.bmp: it is not a BMP file."),
-                  placed("quiltane-cli: {in}/skin2.bmp: Cannot save {out}/skin2.bmp: it is a folder, not a "
-                         "file."),
-              }));
+    EXPECT_EQ(
+        lines,
+        (std::vector<std::string>{
+            placed("quiltane-cli: {in}/missing.bmp: Cannot open {in}/missing.bmp: the file does not "
+                   "exist."),
+            placed("quiltane-cli: {in}/plain.bmp: Cannot open {in}/plain.bmp: it is not a BMP or PNG file."),
+            placed("quiltane-cli: {in}/skin2.bmp: Cannot save {out}/skin2.bmp: it is a folder, not a "
+                   "file."),
+        }));
     EXPECT_EQ(namesIn(m_dir / "out"), (std::vector<std::string>{"skin0.bmp", "skin1.bmp", "skin2.bmp"}));
     for (const std::string name : {"skin0.bmp", "skin1.bmp"}) {
         auto saved = core::loadPicture(path("out/") + name);

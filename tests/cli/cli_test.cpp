@@ -215,8 +215,8 @@ TEST_F(Cli, EachFailureExitsWithItsCodeAndSaysItInOneWholeLine) {
         {{"--press", "about"}, 2, "Command36 \"About\"" + notStamp},
         // Files that cannot be read.
         {{"--dest", "{dir}/missing.bmp"}, 1, "Cannot open {dir}/missing.bmp: the file does not exist."},
-        {{"--source", "{dir}/plain"}, 1, "Cannot open {dir}/plain: it is not a BMP file."},
-        {{"--info", "{dir}/plain"}, 1, "Cannot open {dir}/plain: it is not a BMP file."},
+        {{"--source", "{dir}/plain"}, 1, "Cannot open {dir}/plain: it is not a BMP or PNG file."},
+        {{"--info", "{dir}/plain"}, 1, "Cannot open {dir}/plain: it is not a BMP or PNG file."},
         {{"--convert", "{dir}/nothing.bmp", "{dir}/converted.bmp"},
          1,
          "Cannot open {dir}/nothing.bmp: the file does not exist."},

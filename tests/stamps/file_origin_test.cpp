@@ -60,6 +60,13 @@ TEST_F(FileOrigins, aLoadKeepsTheFileAndItsOwnFormat) {
         {"4-bit palette", write("four.bmp", paletteFile(4)), SaveFormat::TrueColour},
         {"1-bit palette", write("one.bmp", paletteFile(1)), SaveFormat::TrueColour},
         {"24-bit", write("true.bmp", core::Picture::filled(4, 4, {1, 2, 3})), SaveFormat::TrueColour},
+        {"PNG",
+         [&] {
+             const core::Picture picture = core::Picture::filled(4, 4, {1, 2, 3});
+             EXPECT_TRUE(stamps::saveAs(SaveFormat::Png, picture, picture, path("skin.png")));
+             return path("skin.png");
+         }(),
+         SaveFormat::Png},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

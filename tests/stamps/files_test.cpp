@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,9 @@
 #include "core/library/image_library.h"
 #include "stamp_test_support.h"
 #include "stamps/edits.h"
+#include "stamps/file_origin.h"
 #include "stamps/files.h"
+#include "tests/core/codec/png_test_fixtures.h"
 #include "tests/file_test_support.h"
 
 namespace {
@@ -85,13 +88,45 @@ TEST_F(Files, OpeningAFileIsOneStepNamedByTheFile) {
     EXPECT_EQ(w.history.undoName(), "Open a.bmp");
 }
 
+// A PNG file opens as a BMP file does, told by its first bytes whatever its name; one with
+// transparency opens flattened onto white, and the opening says so.
+TEST_F(Files, APngFileOpensWithItsTransparencyTold) {
+    pngtest::PngSpec rgba;
+    rgba.width = 2;
+    rgba.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
+    rgba.samples = {0, 0, 0, 0, 1, 2, 3, 255};
+    pngtest::PngSpec opaque = rgba;
+    opaque.samples = {9, 9, 9, 255, 1, 2, 3, 255};
+    const struct {
+        const char* name;
+        pngtest::PngSpec file;
+        core::Picture shown;
+        bool told;
+    } cases[] = {
+        {"clear.png", rgba, core::Picture(2, 1, std::vector<std::uint8_t>{255, 255, 255, 1, 2, 3}), true},
+        {"named.bmp", opaque, core::Picture(2, 1, std::vector<std::uint8_t>{9, 9, 9, 1, 2, 3}), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        filetest::writeAll(m_dir / c.name, pngtest::writePng(c.file));
+        stamps::Workspace w;
+        const stamps::Opened opened = stamps::openFile(w, CanvasId::picTarget, path(c.name));
+        ASSERT_TRUE(opened.loaded) << opened.status.message();
+        EXPECT_EQ(w.picTarget.picture(), c.shown);
+        EXPECT_EQ(opened.note, c.told ? path(c.name) + ": its transparency was flattened onto white." : "");
+        // Saved back where it came from as the PNG file it was.
+        ASSERT_NE(stamps::fileOf(w, CanvasId::picTarget), nullptr);
+        EXPECT_EQ(stamps::fileOf(w, CanvasId::picTarget)->format, SaveFormat::Png);
+    }
+}
+
 TEST_F(Files, AFileThatCannotBeReadChangesNothing) {
     filetest::writeAll(m_dir / "text.bmp", {'n', 'o', 't', ' ', 'a', ' ', 'B', 'M', 'P'});
     const struct {
         std::string path, message;
     } cases[] = {
         {path("missing.bmp"), "Cannot open " + path("missing.bmp") + ": the file does not exist."},
-        {path("text.bmp"), "Cannot open " + path("text.bmp") + ": it is not a BMP file."},
+        {path("text.bmp"), "Cannot open " + path("text.bmp") + ": it is not a BMP or PNG file."},
         {m_dir.string(), "Cannot open " + m_dir.string() + ": it is a folder, not a file."},
     };
     stamps::Workspace w = withDestination(threeColours());
@@ -111,8 +146,9 @@ TEST_F(Files, AFileThatCannotBeReadChangesNothing) {
 // words. Every row of the table has its case here, so a new format comes with its own.
 struct Written {
     int bitsPerPixel;
-    std::size_t fileSize;
+    std::optional<std::size_t> fileSize; // none for a compressed file
     std::string description;
+    bool everyColour = true; // the file holds the image exactly
 };
 
 TEST_F(Files, EachFormatWritesWhatItsRowSays) {
@@ -125,15 +161,23 @@ TEST_F(Files, EachFormatWritesWhatItsRowSays) {
         {"three colours",
          fileOf("three.bmp", threeColours()),
          {{SaveFormat::EightBit, {8, 66614, "8-bit, 3 colours, exact"}},
-          {SaveFormat::TrueColour, {24, 196662, "24-bit"}}}},
+          {SaveFormat::TrueColour, {24, 196662, "24-bit"}},
+          {SaveFormat::Png, {2, {}, "PNG, 3 colours, exact"}}}},
         {"one colour",
          fileOf("one.bmp", core::Picture::filled(256, 256, kGreen)),
          {{SaveFormat::EightBit, {8, 66614, "8-bit, 1 colour, exact"}},
-          {SaveFormat::TrueColour, {24, 196662, "24-bit"}}}},
+          {SaveFormat::TrueColour, {24, 196662, "24-bit"}},
+          {SaveFormat::Png, {1, {}, "PNG, 1 colour, exact"}}}},
         {"the game's skin, its palette kept",
          path("body.bmp"),
          {{SaveFormat::EightBit, {8, 66614, "8-bit, 256 colours, unchanged palette"}},
-          {SaveFormat::TrueColour, {24, 196662, "24-bit"}}}},
+          {SaveFormat::TrueColour, {24, 196662, "24-bit"}},
+          {SaveFormat::Png, {8, {}, "PNG, 256 colours, unchanged palette"}}}},
+        {"65,536 colours",
+         fileOf("many.bmp", coordinatePicture(256, 256, kTargetTag)),
+         {{SaveFormat::EightBit, {8, 66614, "8-bit, 256 colours, reduced", false}},
+          {SaveFormat::TrueColour, {24, 196662, "24-bit"}},
+          {SaveFormat::Png, {24, {}, "PNG, 24-bit"}}}},
     };
     for (const auto& c : cases) {
         if (fs::file_size(c.file) == 0) continue; // built without the library
@@ -142,15 +186,20 @@ TEST_F(Files, EachFormatWritesWhatItsRowSays) {
             SCOPED_TRACE(std::string(c.what) + ", " + std::string(row.dialogFilter));
             const auto expected = c.written.find(row.format);
             ASSERT_NE(expected, c.written.end()) << "no case for this format";
-            const std::string out = path("out.bmp");
+            const std::string out = path("out" + std::string(stamps::extensionOf(row.format)));
             const core::Result<std::string> saved = stamps::saveDestination(w, row.format, out);
             ASSERT_TRUE(saved) << saved.message();
             EXPECT_EQ(saved.value(), expected->second.description);
-            EXPECT_EQ(readAll(out).size(), expected->second.fileSize);
-            EXPECT_EQ(core::readBmpInfoFile(out).value().bitsPerPixel, expected->second.bitsPerPixel);
+            if (expected->second.fileSize) {
+                EXPECT_EQ(readAll(out).size(), *expected->second.fileSize);
+            }
+            const auto info = core::readPictureInfoFile(out);
+            ASSERT_TRUE(info) << info.message();
+            EXPECT_EQ(info.value().format, row.file);
+            EXPECT_EQ(info.value().bitsPerPixel, expected->second.bitsPerPixel);
             const auto read = core::loadPicture(out);
             ASSERT_TRUE(read) << read.message();
-            EXPECT_EQ(read.value(), w.picTarget.image());
+            EXPECT_EQ(read.value() == w.picTarget.image(), expected->second.everyColour);
         }
     }
 }
@@ -194,7 +243,8 @@ TEST_F(Files, AConvertedFileKeepsItsSizeAndItsPalette) {
     const std::string in = fileOf("big.bmp", big);
     for (const stamps::SaveFormatSpec& row : stamps::allSaveFormats()) {
         SCOPED_TRACE(row.dialogFilter);
-        const core::Result<std::string> converted = stamps::convertFile(row.format, in, path("out.bmp"));
+        const core::Result<stamps::Converted> converted =
+            stamps::convertFile(row.format, in, path("out.bmp"));
         ASSERT_TRUE(converted) << converted.message();
         const auto read = core::loadPicture(path("out.bmp"));
         ASSERT_TRUE(read);
@@ -206,10 +256,10 @@ TEST_F(Files, AConvertedFileKeepsItsSizeAndItsPalette) {
     const filetest::Bytes body = gameSkinFile();
     if (body.empty()) GTEST_SKIP() << "built without the library";
     filetest::writeAll(m_dir / "body.bmp", body);
-    const core::Result<std::string> converted =
+    const core::Result<stamps::Converted> converted =
         stamps::convertFile(SaveFormat::EightBit, path("body.bmp"), path("body2.bmp"));
     ASSERT_TRUE(converted) << converted.message();
-    EXPECT_EQ(converted.value(), "8-bit, 256 colours, unchanged palette");
+    EXPECT_EQ(converted.value().description, "8-bit, 256 colours, unchanged palette");
     constexpr std::ptrdiff_t kHeaders = 14 + 40;
     const filetest::Bytes written = readAll(path("body2.bmp"));
     ASSERT_EQ(written.size(), body.size());

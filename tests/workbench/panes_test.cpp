@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "tests/core/codec/png_test_fixtures.h"
 #include "window_fixture.h"
 #include "workbench/classic/file_lists.h"
 #include "workbench/classic/panes.h"
@@ -30,9 +31,24 @@ QStringList entries(const QListWidget* list) {
     return names;
 }
 
+// A 256 x 256 PNG file, clear at the left half, opaque red at the right.
+void writeClearPng(const QString& path) {
+    pngtest::PngSpec clear;
+    clear.width = clear.height = 256;
+    clear.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
+    for (int i = 0; i < 256 * 256; ++i)
+        clear.samples.insert(clear.samples.end(), {kRed.r, kRed.g, kRed.b, i % 256 < 128 ? 0 : 255});
+    const pngtest::Bytes bytes = pngtest::writePng(clear);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())),
+             qint64(bytes.size()));
+}
+
 void doubleClick(QListWidget* list, const QString& name) {
     QListWidgetItem* item = entry(list, name);
     QVERIFY2(item, qPrintable(name));
+    list->scrollToItem(item);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
@@ -52,6 +68,8 @@ class PanesTest : public QObject, fixture::WindowTest {
         fixture::writeText(m_folder + "/broken.bmp", "this is text, not a picture");
         fixture::writeBmp(m_folder + "/notes.txt", kGreen);
         fixture::writeBmp(m_folder + "/skin.bmp.bak", kGreen);
+        writeClearPng(m_folder + "/clear.png");
+        fixture::writeBmp(m_folder + "/PAINTED.PNG", kGreen); // a BMP file, whatever its name
         QVERIFY(showWindow());
         m_filMain = child<FileList>(m_window.get(), "FilMain");
         m_filTwo = child<FileList>(m_window.get(), "FilTwo");
@@ -60,7 +78,8 @@ class PanesTest : public QObject, fixture::WindowTest {
 
     void listsBmpFilesWhateverTheirCaseSorted() {
         // Names equal but for case: upper case first.
-        const QStringList expected{".bmp", "ab.bmp", "b069fafit.bmp", "broken.bmp", "SKIN.BMP", "skin.bmp"};
+        const QStringList expected{".bmp",      "ab.bmp",      "b069fafit.bmp", "broken.bmp",
+                                   "clear.png", "PAINTED.PNG", "SKIN.BMP",      "skin.bmp"};
         QCOMPARE(entries(m_filMain), expected);
         QCOMPARE(entries(m_filTwo), expected);
     }
@@ -109,6 +128,19 @@ class PanesTest : public QObject, fixture::WindowTest {
         QCOMPARE(child<QLabel>(m_window.get(), "lblSource")->text(), QString());
     }
 
+    // A PNG file opens as a BMP file does, told by its first bytes; its transparency is laid
+    // onto white, and the status line says so.
+    void aPngFileOpensAndItsTransparencyIsTold() {
+        click(m_filTwo, "clear.png");
+        QCOMPARE(m_window->windowTitle(), QDir(m_folder).filePath("clear.png"));
+        QCOMPARE(m_window->workspace().picTarget.pixel(10, 10), (core::Rgb{255, 255, 255}));
+        QCOMPARE(m_window->workspace().picTarget.pixel(200, 10), kRed);
+        QCOMPARE(status(), m_folder + "/clear.png: its transparency was flattened onto white.");
+        QCOMPARE(m_window->saveDialog()->name(), QStringLiteral("clear2"));
+        click(m_filTwo, "PAINTED.PNG");
+        QCOMPARE(m_window->workspace().picTarget.pixel(10, 10), kGreen);
+    }
+
     void openingReplacesEarlierPaints() {
         click(m_filTwo, "skin.bmp");
         m_window->workspace().picSource.setPicture(fixture::filled(kGreen));
@@ -129,7 +161,7 @@ class PanesTest : public QObject, fixture::WindowTest {
 
         // Each failure is told in the status line, naming the file, not in a message box.
         click(m_filMain, "broken.bmp");
-        QCOMPARE(status(), "Cannot open " + m_folder + "/broken.bmp: it is not a BMP file.");
+        QCOMPARE(status(), "Cannot open " + m_folder + "/broken.bmp: it is not a BMP or PNG file.");
         click(m_filTwo, "broken.bmp");
         // A file that vanished after it was listed.
         QVERIFY(QFile::remove(m_folder + "/SKIN.BMP"));
@@ -191,7 +223,7 @@ class PanesTest : public QObject, fixture::WindowTest {
         QVERIFY(item);
         // One click only selects.
         QTest::mouseClick(dirTwo->viewport(), Qt::LeftButton, {}, dirTwo->visualItemRect(item).center());
-        QCOMPARE(entries(m_filTwo).size(), 6);
+        QCOMPARE(entries(m_filTwo).size(), 8);
 
         m_window->panes().switchLock(); // the locked list follows its folder too
         QTest::mouseDClick(dirTwo->viewport(), Qt::LeftButton, {}, dirTwo->visualItemRect(item).center());
@@ -203,7 +235,7 @@ class PanesTest : public QObject, fixture::WindowTest {
         QCOMPARE(top->text(0), QStringLiteral("/"));
         // Browsing never changes where saves go; the other pane stays.
         QCOMPARE(QDir::currentPath(), QDir(m_folder).canonicalPath());
-        QCOMPARE(entries(m_filMain).size(), 6);
+        QCOMPARE(entries(m_filMain).size(), 8);
     }
 
     void deleteMovesOnlyLowerCaseBmpEndingsToTheTrash_data() {

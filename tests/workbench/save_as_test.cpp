@@ -1,6 +1,7 @@
 // "Save Destination As…": Ctrl+Shift+S, the file dialog on the start-up folder (or where the
-// destination came from) with its two types, the 8-bit and the 24-bit file and what the status line says,
-// ".bmp" added, the question before replacing, and a failure told in one line.
+// destination came from) with its types, the 8-bit and the 24-bit BMP file and the PNG file and
+// what the status line says, the type's ending added, the question before replacing, and a
+// failure told in one line.
 
 #include <QFileDialog>
 #include <QTimer>
@@ -72,8 +73,8 @@ class SaveAsTest : public QObject, fixture::WindowTest {
         QCOMPARE(QDir(m_prompts->shownFolder).canonicalPath(), other);
     }
 
-    // The real dialog: both types, the 8-bit one chosen, on the start-up folder.
-    void theFileDialogOffersTheTwoTypes() {
+    // The real dialog: every type, the 8-bit one chosen, on the start-up folder.
+    void theFileDialogOffersEveryType() {
         m_prompts.reset(); // the real dialog
         QStringList filters;
         QString selected, folder;
@@ -86,7 +87,8 @@ class SaveAsTest : public QObject, fixture::WindowTest {
             dialog->reject();
         });
         pressCtrlShiftS();
-        QCOMPARE(filters, QStringList({"8-bit BMP for the game (*.bmp)", "24-bit BMP (*.bmp)"}));
+        QCOMPARE(filters,
+                 QStringList({"8-bit BMP for the game (*.bmp)", "24-bit BMP (*.bmp)", "PNG (*.png)"}));
         QCOMPARE(selected, QStringLiteral("8-bit BMP for the game (*.bmp)"));
         QCOMPARE(folder, m_folder);
         QCOMPARE(QDir(m_folder).entryList(QDir::Files), QStringList());
@@ -99,6 +101,8 @@ class SaveAsTest : public QObject, fixture::WindowTest {
         for (const stamps::SaveFormatSpec& row : stamps::allSaveFormats()) {
             const QString filter =
                 QString::fromUtf8(row.dialogFilter.data(), qsizetype(row.dialogFilter.size()));
+            const std::string_view ending = stamps::extensionOf(row.format);
+            const QString picked = "picked" + QString::fromLatin1(ending.data(), qsizetype(ending.size()));
             QStringList filters;
             // The dialog is looked for until it shows: the window takes the focus back first.
             QTimer poll;
@@ -111,7 +115,7 @@ class SaveAsTest : public QObject, fixture::WindowTest {
                 // selectFile leaves alone a name box that has the focus, as one the user types
                 // in; the dialog may have given it the focus already.
                 if (QWidget* typing = dialog->focusWidget()) typing->clearFocus();
-                dialog->selectFile(m_folder + "/picked.bmp");
+                dialog->selectFile(m_folder + "/" + picked);
                 static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept, public in QDialog
             });
             poll.start(10);
@@ -120,10 +124,10 @@ class SaveAsTest : public QObject, fixture::WindowTest {
             const std::string expected = QFile::encodeName(m_folder + "/expected.bmp").toStdString();
             const auto saved = stamps::saveDestination(m_window->workspace(), row.format, expected);
             QVERIFY2(saved, saved.message().c_str());
-            QVERIFY2(readAll(m_folder + "/picked.bmp") == readAll(m_folder + "/expected.bmp"),
+            QVERIFY2(readAll(m_folder + "/" + picked) == readAll(m_folder + "/expected.bmp"),
                      qPrintable(filter));
-            QCOMPARE(status(), "Saved picked.bmp, " + QString::fromStdString(saved.value()));
-            QFile::remove(m_folder + "/picked.bmp");
+            QCOMPARE(status(), "Saved " + picked + ", " + QString::fromStdString(saved.value()));
+            QFile::remove(m_folder + "/" + picked);
         }
     }
 
@@ -141,6 +145,11 @@ class SaveAsTest : public QObject, fixture::WindowTest {
             << "Saved skin2.bmp, 8-bit, 256 colours, unchanged palette";
         QTest::newRow("24-bit") << "skin2" << SaveAsType::TrueColour << false << "skin2.bmp" << 24
                                 << "Saved skin2.bmp, 24-bit";
+        QTest::newRow("PNG, exact") << "skin2" << SaveAsType::Png << false << "skin2.png" << 2
+                                    << "Saved skin2.png, PNG, 3 colours, exact";
+        QTest::newRow("PNG, the game skin's palette kept")
+            << "skin2" << SaveAsType::Png << true << "skin2.png" << 8
+            << "Saved skin2.png, PNG, 256 colours, unchanged palette";
         QTest::newRow("another ending kept") << "skin2.v2" << SaveAsType::EightBit << false << "skin2.v2" << 8
                                              << "Saved skin2.v2, 8-bit, 3 colours, exact";
         QTest::newRow("another folder")
@@ -168,7 +177,7 @@ class SaveAsTest : public QObject, fixture::WindowTest {
         m_prompts->chosen = SaveAsChoice{name, type};
         pressCtrlShiftS();
         const QString path = QDir(m_folder).filePath(file);
-        const auto info = core::readBmpInfoFile(QFile::encodeName(path).toStdString());
+        const auto info = core::readPictureInfoFile(QFile::encodeName(path).toStdString());
         QVERIFY2(info, info.message().c_str());
         QCOMPARE(info.value().bitsPerPixel, bits);
         const auto saved = fixture::loadBmp(path);
@@ -177,7 +186,7 @@ class SaveAsTest : public QObject, fixture::WindowTest {
         QCOMPARE(status(), said);
         QCOMPARE(m_prompts->asked, QStringList());
         QCOMPARE(filTwo->count(),
-                 QFileInfo(path).absolutePath() == m_folder && file.endsWith(".bmp") ? 1 : 0);
+                 QFileInfo(path).absolutePath() == m_folder && !file.endsWith(".v2") ? 1 : 0);
     }
 
     void replacingAFileIsAskedFirst() {

@@ -286,11 +286,11 @@ class WindowCommandsTest : public QObject, fixture::WindowTest {
         QTest::addColumn<QStringList>("dropped"); // paths, or addresses with a scheme
         QTest::addColumn<QString>("said");
         QTest::newRow("two files") << QStringList{"<skins>/b.bmp", "<startup>/skin.bmp"}
-                                   << "Drop one BMP file at a time on a canvas; 2 items were dropped.";
+                                   << "Drop one BMP or PNG file at a time on a canvas; 2 items were dropped.";
         QTest::newRow("a folder") << QStringList{"<skins>"}
                                   << "Cannot open <skins>: it is a folder, not a file.";
-        QTest::newRow("text named .bmp")
-            << QStringList{"<skins>/broken.bmp"} << "Cannot open <skins>/broken.bmp: it is not a BMP file.";
+        QTest::newRow("text named .bmp") << QStringList{"<skins>/broken.bmp"}
+                                         << "Cannot open <skins>/broken.bmp: it is not a BMP or PNG file.";
         QTest::newRow("a web address")
             << QStringList{"https://example.com/skin.bmp"}
             << "Cannot open https://example.com/skin.bmp: only files on this computer can be opened.";

@@ -242,6 +242,7 @@ inline QListWidgetItem* entry(QListWidget* list, const QString& name) {
 inline void click(QListWidget* list, const QString& name) {
     QListWidgetItem* item = entry(list, name);
     QVERIFY2(item, qPrintable(name));
+    list->scrollToItem(item); // as the user scrolls a long list to the name first
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 

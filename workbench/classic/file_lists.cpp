@@ -9,6 +9,8 @@
 #include <QTreeWidgetItemIterator>
 #include <algorithm>
 
+#include "workbench/picture_patterns.h"
+
 namespace workbench {
 namespace {
 
@@ -39,9 +41,10 @@ QString entryName(const QString& path) {
 
 } // namespace
 
-QStringList bmpFilesIn(const QString& folder) {
-    // Without QDir::CaseSensitive the pattern ignores case: skin.bmp and SKIN.BMP both match.
-    QDir dir(folder, QStringLiteral("*.bmp"), QDir::Unsorted, QDir::Files | QDir::Hidden);
+QStringList pictureFilesIn(const QString& folder) {
+    // Without QDir::CaseSensitive the patterns ignore case: skin.bmp and SKIN.BMP both match.
+    QDir dir(folder, QString(), QDir::Unsorted, QDir::Files | QDir::Hidden);
+    dir.setNameFilters(picturePatterns());
     QStringList names = dir.entryList();
     // Names that differ only in case keep one order: upper case first.
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
@@ -171,7 +174,7 @@ void FileList::fill(const QString& keepSelected) {
     // Listing is not the user picking a file: nothing is opened.
     const QSignalBlocker quiet(this);
     clear();
-    addItems(bmpFilesIn(m_folder));
+    addItems(pictureFilesIn(m_folder));
     const QList<QListWidgetItem*> kept =
         keepSelected.isEmpty() ? QList<QListWidgetItem*>{}
                                : findItems(keepSelected, Qt::MatchExactly | Qt::MatchCaseSensitive);

@@ -1,6 +1,7 @@
 #pragma once
 // The two lists of a file pane: a folder list (the chain of folders from the root down to the
-// current folder, then its subfolders) and a file list of the folder's "*.bmp" files.
+// current folder, then its subfolders) and a file list of the folder's "*.bmp" and "*.png"
+// files.
 //
 // The folder icons are the style's, read from image files; the first such read loads every
 // image format plugin, which would hold up the window's first appearance. So a folder list
@@ -75,8 +76,9 @@ class FileList : public QListWidget {
     QString m_folder;
 };
 
-// The names of the folder's files that end in ".bmp" in any case, sorted without regard to
-// case. Hidden files are listed too: saving an empty name writes ".bmp".
-QStringList bmpFilesIn(const QString& folder);
+// The names of the folder's files that end in ".bmp" or ".png" in any case (picturePatterns),
+// sorted without regard to case. Hidden files are listed too: saving an empty name writes
+// ".bmp".
+QStringList pictureFilesIn(const QString& folder);
 
 } // namespace workbench

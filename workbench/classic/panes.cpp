@@ -24,7 +24,7 @@ QString fileName(const stamps::FileOrigin& file) {
     return QFileInfo(QFile::decodeName(file.path.c_str())).fileName();
 }
 
-// The name without its last four characters (its ".bmp"), followed by "2".
+// The name without its last four characters (its ".bmp" or ".png"), followed by "2".
 QString defaultSaveName(const QString& name) {
     return name.left(std::max<qsizetype>(0, name.size() - 4)) + QLatin1Char('2');
 }
@@ -83,6 +83,8 @@ bool Panes::open(Pane pane, const QString& path) {
     }
     if (!opened.status) showMessage(m_window, message);
     m_hooks.canvasLoaded(canvas, path);
+    // What the file lost on the way in, once the canvas shows it: not a failure, but told.
+    if (!opened.note.empty()) m_hooks.tell(QString::fromStdString(opened.note));
     return true;
 }
 

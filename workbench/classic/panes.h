@@ -1,7 +1,7 @@
 #pragma once
-// The source and destination panes: a folder list over a file list of BMP files each. Picking
-// a file opens it into the pane's canvas; the panes also delete files and lock the destination
-// list against stray clicks.
+// The source and destination panes: a folder list over a file list of BMP and PNG files each.
+// Picking a file opens it into the pane's canvas; the panes also delete files and lock the
+// destination list against stray clicks.
 
 #include <QObject>
 #include <QString>
@@ -25,7 +25,8 @@ class Panes : public QObject {
         // The file at path (absolute) was loaded into the canvas: show it anew.
         std::function<void(stamps::CanvasId, const QString& path)> canvasLoaded;
         // One line for the status line: a file that could not be opened, named with the
-        // reason, or what a "Delete" button did.
+        // reason, what a file lost as it opened (a PNG file's transparency), or what a "Delete"
+        // button did.
         std::function<void(const QString&)> tell;
         // Opening a destination file proposes this name to the save dialog.
         std::function<void(const QString&)> proposeSaveName;

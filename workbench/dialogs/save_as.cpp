@@ -20,7 +20,7 @@ namespace {
 std::optional<SaveAsChoice> askWithFileDialog(QWidget* parent, const QString& folder) {
     const QStringList filters = saveAsFilters();
     QString selected = filters.front();
-    // The question before replacing comes after ".bmp" is added, so the dialog asks none.
+    // The question before replacing comes after the ending is added, so the dialog asks none.
     const QString name = QFileDialog::getSaveFileName(parent, QStringLiteral("Save Destination As"), folder,
                                                       filters.join(QStringLiteral(";;")), &selected,
                                                       QFileDialog::DontConfirmOverwrite);
@@ -65,7 +65,9 @@ std::optional<SavedAs> saveDestinationAs(QWidget* parent, const stamps::Workspac
     if (!choice || choice->name.isEmpty()) return std::nullopt;
 
     QString path = QDir(folder).absoluteFilePath(choice->name);
-    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".bmp");
+    const std::string_view ending = stamps::extensionOf(choice->type);
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QString::fromLatin1(ending.data(), qsizetype(ending.size()));
     if (QFileInfo(path).isFile() && !confirmReplace(parent, path)) return std::nullopt;
 
     return saveDestinationTo(parent, workspace, path, choice->type);

@@ -1,10 +1,10 @@
 #pragma once
 // "Save Destination As…": the destination canvas saved under a name the user picks in the
 // platform's file dialog, in a format of stamps/save_format.h, whose rows give the dialog's file
-// types: an 8-bit BMP the game loads as it is (the default type) or a 24-bit BMP. The dialog
-// opens on the folder the caller gives (the destination file's, or the start-up folder); a name
-// without an ending gets ".bmp"; an existing file is replaced only when the user says so; a
-// failure is told in one line, as the classic save dialog tells it.
+// types: an 8-bit BMP the game loads as it is (the default type), a 24-bit BMP or a PNG. The
+// dialog opens on the folder the caller gives (the destination file's, or the start-up folder);
+// a name without an ending gets the type's (".bmp", ".png"); an existing file is replaced only
+// when the user says so; a failure is told in one line, as the classic save dialog tells it.
 
 #include <QString>
 #include <QStringList>
@@ -21,7 +21,7 @@ namespace workbench {
 // The dialog's file types are the save formats.
 using SaveAsType = stamps::SaveFormat;
 
-// What the user picked: the file name as chosen (before ".bmp" is added) and the type.
+// What the user picked: the file name as chosen (before its ending is added) and the type.
 struct SaveAsChoice {
     QString name;
     SaveAsType type = SaveAsType::EightBit;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "workbench/dialogs/message_box.h"
+#include "workbench/picture_patterns.h"
 #include "workbench/shown_path.h"
 
 namespace workbench {
@@ -18,8 +19,7 @@ WindowPrompts& prompts() {
 QString askWithFileDialog(QWidget* parent, const QString& title, const QString& folder,
                           const QString& types) {
     return QFileDialog::getOpenFileName(
-        parent, title, folder,
-        types.isEmpty() ? QStringLiteral("BMP pictures (*.bmp *.BMP);;All files (*)") : types);
+        parent, title, folder, types.isEmpty() ? pictureFilter() + QStringLiteral(";;All files (*)") : types);
 }
 
 UnsavedAnswer askWithMessageBox(QWidget* parent) {

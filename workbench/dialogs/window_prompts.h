@@ -1,8 +1,8 @@
 #pragma once
 // The questions the window's commands ask through the platform's dialogs: which file to open
-// (a BMP file, or a body mesh for the preview), whether to save the destination's changes
-// before quitting, and whether to delete a file for good that cannot go to the trash. Tests
-// replace them so that nothing blocks.
+// (a BMP or PNG picture, or a body mesh for the preview), whether to save the destination's
+// changes before quitting, and whether to delete a file for good that cannot go to the trash.
+// Tests replace them so that nothing blocks.
 
 #include <QString>
 #include <functional>
@@ -25,7 +25,7 @@ struct WindowPrompts {
 // Replaces the prompts; empty ones restore the dialogs. Returns the previous prompts.
 WindowPrompts setWindowPrompts(WindowPrompts prompts);
 
-// BMP pictures unless the dialog's file types are given, as QFileDialog takes them.
+// BMP and PNG pictures unless the dialog's file types are given, as QFileDialog takes them.
 QString chooseFileToOpen(QWidget* parent, const QString& title, const QString& folder,
                          const QString& types = {});
 UnsavedAnswer askToSaveChanges(QWidget* parent);

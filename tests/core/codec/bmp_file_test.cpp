@@ -90,7 +90,7 @@ TEST_F(BmpFiles, LoadErrorsNameTheFileAndTheReason) {
     fs::create_directory(m_dir / "folder.bmp");
     ASSERT_EQ(::mkfifo((m_dir / "pipe.bmp").c_str(), 0600), 0); // must not block the reader
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"skin.bmp", "it is not a BMP file."},
+        {"skin.bmp", "it is not a BMP or PNG file."},
         {"missing.bmp", "the file does not exist."},
         {"folder.bmp", "it is a folder, not a file."},
         {"pipe.bmp", "it is not an ordinary file."},

@@ -1,5 +1,6 @@
 // Bad input is refused with a reason a user can read, before anything large is allocated:
-// one table of damaged headers, plus every truncation of a valid file.
+// one table of damaged BMP and PNG files, read as the picture loader reads any file, plus every
+// truncation of valid files of both formats.
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,9 @@
 #include <functional>
 
 #include "core/codec/bmp.h"
+#include "core/codec/picture_file.h"
 #include "tests/core/codec/bmp_test_fixtures.h"
+#include "tests/core/codec/png_test_fixtures.h"
 
 namespace {
 
@@ -39,18 +42,96 @@ Bytes cut(const Bytes& b, std::size_t length) {
     return Bytes(b.begin(), b.begin() + std::ptrdiff_t(length));
 }
 
+// A small true-colour PNG file, and one with a palette, as libpng writes them.
+Bytes rgbPng() {
+    pngtest::PngSpec s;
+    s.width = 4;
+    s.height = 2;
+    s.samples = std::vector<int>(4 * 2 * 3, 99);
+    return pngtest::writePng(s);
+}
+
+Bytes palettePng() {
+    pngtest::PngSpec s;
+    s.width = 4;
+    s.height = 2;
+    s.colourType = PNG_COLOR_TYPE_PALETTE;
+    s.palette = {{0, 0, 0}, {255, 255, 255}};
+    s.samples = std::vector<int>(4 * 2, 1);
+    return pngtest::writePng(s);
+}
+
+// The PNG file with the header's 32-bit field at `at` set to value, its CRC made right.
+Bytes pngHeader32(std::size_t at, std::uint32_t value) {
+    Bytes file = rgbPng();
+    pngtest::putBe32(file, at, value);
+    pngtest::fixCrc(file, 8);
+    return file;
+}
+
+// The PNG file with its first chunk of the type taken out whole.
+Bytes withoutChunk(Bytes file, const char* type) {
+    const std::size_t at = pngtest::chunkAt(file, type);
+    file.erase(file.begin() + std::ptrdiff_t(at),
+               file.begin() + std::ptrdiff_t(at + 12 + pngtest::readBe32(file, at)));
+    return file;
+}
+
+// The PNG file with a byte of its image data changed, the chunk's CRC made right or left wrong.
+Bytes damagedData(bool crcMadeRight) {
+    Bytes file = rgbPng();
+    const std::size_t at = pngtest::chunkAt(file, "IDAT");
+    file[at + 8 + 4] ^= 0x55;
+    if (crcMadeRight) pngtest::fixCrc(file, at);
+    return file;
+}
+
 struct Malformed {
     const char* name;
     Bytes bytes;
     const char* reason; // a part of the message
 };
 
-TEST(BmpMalformed, RefusedWithAClearReason) {
+TEST(PictureMalformed, RefusedWithAClearReason) {
     const Bytes valid = makeBmp(grey8());
+    using pngtest::kBitDepth, pngtest::kColourType, pngtest::kHeaderData, pngtest::kInterlace;
     const std::vector<Malformed> cases = {
-        {"empty", {}, "it is not a BMP file."},
-        {"another format", {0x89, 'P', 'N', 'G', 13, 10, 26, 10, 0, 0, 0, 13}, "it is not a BMP file."},
-        {"OS/2 bitmap array", {'B', 'A', 0, 0}, "it is not a BMP file."},
+        {"empty", {}, "it is not a BMP or PNG file."},
+        {"another format", {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0}, "it is not a BMP or PNG file."},
+        {"OS/2 bitmap array", {'B', 'A', 0, 0}, "it is not a BMP or PNG file."},
+        {"PNG signature only", cut(rgbPng(), 8), "the file is truncated: it ends inside its header."},
+        {"PNG cut inside its header", cut(rgbPng(), 20), "the file is truncated: it ends inside its header."},
+        {"PNG without its header chunk first", pngtest::withHeaderByte(rgbPng(), 12, 'X'),
+         "does not begin with the header chunk (IHDR)"},
+        {"PNG width 0", pngHeader32(kHeaderData, 0), "its width of 0 pixels is not valid."},
+        {"PNG height 0", pngHeader32(kHeaderData + 4, 0), "its height of 0 pixels is not valid."},
+        {"PNG width 2^31", pngHeader32(kHeaderData, 0x80000000u), "2147483648 x 2 pixels is too large"},
+        {"PNG wider than the cap", pngHeader32(kHeaderData, 32769), "32769 x 2 pixels is too large"},
+        {"PNG colour type 5", pngtest::withHeaderByte(rgbPng(), kColourType, 5),
+         "its colour type 5 is not one the PNG format has"},
+        {"PNG palette of 16 bits", pngtest::withHeaderByte(palettePng(), kBitDepth, 16),
+         "16 bits a sample for colour type 3"},
+        {"PNG RGB of 4 bits", pngtest::withHeaderByte(rgbPng(), kBitDepth, 4),
+         "4 bits a sample for colour type 2"},
+        {"PNG compression method 1", pngtest::withHeaderByte(rgbPng(), kHeaderData + 10, 1),
+         "compression or filter method"},
+        {"PNG filter method 1", pngtest::withHeaderByte(rgbPng(), kHeaderData + 11, 1),
+         "compression or filter method"},
+        {"PNG interlace method 2", pngtest::withHeaderByte(rgbPng(), kInterlace, 2), "interlace method"},
+        {"PNG header's CRC wrong",
+         [] {
+             Bytes file = rgbPng();
+             file[pngtest::kHeaderCrc] ^= 1;
+             return file;
+         }(),
+         "its PNG data is damaged (IHDR: CRC error)."},
+        {"PNG palette file without its palette", withoutChunk(palettePng(), "PLTE"),
+         "its PNG data is damaged ("},
+        {"PNG image data damaged", damagedData(true), "its PNG data is damaged ("},
+        {"PNG image data's CRC wrong", damagedData(false), "its PNG data is damaged ("},
+        {"PNG without image data", withoutChunk(rgbPng(), "IDAT"), "its PNG data is damaged ("},
+        {"PNG cut inside its image data", cut(rgbPng(), pngtest::chunkAt(rgbPng(), "IDAT") + 12),
+         "the file is truncated: it ends before its picture is complete."},
         {"file header only", cut(valid, 14), "truncated: it ends inside its header"},
         {"cut inside the information header", cut(valid, 40), "truncated: it ends inside its header"},
         {"header size 66", patched(valid, 14, 66), "header size of 66 bytes"},
@@ -122,13 +203,13 @@ TEST(BmpMalformed, RefusedWithAClearReason) {
     };
     for (const Malformed& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto picture = core::decodeBmp(c.bytes);
+        const auto picture = core::decodePicture(c.bytes);
         ASSERT_FALSE(picture);
         EXPECT_NE(picture.message().find(c.reason), std::string::npos) << picture.message();
     }
 }
 
-TEST(BmpMalformed, EveryTruncationIsRefusedOrDecodedWithinTheFile) {
+TEST(PictureMalformed, EveryTruncationIsRefusedOrDecodedWithinTheFile) {
     // Each depth's decoder sees data that ends at every possible byte.
     std::vector<Bytes> files = {makeBmp(grey8(7, 3))};
     BmpSpec rle = grey8(7, 3);
@@ -141,12 +222,24 @@ TEST(BmpMalformed, EveryTruncationIsRefusedOrDecodedWithinTheFile) {
     bits.masks = {0xF800, 0x07E0, 0x001F};
     bits.pixels = Bytes(16 * 3, 0x5A);
     files.push_back(makeBmp(bits));
+    // A PNG file of each kind of rows libpng hands over: indices, RGB and RGBA, one interlaced.
+    for (const int type : {PNG_COLOR_TYPE_PALETTE, PNG_COLOR_TYPE_RGB, PNG_COLOR_TYPE_RGB_ALPHA}) {
+        pngtest::PngSpec png;
+        png.width = 7;
+        png.height = 3;
+        png.colourType = type;
+        png.interlaced = type == PNG_COLOR_TYPE_RGB_ALPHA;
+        png.palette = {{1, 2, 3}, {4, 5, 6}};
+        for (int i = 0; i < 7 * 3 * pngtest::channelsOf(type); ++i)
+            png.samples.push_back(type == PNG_COLOR_TYPE_PALETTE ? i % 2 : i * 7 % 256);
+        files.push_back(pngtest::writePng(png));
+    }
     for (const Bytes& file : files)
         for (std::size_t length = 0; length < file.size(); ++length) {
-            const auto picture = core::decodeBmp(cut(file, length));
+            const auto picture = core::decodePicture(cut(file, length));
             if (picture) {
-                EXPECT_EQ(picture.value().width(), 7);
-                EXPECT_EQ(picture.value().height(), 3);
+                EXPECT_EQ(picture.value().picture.width(), 7);
+                EXPECT_EQ(picture.value().picture.height(), 3);
             } else {
                 EXPECT_FALSE(picture.message().empty());
             }
