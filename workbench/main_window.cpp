@@ -146,11 +146,12 @@ bool MainWindow::save() {
 }
 
 bool MainWindow::saveAs() {
-    // The dialog opens where the destination file came from, else on the start-up folder.
+    // The dialog opens where the destination file came from, with its name, else on the
+    // start-up folder with no name.
     const stamps::FileOrigin* file = stamps::fileOf(m_workspace, stamps::CanvasId::picTarget);
-    const QString folder =
-        file ? QFileInfo(QFile::decodeName(file->path.c_str())).absolutePath() : QDir::currentPath();
-    return keepSaved(saveDestinationAs(this, m_workspace, folder));
+    if (!file) return keepSaved(saveDestinationAs(this, m_workspace, QDir::currentPath()));
+    const QFileInfo from(QFile::decodeName(file->path.c_str()));
+    return keepSaved(saveDestinationAs(this, m_workspace, from.absolutePath(), from.fileName()));
 }
 
 bool MainWindow::keepSaved(const std::optional<SavedAs>& saved) {
