@@ -1,6 +1,6 @@
 // What the window adds over the classic controls: the menu bar's commands and keys, undo and
-// redo, opening through the File menu, Open Recent (and a file of it that is gone), files dropped on the canvases, and the
-// question before quitting with unsaved changes.
+// redo, opening through the File menu, Open Recent (and a file of it that is gone), files dropped
+// on the canvases, and the question before quitting with unsaved changes.
 
 #include <QDropEvent>
 #include <QLabel>
