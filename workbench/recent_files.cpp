@@ -60,7 +60,8 @@ void rememberRecentFile(const RecentFile& file) {
 
 void forgetRecentFile(const QString& path) {
     QList<RecentFile> list = recentFiles();
-    if (list.removeIf([&](const RecentFile& entry) { return entry.path == path; }) > 0) writeRecentFiles(list);
+    if (list.removeIf([&](const RecentFile& entry) { return entry.path == path; }) > 0)
+        writeRecentFiles(list);
 }
 
 } // namespace workbench

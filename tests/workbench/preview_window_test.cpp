@@ -1,10 +1,11 @@
-// The preview window: F3 opens it beside the main window without blocking it; it follows the
-// destination canvas through a load and a stamp; a drag, the buttons and the keys turn the body;
-// a click on a seam turns to it and marks it; the zoom view names the pixel under the pointer;
-// the view saves as a PNG.
+// The preview window: F3 opens it beside the main window without blocking it, or where the user
+// last put it; it follows the destination canvas through a load and a stamp; a drag, the buttons
+// and the keys turn the body; a click on a seam turns to it and marks it; the zoom view names the
+// pixel under the pointer; the view saves as a PNG.
 
 #define QTEST_QPA_MOUSE_HANDLING // real press, move and release sequences
 #include <QApplication>
+#include <QScreen>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -21,6 +22,7 @@
 #include "workbench/preview/mannequin_view.h"
 #include "workbench/preview/preview_window.h"
 #include "workbench/preview/seam_list.h"
+#include "workbench/preview/window_place.h"
 #include "workbench/preview/zoom_view.h"
 
 using fixture::child;
@@ -77,6 +79,66 @@ class PreviewWindowTest : public QObject, fixture::WindowTest {
         // The main window still takes clicks: a stamp paints while the preview is open.
         QTest::mouseClick(child<QPushButton>(m_window.get(), "Command27"), Qt::LeftButton);
         QVERIFY(m_window->workspace().picTarget.pixel(200, 250) != core::Canvas::kBackground);
+    }
+
+    void placeBesideTheMainWindow_data() {
+        QTest::addColumn<QRect>("room"); // the screen's available area
+        QTest::addColumn<QRect>("main"); // the main window's frame
+        QTest::addColumn<QSize>("wanted");
+        QTest::addColumn<QRect>("placed");
+        const QRect wide(0, 0, 1920, 1040), small(0, 0, 1024, 740), second(1920, 0, 1280, 1000);
+        const QSize size(760, 600);
+        QTest::newRow("room on the right") << wide << QRect(100, 100, 701, 600) << size
+                                           << QRect(809, 100, 760, 600);
+        QTest::newRow("room on the left only") << wide << QRect(1150, 100, 701, 600) << size
+                                               << QRect(382, 100, 760, 600);
+        QTest::newRow("centred: the right side, narrowed to it")
+            << wide << QRect(609, 200, 701, 600) << size << QRect(1318, 200, 602, 600);
+        QTest::newRow("the left side when it has more room")
+            << wide << QRect(700, 200, 701, 600) << size << QRect(0, 200, 692, 600);
+        QTest::newRow("room for the least on neither side: on the screen, overlapping")
+            << small << QRect(161, 70, 701, 600) << size << QRect(524, 70, 500, 600);
+        QTest::newRow("taller than the screen: as tall as it")
+            << wide << QRect(100, 300, 701, 600) << QSize(760, 1200) << QRect(809, 0, 760, 1040);
+        QTest::newRow("low on the screen: raised to fit")
+            << wide << QRect(100, 900, 701, 100) << size << QRect(809, 440, 760, 600);
+        QTest::newRow("a second screen") << second << QRect(1950, 10, 701, 600) << size
+                                         << QRect(2659, 10, 541, 600);
+    }
+    void placeBesideTheMainWindow() {
+        QFETCH(QRect, room);
+        QFETCH(QRect, main);
+        QFETCH(QSize, wanted);
+        QFETCH(QRect, placed);
+        QCOMPARE(workbench::placeBeside(main, wanted, QSize(500, 400), room, 8), placed);
+    }
+
+    // Closed where the user put it, it opens there in the next run, while that place is on a
+    // screen; a place off every screen is forgotten and the window opens beside the main one.
+    void remembersWhereTheUserPutIt() {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        m_window->showPreview();
+        const QSize size = m_window->previewWindow()->minimumSizeHint() + QSize(30, 20);
+        const QRect put(QPoint(screen.left() + 40, screen.top() + 50), size);
+        m_window->previewWindow()->setGeometry(put);
+        m_window.reset(); // the program ends with the preview open
+        QVERIFY(showWindow());
+        m_window->showPreview();
+        QCOMPARE(m_window->previewWindow()->geometry(), put);
+
+        const QRect off(QPoint(screen.right() + 100, screen.top() + 50), size);
+        m_window->previewWindow()->setGeometry(off);
+        m_window->previewWindow()->close(); // closed, then the program ends
+        m_window.reset();
+        QVERIFY(showWindow());
+        m_window->showPreview();
+        const QRect placed = m_window->previewWindow()->frameGeometry();
+        QVERIFY(placed != off);
+        QVERIFY(workbench::isOnAScreen(placed, {screen}));
+        QVERIFY(!workbench::isOnAScreen(off, {screen}));
+        // A window partly off the screen may go back while the middle of its title bar is on it.
+        QVERIFY(workbench::isOnAScreen(QRect(screen.right() - 100, 0, 150, 300), {screen}));
+        QVERIFY(!workbench::isOnAScreen(QRect(screen.right() - 100, 0, 250, 300), {screen}));
     }
 
     void followsALoadAndAStamp() {

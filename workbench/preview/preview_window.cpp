@@ -1,13 +1,12 @@
 #include "workbench/preview/preview_window.h"
 
-#include <algorithm>
-
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
@@ -25,13 +24,17 @@
 #include "workbench/preview/facing.h"
 #include "workbench/preview/mannequin_view.h"
 #include "workbench/preview/seam_list.h"
+#include "workbench/preview/window_place.h"
 #include "workbench/preview/zoom_view.h"
 #include "workbench/shown_path.h"
+#include "workbench/user_settings.h"
 
 namespace workbench {
 namespace {
 
-constexpr int kGap = 8; // pixels between the window's parts and from the main window
+constexpr int kGap = 8;                          // pixels between the window's parts and from the main window
+constexpr QSize kWantedSize(760, 600);           // inside the frame, where the screen has room
+constexpr char kPlaceKey[] = "preview/geometry"; // in the settings: where the user left the window
 
 QString pixelText(const core::Picture& skin, int x, int y) {
     const core::Rgb c = skin.pixel(x, y);
@@ -157,25 +160,50 @@ void PreviewWindow::setBody(std::shared_ptr<const preview::Body> body, const QSt
     showBodyNote(m_bodyNote, file);
 }
 
+PreviewWindow::~PreviewWindow() {
+    if (isVisible()) rememberPlace();
+}
+
+void PreviewWindow::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) rememberPlace();
+    QWidget::hideEvent(event);
+}
+
+void PreviewWindow::rememberPlace() const {
+    UserSettings().setValue(QLatin1String(kPlaceKey), geometry());
+}
+
 void PreviewWindow::showBeside(const QWidget* mainWindow) {
-    if (!isVisible() && mainWindow) {
-        resize(sizeHint().expandedTo(QSize(760, 600)));
-        const QRect main = mainWindow->frameGeometry();
-        const QScreen* screen =
-            mainWindow->screen() ? mainWindow->screen() : QGuiApplication::primaryScreen();
-        const QRect room = screen ? screen->availableGeometry() : QRect();
-        QPoint at(main.right() + kGap, main.top());
-        if (room.isValid() && at.x() + width() > room.right()) at.setX(main.left() - kGap - width());
-        if (room.isValid()) {
-            at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - width())));
-            at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - height())));
-        }
-        move(at);
+    if (!m_placed && mainWindow) {
+        place(mainWindow);
+        m_placed = true;
         m_mannequin->setFocus(); // its keys turn the body at once
     }
     show();
     raise();
     activateWindow();
+}
+
+void PreviewWindow::place(const QWidget* mainWindow) {
+    // This window is not shown yet, so its title bar and borders are taken to be the main
+    // window's.
+    const QRect mainFrame = mainWindow->frameGeometry(), mainInside = mainWindow->geometry();
+    const QMargins borders(mainInside.left() - mainFrame.left(), mainInside.top() - mainFrame.top(),
+                           mainFrame.right() - mainInside.right(), mainFrame.bottom() - mainInside.bottom());
+    QList<QRect> rooms;
+    for (const QScreen* screen : QGuiApplication::screens())
+        rooms << screen->availableGeometry();
+    const QRect remembered = UserSettings().value(QLatin1String(kPlaceKey)).toRect();
+    if (remembered.isValid() && isOnAScreen(remembered.marginsAdded(borders), rooms)) {
+        setGeometry(remembered);
+        return;
+    }
+    const QScreen* screen = mainWindow->screen() ? mainWindow->screen() : QGuiApplication::primaryScreen();
+    const QSize wanted = sizeHint().expandedTo(kWantedSize).grownBy(borders);
+    const QSize least = minimumSizeHint().grownBy(borders);
+    const QRect room =
+        screen ? screen->availableGeometry() : QRect(mainFrame.topLeft(), QSize(1 << 20, 1 << 20));
+    setGeometry(placeBeside(mainFrame, wanted, least, room, kGap).marginsRemoved(borders));
 }
 
 void PreviewWindow::showDestination() {

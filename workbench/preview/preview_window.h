@@ -25,8 +25,10 @@ class PreviewWindow : public QWidget {
   public:
     // Shows destination, which must outlive the window; parent is the main window.
     PreviewWindow(const core::Canvas& destination, QWidget* parent);
+    ~PreviewWindow() override; // remembers where the window is, if shown
 
-    // Beside the main window where the screen has room, then shown and raised.
+    // Shown and raised; the first time, where the user last put it if that place is still on a
+    // screen, else beside the main window where the screen has room.
     void showBeside(const QWidget* mainWindow);
     // Writes the 3D view as shown to a PNG file; false (with a message) if it cannot.
     bool saveView(const QString& path);
@@ -49,7 +51,12 @@ class PreviewWindow : public QWidget {
     // The destination canvas changed: show it anew.
     void showDestination();
 
+  protected:
+    void hideEvent(QHideEvent* event) override; // remembers where the window is
+
   private:
+    void place(const QWidget* mainWindow);
+    void rememberPlace() const;
     QWidget* makeViewColumn();
     QWidget* makeSkinColumn();
     void chooseSeam(const preview::SeamSpec& seam);
@@ -68,6 +75,7 @@ class PreviewWindow : public QWidget {
     QLabel* m_pixel = nullptr;
     QLabel* m_bodyNote = nullptr; // `lblBody`: which body, where it is not the mannequin
     SeamList* m_seams = nullptr;
+    bool m_placed = false; // set when first shown; later the window stays where the user put it
 };
 
 } // namespace workbench
