@@ -1,16 +1,19 @@
 // The preview window: F3 opens it beside the main window without blocking it, or where the user
 // last put it; it follows the destination canvas through a load and a stamp; a drag, the buttons
-// and the keys turn the body; a click on a seam turns to it and marks it; the zoom view names the
-// pixel under the pointer; the view saves as a PNG.
+// and the keys turn the body; a click on a seam turns to it and marks it, inside the zoom view; the
+// zoom view names the pixel under the pointer, also as a wheel scrolls it, and keeps the point it
+// zooms around; the view saves as a PNG.
 
 #define QTEST_QPA_MOUSE_HANDLING // real press, move and release sequences
 #include <QApplication>
-#include <QScreen>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include "preview/seams.h"
@@ -88,10 +91,10 @@ class PreviewWindowTest : public QObject, fixture::WindowTest {
         QTest::addColumn<QRect>("placed");
         const QRect wide(0, 0, 1920, 1040), small(0, 0, 1024, 740), second(1920, 0, 1280, 1000);
         const QSize size(760, 600);
-        QTest::newRow("room on the right") << wide << QRect(100, 100, 701, 600) << size
-                                           << QRect(809, 100, 760, 600);
-        QTest::newRow("room on the left only") << wide << QRect(1150, 100, 701, 600) << size
-                                               << QRect(382, 100, 760, 600);
+        QTest::newRow("room on the right")
+            << wide << QRect(100, 100, 701, 600) << size << QRect(809, 100, 760, 600);
+        QTest::newRow("room on the left only")
+            << wide << QRect(1150, 100, 701, 600) << size << QRect(382, 100, 760, 600);
         QTest::newRow("centred: the right side, narrowed to it")
             << wide << QRect(609, 200, 701, 600) << size << QRect(1318, 200, 602, 600);
         QTest::newRow("the left side when it has more room")
@@ -102,8 +105,8 @@ class PreviewWindowTest : public QObject, fixture::WindowTest {
             << wide << QRect(100, 300, 701, 600) << QSize(760, 1200) << QRect(809, 0, 760, 1040);
         QTest::newRow("low on the screen: raised to fit")
             << wide << QRect(100, 900, 701, 100) << size << QRect(809, 440, 760, 600);
-        QTest::newRow("a second screen") << second << QRect(1950, 10, 701, 600) << size
-                                         << QRect(2659, 10, 541, 600);
+        QTest::newRow("a second screen")
+            << second << QRect(1950, 10, 701, 600) << size << QRect(2659, 10, 541, 600);
     }
     void placeBesideTheMainWindow() {
         QFETCH(QRect, room);
@@ -247,6 +250,75 @@ class PreviewWindowTest : public QObject, fixture::WindowTest {
         QVERIFY(!zoom.showsLayout());
     }
 
+    // A zoom from the keyboard keeps the skin point in the middle of the view where it is; one
+    // from Ctrl+wheel the point under the pointer.
+    void theZoomKeepsThePointItChangesAround() {
+        PreviewWindow* preview = openZoom(4);
+        workbench::ZoomView& zoom = preview->zoom();
+        auto* area = child<QScrollArea>(preview, "scrZoom");
+        auto* box = child<QSpinBox>(preview, "spnZoom");
+        const auto skinPointAt = [&](QPointF inViewport) {
+            return zoom.mapFrom(area->viewport(), inViewport) / zoom.pixelCorner(1, 0).x();
+        };
+        const auto near = [](QPointF a, QPointF b) { return (a - b).manhattanLength() < 0.5; };
+        area->horizontalScrollBar()->setValue(300);
+        area->verticalScrollBar()->setValue(200);
+
+        const QPointF middle = QRectF(area->viewport()->rect()).center();
+        const QPointF inMiddle = skinPointAt(middle);
+        box->setFocus();
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(box, Qt::Key_Up);
+        QCOMPARE(zoom.zoom(), 8);
+        QVERIFY(near(skinPointAt(middle), inMiddle));
+
+        const QPointF pointer(60, 50); // in the viewport, away from its middle
+        const QPointF underPointer = skinPointAt(pointer);
+        QVERIFY(!near(underPointer, inMiddle));
+        wheel(zoom, zoom.mapFrom(area->viewport(), pointer), 2 * 120, Qt::ControlModifier);
+        QCOMPARE(zoom.zoom(), 10);
+        QCOMPARE(box->value(), 10);
+        QVERIFY(near(skinPointAt(pointer), underPointer));
+        wheel(zoom, zoom.mapFrom(area->viewport(), pointer), -3 * 120, Qt::ControlModifier);
+        QCOMPARE(zoom.zoom(), 7);
+        QVERIFY(near(skinPointAt(pointer), underPointer));
+    }
+
+    // A wheel that scrolls the view under a pointer that stays names the pixel now under it.
+    void thePixelReadoutFollowsTheWheel() {
+        PreviewWindow* preview = openZoom(8);
+        workbench::ZoomView& zoom = preview->zoom();
+        auto* area = child<QScrollArea>(preview, "scrZoom");
+        auto* pixel = child<QLabel>(preview, "lblPixel");
+        const QPoint at = (zoom.pixelCorner(20, 30) + QPointF(3, 3)).toPoint();
+        area->ensureVisible(at.x(), at.y());
+        QTest::mouseMove(&zoom, at);
+        QVERIFY(pixel->text().startsWith("x 20, y 30 "));
+        const int before = area->verticalScrollBar()->value();
+        // The zoom view leaves a plain wheel to the scroll area's viewport, which scrolls.
+        wheel(*area->viewport(), zoom.mapTo(area->viewport(), QPointF(at)), -120);
+        const int scrolled = area->verticalScrollBar()->value() - before;
+        QVERIFY(scrolled > 8);
+        QVERIFY2(pixel->text().startsWith(QString("x 20, y %1 ").arg((at.y() + scrolled) / 8)),
+                 qPrintable(pixel->text()));
+    }
+
+    // A seam's marks at the skin's edges show whole: cut to the skin, drawn inside the view.
+    void aSeamsMarksStayInsideTheView() {
+        PreviewWindow* preview = openZoom(4);
+        workbench::ZoomView& zoom = preview->zoom();
+        const preview::SeamSpec& arms = preview::allSeams().back(); // from column 0, on every row
+        QCOMPARE(arms.key, std::string_view("arms"));
+        zoom.setMarks(&arms, {0, 255});
+        const QImage shown = zoom.grab().toImage();
+        QCOMPARE(shown.size(), QSize(1024, 1024));
+        const QColor mark(preview::kMarkColour.r, preview::kMarkColour.g, preview::kMarkColour.b);
+        // The marks cover columns 0 to 2 and rows 0 to 1, and 254 to 255: 12 and 8 screen pixels.
+        for (const QPoint& edge : {QPoint(6, 0), QPoint(0, 4), QPoint(6, 1023), QPoint(0, 1020)})
+            QVERIFY2(shown.pixelColor(edge) == mark,
+                     qPrintable(QString("%1,%2").arg(edge.x()).arg(edge.y())));
+    }
+
     void savesTheViewAsAPng() {
         m_window->showPreview();
         PreviewWindow* preview = m_window->previewWindow();
@@ -261,6 +333,24 @@ class PreviewWindowTest : public QObject, fixture::WindowTest {
         QVERIFY(!preview->saveView(m_env->elsewhere(QStringLiteral("views")) + "/missing/view.png"));
         QCOMPARE(messages.messages().size(), 1);
         QVERIFY(messages.messages().first().startsWith(QStringLiteral("Cannot save ")));
+    }
+
+  private:
+    // The preview on three.bmp, shown, its zoom view at zoom.
+    PreviewWindow* openZoom(int zoom) {
+        m_window->panes().openTarget(QStringLiteral("three.bmp"));
+        m_window->showPreview();
+        PreviewWindow* preview = m_window->previewWindow();
+        if (!QTest::qWaitForWindowExposed(preview)) qWarning("the preview is not shown");
+        child<QSpinBox>(preview, "spnZoom")->setValue(zoom);
+        return preview;
+    }
+    // The wheel turned by angle (eighths of a degree; negative: towards the user) over widget at
+    // at, in its pixels.
+    static void wheel(QWidget& widget, QPointF at, int angle, Qt::KeyboardModifiers modifiers = {}) {
+        QWheelEvent event(at, widget.mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton, modifiers,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&widget, &event);
     }
 };
 

@@ -205,18 +205,18 @@ class SaveAsPromptCatcher {
 
   private:
     bool m_answeredNo = false;
-    ScopedHooks<workbench::SaveAsPrompts> m_prompts{workbench::setSaveAsPrompts,
-                                                    {[this](QWidget*, const QString& folder, const QString& name) {
-                                                         shownFolder = folder;
-                                                         shownNames << name;
-                                                         return std::exchange(m_answeredNo, false) ? afterNo
-                                                                                                   : chosen;
-                                                     },
-                                                     [this](QWidget*, const QString& path) {
-                                                         asked << path;
-                                                         m_answeredNo = !replace;
-                                                         return replace;
-                                                     }}};
+    ScopedHooks<workbench::SaveAsPrompts> m_prompts{
+        workbench::setSaveAsPrompts,
+        {[this](QWidget*, const QString& folder, const QString& name) {
+             shownFolder = folder;
+             shownNames << name;
+             return std::exchange(m_answeredNo, false) ? afterNo : chosen;
+         },
+         [this](QWidget*, const QString& path) {
+             asked << path;
+             m_answeredNo = !replace;
+             return replace;
+         }}};
 };
 
 // Makes window the active one, as the user's click on it would; false when it does not become

@@ -1,5 +1,7 @@
 #include "workbench/preview/preview_window.h"
 
+#include <cmath>
+
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
@@ -13,6 +15,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -111,7 +114,7 @@ QWidget* PreviewWindow::makeSkinColumn() {
 
     auto* controls = new QHBoxLayout;
     auto* zoomLabel = new QLabel(tr("Zoom"), column);
-    auto* zoom = new QSpinBox(column);
+    auto* zoom = m_zoomBox = new QSpinBox(column);
     zoom->setObjectName(QStringLiteral("spnZoom"));
     zoom->setRange(ZoomView::kMinZoom, ZoomView::kMaxZoom);
     zoom->setSuffix(QString::fromUtf8("\u00d7"));
@@ -119,7 +122,15 @@ QWidget* PreviewWindow::makeSkinColumn() {
     zoom->setToolTip(tr("How many screen pixels wide each skin pixel is shown; a grid from %1\u00d7")
                          .arg(ZoomView::kGridFromZoom));
     zoomLabel->setBuddy(zoom);
-    connect(zoom, &QSpinBox::valueChanged, m_zoom, &ZoomView::setZoom);
+    // From the box, the keys among them, the zoom keeps the middle of the view; from the wheel
+    // over the view, the point under the pointer.
+    connect(zoom, &QSpinBox::valueChanged, this,
+            [this](int value) { zoomAround(value, QRectF(m_zoomArea->viewport()->rect()).center()); });
+    connect(m_zoom, &ZoomView::zoomAsked, this, [this](int steps, QPointF at) {
+        const QSignalBlocker quiet(m_zoomBox);
+        m_zoomBox->setValue(m_zoom->zoom() + steps);
+        zoomAround(m_zoomBox->value(), m_zoom->mapTo(m_zoomArea->viewport(), at));
+    });
     auto* lines = new QCheckBox(tr("Layout lines"), column);
     lines->setObjectName(QStringLiteral("chkLayout"));
     lines->setChecked(m_zoom->showsLayout());
@@ -234,6 +245,17 @@ void PreviewWindow::showMarks() {
     const auto& rows = m_scores[std::size_t(m_markedSeam - preview::allSeams().data())].worstRows;
     m_mannequin->setSkin(preview::markRows(m_skin, *m_markedSeam, rows));
     m_zoom->setMarks(m_markedSeam, rows);
+}
+
+void PreviewWindow::zoomAround(int zoom, QPointF at) {
+    const QWidget* viewport = m_zoomArea->viewport();
+    const QPointF skinPoint = m_zoom->mapFrom(viewport, at) / m_zoom->pixelCorner(1, 0).x();
+    m_zoom->setZoom(zoom);
+    // The scroll bars keep the skin point at the same place in the viewport; where the view is
+    // smaller than the viewport, they have no room and the view stays centred.
+    const QPointF now = skinPoint * m_zoom->pixelCorner(1, 0).x() - at;
+    m_zoomArea->horizontalScrollBar()->setValue(int(std::lround(now.x())));
+    m_zoomArea->verticalScrollBar()->setValue(int(std::lround(now.y())));
 }
 
 void PreviewWindow::showPixel(int x, int y) {

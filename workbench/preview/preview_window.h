@@ -3,6 +3,7 @@
 // zoomed with its layout, and the seam check. Non-modal, beside the main window; it follows
 // every change to the destination canvas.
 
+#include <QPointF>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -13,6 +14,7 @@
 
 class QLabel;
 class QScrollArea;
+class QSpinBox;
 
 namespace workbench {
 
@@ -62,6 +64,8 @@ class PreviewWindow : public QWidget {
     void chooseSeam(const preview::SeamSpec& seam);
     void showMarks();
     void showPixel(int x, int y);
+    // Zooms the view keeping the point at, in the scroll area's viewport pixels, where it is.
+    void zoomAround(int zoom, QPointF at);
     void saveViewAs();
 
     const core::Canvas& m_destination;
@@ -72,6 +76,7 @@ class PreviewWindow : public QWidget {
     ZoomView* m_zoom = nullptr;
     QWidget* m_skinColumn = nullptr;
     QScrollArea* m_zoomArea = nullptr;
+    QSpinBox* m_zoomBox = nullptr; // `spnZoom`
     QLabel* m_pixel = nullptr;
     QLabel* m_bodyNote = nullptr; // `lblBody`: which body, where it is not the mannequin
     SeamList* m_seams = nullptr;
