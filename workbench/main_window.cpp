@@ -29,6 +29,7 @@
 #include "workbench/recent_files.h"
 #include "workbench/retouch/retouch_bar.h"
 #include "workbench/retouch/retouch_controller.h"
+#include "workbench/shown_path.h"
 #include "workbench/status_line.h"
 
 namespace workbench {
@@ -146,11 +147,12 @@ bool MainWindow::save() {
 }
 
 bool MainWindow::saveAs() {
-    // The dialog opens where the destination file came from, else on the start-up folder.
+    // The dialog opens where the destination file came from, with its name, else on the
+    // start-up folder with no name.
     const stamps::FileOrigin* file = stamps::fileOf(m_workspace, stamps::CanvasId::picTarget);
-    const QString folder =
-        file ? QFileInfo(QFile::decodeName(file->path.c_str())).absolutePath() : QDir::currentPath();
-    return keepSaved(saveDestinationAs(this, m_workspace, folder));
+    if (!file) return keepSaved(saveDestinationAs(this, m_workspace, QDir::currentPath()));
+    const QFileInfo from(QFile::decodeName(file->path.c_str()));
+    return keepSaved(saveDestinationAs(this, m_workspace, from.absolutePath(), from.fileName()));
 }
 
 bool MainWindow::keepSaved(const std::optional<SavedAs>& saved) {
@@ -214,9 +216,17 @@ void MainWindow::fillRecentMenu() {
         QString path = QDir::toNativeSeparators(file.path);
         path.replace(QLatin1Char('&'), QStringLiteral("&&"));
         const QString text = QStringLiteral("&%1 %2 (%3)").arg(i + 1 == 10 ? 0 : i + 1).arg(path, side);
-        connect(menu->addAction(text), &QAction::triggered, this,
-                [this, file] { m_panes->openFile(sideOf(file.canvas).pane, file.path); });
+        connect(menu->addAction(text), &QAction::triggered, this, [this, file] { openRecent(file); });
     }
+}
+
+void MainWindow::openRecent(const RecentFile& file) {
+    if (m_panes->openFile(sideOf(file.canvas).pane, file.path)) return;
+    // A file that fails to open but is still there stays on the list: it may open another time.
+    if (QFileInfo::exists(file.path)) return;
+    forgetRecentFile(file.path);
+    showStatus(QStringLiteral("Cannot open %1: it no longer exists, and is taken off Open Recent.")
+                   .arg(shownPath(file.path)));
 }
 
 void MainWindow::markDestinationSaved() {

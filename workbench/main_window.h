@@ -24,6 +24,7 @@ class CanvasWidget;
 class Panes;
 class PreviewWindow;
 class StatusLine;
+struct RecentFile;
 struct SavedAs;
 enum class Pane;
 
@@ -84,6 +85,8 @@ class MainWindow : public QWidget {
     void openDropped(Pane pane, const QList<QUrl>& urls);
     void canvasLoaded(stamps::CanvasId canvas, const QString& path);
     void fillRecentMenu();
+    // Opens an entry of Open Recent; one whose file no longer exists is taken off the list.
+    void openRecent(const RecentFile& file);
     // The destination as it is now counts as saved.
     void markDestinationSaved();
     // Whether the window may close: asks when the destination has changed, and saves as

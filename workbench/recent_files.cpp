@@ -37,8 +37,9 @@ QList<RecentFile> recentFiles() {
     return list;
 }
 
-void rememberRecentFile(const RecentFile& file) {
-    const QList<RecentFile> list = withRecentFile(recentFiles(), file);
+namespace {
+
+void writeRecentFiles(const QList<RecentFile>& list) {
     UserSettings settings;
     settings.remove(QLatin1String(kArray)); // no entries of a longer list left behind
     settings.beginWriteArray(QLatin1String(kArray), int(list.size()));
@@ -49,6 +50,18 @@ void rememberRecentFile(const RecentFile& file) {
         settings.setValue(QLatin1String(kCanvas), QString::fromUtf8(word.data(), qsizetype(word.size())));
     }
     settings.endArray();
+}
+
+} // namespace
+
+void rememberRecentFile(const RecentFile& file) {
+    writeRecentFiles(withRecentFile(recentFiles(), file));
+}
+
+void forgetRecentFile(const QString& path) {
+    QList<RecentFile> list = recentFiles();
+    if (list.removeIf([&](const RecentFile& entry) { return entry.path == path; }) > 0)
+        writeRecentFiles(list);
 }
 
 } // namespace workbench

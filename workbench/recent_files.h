@@ -27,5 +27,7 @@ QList<RecentFile> withRecentFile(QList<RecentFile> list, const RecentFile& file)
 QList<RecentFile> recentFiles();
 // Puts file first in the settings' list.
 void rememberRecentFile(const RecentFile& file);
+// Takes the entry of path off the settings' list, if it has one.
+void forgetRecentFile(const QString& path);
 
 } // namespace workbench

@@ -1,6 +1,7 @@
 #pragma once
 // The user's settings, kept between runs in the program's own settings file (organisation and
-// application both "Quiltane"): Open Recent's list, the preview's body.
+// application both "Quiltane"): Open Recent's list, the preview's body and where the preview
+// window was left.
 
 #include <QSettings>
 #include <QString>

@@ -1,9 +1,11 @@
 // "Save Destination As…": Ctrl+Shift+S, the file dialog on the start-up folder (or where the
 // destination came from) with its types, the 8-bit and the 24-bit BMP file and the PNG file and
-// what the status line says, the type's ending added, the question before replacing, and a
-// failure told in one line.
+// what the status line says, the type's ending added, the name box on the destination's name,
+// the question before replacing (and the dialog again after "No"), and a failure told in one
+// line.
 
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
 
@@ -71,6 +73,31 @@ class SaveAsTest : public QObject, fixture::WindowTest {
         m_prompts->chosen.reset();
         pressCtrlShiftS();
         QCOMPARE(QDir(m_prompts->shownFolder).canonicalPath(), other);
+    }
+
+    // The name box starts with the destination file's name, in the real dialog too; with no
+    // file, it starts empty.
+    void theNameBoxStartsWithTheDestinationsName() {
+        const QString skins = QDir(m_env->elsewhere("skins")).canonicalPath();
+        fixture::writeBmp(skins + "/skin.bmp", kRed);
+        pressCtrlShiftS();
+        QCOMPARE(m_prompts->shownNames, QStringList{QString()});
+        QVERIFY(m_window->panes().openFile(workbench::Pane::Destination, skins + "/skin.bmp"));
+        pressCtrlShiftS();
+        QCOMPARE(m_prompts->shownNames, QStringList({"", "skin.bmp"}));
+
+        m_prompts.reset(); // the real dialog
+        QString name, folder;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            if (auto* box = dialog->findChild<QLineEdit*>("fileNameEdit")) name = box->text();
+            folder = dialog->directory().canonicalPath();
+            dialog->reject();
+        });
+        pressCtrlShiftS();
+        QCOMPARE(name, QStringLiteral("skin.bmp"));
+        QCOMPARE(folder, skins);
     }
 
     // The real dialog: every type, the 8-bit one chosen, on the start-up folder.
@@ -194,14 +221,24 @@ class SaveAsTest : public QObject, fixture::WindowTest {
         fixture::writeText(path, "old");
         m_prompts->chosen = SaveAsChoice{"skin2", SaveAsType::EightBit};
         m_prompts->replace = false;
-        pressCtrlShiftS();
+        pressCtrlShiftS(); // "No" brings the dialog back on the name given; it is cancelled then
         QCOMPARE(m_prompts->asked, QStringList{path});
+        QCOMPARE(m_prompts->shownNames, QStringList({"", "skin2.bmp"}));
+        QCOMPARE(QDir(m_prompts->shownFolder).canonicalPath(), m_folder);
         QCOMPARE(readAll(path), QByteArray("old"));
         QCOMPARE(status(), QString());
 
-        m_prompts->replace = true;
+        // Another name picked after "No" is saved, the file kept.
+        m_prompts->afterNo = SaveAsChoice{"skin3", SaveAsType::TrueColour};
         pressCtrlShiftS();
         QCOMPARE(m_prompts->asked.size(), 2);
+        QCOMPARE(readAll(path), QByteArray("old"));
+        QCOMPARE(status(), QStringLiteral("Saved skin3.bmp, 24-bit"));
+        QVERIFY(fixture::loadBmp(m_folder + "/skin3.bmp"));
+
+        m_prompts->replace = true;
+        pressCtrlShiftS();
+        QCOMPARE(m_prompts->asked.size(), 3);
         QCOMPARE(readAll(path).size(), 66614);
         QCOMPARE(status(), QStringLiteral("Saved skin2.bmp, 8-bit, 3 colours, exact"));
     }

@@ -1,6 +1,6 @@
 // What the window adds over the classic controls: the menu bar's commands and keys, undo and
-// redo, opening through the File menu, Open Recent, files dropped on the canvases, and the
-// question before quitting with unsaved changes.
+// redo, opening through the File menu, Open Recent (and a file of it that is gone), files dropped
+// on the canvases, and the question before quitting with unsaved changes.
 
 #include <QDropEvent>
 #include <QLabel>
@@ -16,6 +16,7 @@
 #include "workbench/dialogs/save_dialog.h"
 #include "workbench/dialogs/window_prompts.h"
 #include "workbench/main_window.h"
+#include "workbench/recent_files.h"
 
 using fixture::child;
 using fixture::kBlue;
@@ -270,6 +271,40 @@ class WindowCommandsTest : public QObject, fixture::WindowTest {
         QCOMPARE(nextRun.workspace().picSource.pixel(0, 0), (core::Rgb{8, 0, 0}));
         QVERIFY(nextRun.workspace().picTarget.picture().isEmpty());
         QCOMPARE(child<QLabel>(&nextRun, "lblSource")->text(), QStringLiteral("f8.b"));
+    }
+
+    // An entry whose file is gone is taken off the list when it fails to open, and the status
+    // line says so; one that is there but cannot be opened stays.
+    void openRecentDropsAFileThatNoLongerExists() {
+        const QString gone = m_skins + "/gone\nskin.bmp", broken = m_skins + "/broken.bmp";
+        fixture::writeBmp(gone, kRed);
+        QVERIFY(m_window->panes().openFile(Pane::Source, gone));
+        QVERIFY(m_window->panes().openFile(Pane::Destination, m_skins + "/b.bmp"));
+        QVERIFY(QFile::remove(gone));
+        workbench::rememberRecentFile({broken, stamps::CanvasId::picTarget});
+
+        auto* recent = child<QMenu>(m_window.get(), "menuRecent");
+        const auto entries = [&] {
+            emit recent->aboutToShow();
+            QStringList texts;
+            for (const QAction* action : recent->actions())
+                texts << action->text();
+            return texts;
+        };
+        const QString goneEntry = "&3 " + QString(gone).replace("&", "&&") + " (source)";
+        QCOMPARE(entries().size(), 3);
+        QCOMPARE(entries().at(2), goneEntry);
+
+        recent->actions().at(0)->trigger(); // broken.bmp: there, but no BMP file
+        QCOMPARE(status(), "Cannot open " + broken + ": it is not a BMP file.");
+        QCOMPARE(entries().size(), 3);
+
+        recent->actions().at(2)->trigger(); // the file that is gone
+        QCOMPARE(status(), "Cannot open $'" + m_skins +
+                               "/gone\\nskin.bmp': it no longer exists, and is taken off Open Recent.");
+        QCOMPARE(entries(),
+                 QStringList({"&1 " + broken + " (destination)", "&2 " + m_skins + "/b.bmp (destination)"}));
+        QCOMPARE(m_window->workspace().picSource.pixel(0, 0), kRed); // what it held before
     }
 
     void aFileDroppedOnACanvasOpensThere() {

@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/canvas.h"
@@ -191,24 +192,31 @@ class WindowPromptCatcher {
 };
 
 // Answers "Save Destination As…"'s file dialog and the question before replacing a file instead
-// of showing them, and notes what they were shown.
+// of showing them, and notes what they were shown. The dialog gives chosen when it opens, and
+// afterNo when it comes back after the question was answered "No".
 class SaveAsPromptCatcher {
   public:
-    std::optional<workbench::SaveAsChoice> chosen; // what the file dialog gives; none: cancelled
-    bool replace = false;                          // the answer to the question before replacing
-    QString shownFolder;                           // where the file dialog opened
-    QStringList asked;                             // the files the question named
+    std::optional<workbench::SaveAsChoice> chosen;  // what the file dialog gives; none: cancelled
+    std::optional<workbench::SaveAsChoice> afterNo; // what it gives when it comes back after "No"
+    bool replace = false;                           // the answer to the question before replacing
+    QString shownFolder;                            // where the file dialog opened
+    QStringList shownNames;                         // what its name box started with, each time
+    QStringList asked;                              // the files the question named
 
   private:
-    ScopedHooks<workbench::SaveAsPrompts> m_prompts{workbench::setSaveAsPrompts,
-                                                    {[this](QWidget*, const QString& folder) {
-                                                         shownFolder = folder;
-                                                         return chosen;
-                                                     },
-                                                     [this](QWidget*, const QString& path) {
-                                                         asked << path;
-                                                         return replace;
-                                                     }}};
+    bool m_answeredNo = false;
+    ScopedHooks<workbench::SaveAsPrompts> m_prompts{
+        workbench::setSaveAsPrompts,
+        {[this](QWidget*, const QString& folder, const QString& name) {
+             shownFolder = folder;
+             shownNames << name;
+             return std::exchange(m_answeredNo, false) ? afterNo : chosen;
+         },
+         [this](QWidget*, const QString& path) {
+             asked << path;
+             m_answeredNo = !replace;
+             return replace;
+         }}};
 };
 
 // Makes window the active one, as the user's click on it would; false when it does not become

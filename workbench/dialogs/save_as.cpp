@@ -17,16 +17,18 @@
 namespace workbench {
 namespace {
 
-std::optional<SaveAsChoice> askWithFileDialog(QWidget* parent, const QString& folder) {
+std::optional<SaveAsChoice> askWithFileDialog(QWidget* parent, const QString& folder, const QString& name) {
     const QStringList filters = saveAsFilters();
     QString selected = filters.front();
     // The question before replacing comes after the ending is added, so the dialog asks none.
-    const QString name = QFileDialog::getSaveFileName(parent, QStringLiteral("Save Destination As"), folder,
-                                                      filters.join(QStringLiteral(";;")), &selected,
-                                                      QFileDialog::DontConfirmOverwrite);
-    if (name.isEmpty()) return std::nullopt;
+    // A file path as the dialog's start opens its folder with its name in the name box.
+    const QString start = name.isEmpty() ? folder : QDir(folder).filePath(name);
+    const QString chosen = QFileDialog::getSaveFileName(parent, QStringLiteral("Save Destination As"), start,
+                                                        filters.join(QStringLiteral(";;")), &selected,
+                                                        QFileDialog::DontConfirmOverwrite);
+    if (chosen.isEmpty()) return std::nullopt;
     const qsizetype row = std::max<qsizetype>(0, filters.indexOf(selected));
-    return SaveAsChoice{name, stamps::allSaveFormats()[std::size_t(row)].format};
+    return SaveAsChoice{chosen, stamps::allSaveFormats()[std::size_t(row)].format};
 }
 
 bool askToReplace(QWidget* parent, const QString& path) {
@@ -59,18 +61,23 @@ QStringList saveAsFilters() {
 }
 
 std::optional<SavedAs> saveDestinationAs(QWidget* parent, const stamps::Workspace& workspace,
-                                         const QString& folder) {
-    const auto choice =
-        prompts().chooseFile ? prompts().chooseFile(parent, folder) : askWithFileDialog(parent, folder);
-    if (!choice || choice->name.isEmpty()) return std::nullopt;
+                                         const QString& folder, const QString& name) {
+    QString dialogFolder = folder, dialogName = name;
+    for (;;) {
+        const auto choice = prompts().chooseFile ? prompts().chooseFile(parent, dialogFolder, dialogName)
+                                                 : askWithFileDialog(parent, dialogFolder, dialogName);
+        if (!choice || choice->name.isEmpty()) return std::nullopt;
 
-    QString path = QDir(folder).absoluteFilePath(choice->name);
-    const std::string_view ending = stamps::extensionOf(choice->type);
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QString::fromLatin1(ending.data(), qsizetype(ending.size()));
-    if (QFileInfo(path).isFile() && !confirmReplace(parent, path)) return std::nullopt;
-
-    return saveDestinationTo(parent, workspace, path, choice->type);
+        QString path = QDir(dialogFolder).absoluteFilePath(choice->name);
+        const std::string_view ending = stamps::extensionOf(choice->type);
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QString::fromLatin1(ending.data(), qsizetype(ending.size()));
+        if (!QFileInfo(path).isFile() || confirmReplace(parent, path))
+            return saveDestinationTo(parent, workspace, path, choice->type);
+        // "No": the dialog again, where the user was, to pick another name.
+        dialogFolder = QFileInfo(path).absolutePath();
+        dialogName = QFileInfo(path).fileName();
+    }
 }
 
 std::optional<SavedAs> saveDestinationTo(QWidget* parent, const stamps::Workspace& workspace,

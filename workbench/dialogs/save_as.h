@@ -2,9 +2,11 @@
 // "Save Destination As…": the destination canvas saved under a name the user picks in the
 // platform's file dialog, in a format of stamps/save_format.h, whose rows give the dialog's file
 // types: an 8-bit BMP the game loads as it is (the default type), a 24-bit BMP or a PNG. The
-// dialog opens on the folder the caller gives (the destination file's, or the start-up folder);
-// a name without an ending gets the type's (".bmp", ".png"); an existing file is replaced only
-// when the user says so; a failure is told in one line, as the classic save dialog tells it.
+// dialog opens on the folder the caller gives (the destination file's, or the start-up folder)
+// with the name box holding the name the caller gives (the destination file's); a name without
+// an ending gets the type's (".bmp", ".png"); an existing file is replaced only when the user
+// says so, and "No" brings the dialog back; a failure is told in one line, as the classic save
+// dialog tells it.
 
 #include <QString>
 #include <QStringList>
@@ -29,8 +31,10 @@ struct SaveAsChoice {
 
 // How the command asks the user. Tests replace them so that no dialog blocks.
 struct SaveAsPrompts {
-    // The file and its type, or nothing when the user cancels. folder: where the dialog opens.
-    std::function<std::optional<SaveAsChoice>(QWidget* parent, const QString& folder)> chooseFile;
+    // The file and its type, or nothing when the user cancels. folder: where the dialog opens;
+    // name: what its name box starts with (may be empty).
+    std::function<std::optional<SaveAsChoice>(QWidget* parent, const QString& folder, const QString& name)>
+        chooseFile;
     // Whether to replace the existing file at path.
     std::function<bool(QWidget* parent, const QString& path)> confirmReplace;
 };
@@ -62,10 +66,10 @@ QString savedSaying(const QString& path, const std::string& description);
 std::optional<SavedAs> saveDestinationTo(QWidget* parent, const stamps::Workspace& workspace,
                                          const QString& path, stamps::SaveFormat format);
 
-// Runs the command on the workspace's destination canvas, the file dialog opening on folder.
-// Returns nothing when the user cancels or keeps an existing file, or when the save fails (the
+// Runs the command on the workspace's destination canvas, the file dialog opening on folder with
+// name in its name box. Returns nothing when the user cancels, or when the save fails (the
 // failure shown in a message box over parent).
 std::optional<SavedAs> saveDestinationAs(QWidget* parent, const stamps::Workspace& workspace,
-                                         const QString& folder);
+                                         const QString& folder, const QString& name = {});
 
 } // namespace workbench

@@ -1,6 +1,6 @@
 #include "workbench/preview/preview_window.h"
 
-#include <algorithm>
+#include <cmath>
 
 #include <QCheckBox>
 #include <QDir>
@@ -8,12 +8,14 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -25,13 +27,17 @@
 #include "workbench/preview/facing.h"
 #include "workbench/preview/mannequin_view.h"
 #include "workbench/preview/seam_list.h"
+#include "workbench/preview/window_place.h"
 #include "workbench/preview/zoom_view.h"
 #include "workbench/shown_path.h"
+#include "workbench/user_settings.h"
 
 namespace workbench {
 namespace {
 
-constexpr int kGap = 8; // pixels between the window's parts and from the main window
+constexpr int kGap = 8;                          // pixels between the window's parts and from the main window
+constexpr QSize kWantedSize(760, 600);           // inside the frame, where the screen has room
+constexpr char kPlaceKey[] = "preview/geometry"; // in the settings: where the user left the window
 
 QString pixelText(const core::Picture& skin, int x, int y) {
     const core::Rgb c = skin.pixel(x, y);
@@ -108,7 +114,7 @@ QWidget* PreviewWindow::makeSkinColumn() {
 
     auto* controls = new QHBoxLayout;
     auto* zoomLabel = new QLabel(tr("Zoom"), column);
-    auto* zoom = new QSpinBox(column);
+    auto* zoom = m_zoomBox = new QSpinBox(column);
     zoom->setObjectName(QStringLiteral("spnZoom"));
     zoom->setRange(ZoomView::kMinZoom, ZoomView::kMaxZoom);
     zoom->setSuffix(QString::fromUtf8("\u00d7"));
@@ -116,7 +122,15 @@ QWidget* PreviewWindow::makeSkinColumn() {
     zoom->setToolTip(tr("How many screen pixels wide each skin pixel is shown; a grid from %1\u00d7")
                          .arg(ZoomView::kGridFromZoom));
     zoomLabel->setBuddy(zoom);
-    connect(zoom, &QSpinBox::valueChanged, m_zoom, &ZoomView::setZoom);
+    // From the box, the keys among them, the zoom keeps the middle of the view; from the wheel
+    // over the view, the point under the pointer.
+    connect(zoom, &QSpinBox::valueChanged, this,
+            [this](int value) { zoomAround(value, QRectF(m_zoomArea->viewport()->rect()).center()); });
+    connect(m_zoom, &ZoomView::zoomAsked, this, [this](int steps, QPointF at) {
+        const QSignalBlocker quiet(m_zoomBox);
+        m_zoomBox->setValue(m_zoom->zoom() + steps);
+        zoomAround(m_zoomBox->value(), m_zoom->mapTo(m_zoomArea->viewport(), at));
+    });
     auto* lines = new QCheckBox(tr("Layout lines"), column);
     lines->setObjectName(QStringLiteral("chkLayout"));
     lines->setChecked(m_zoom->showsLayout());
@@ -157,25 +171,50 @@ void PreviewWindow::setBody(std::shared_ptr<const preview::Body> body, const QSt
     showBodyNote(m_bodyNote, file);
 }
 
+PreviewWindow::~PreviewWindow() {
+    if (isVisible()) rememberPlace();
+}
+
+void PreviewWindow::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) rememberPlace();
+    QWidget::hideEvent(event);
+}
+
+void PreviewWindow::rememberPlace() const {
+    UserSettings().setValue(QLatin1String(kPlaceKey), geometry());
+}
+
 void PreviewWindow::showBeside(const QWidget* mainWindow) {
-    if (!isVisible() && mainWindow) {
-        resize(sizeHint().expandedTo(QSize(760, 600)));
-        const QRect main = mainWindow->frameGeometry();
-        const QScreen* screen =
-            mainWindow->screen() ? mainWindow->screen() : QGuiApplication::primaryScreen();
-        const QRect room = screen ? screen->availableGeometry() : QRect();
-        QPoint at(main.right() + kGap, main.top());
-        if (room.isValid() && at.x() + width() > room.right()) at.setX(main.left() - kGap - width());
-        if (room.isValid()) {
-            at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - width())));
-            at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - height())));
-        }
-        move(at);
+    if (!m_placed && mainWindow) {
+        place(mainWindow);
+        m_placed = true;
         m_mannequin->setFocus(); // its keys turn the body at once
     }
     show();
     raise();
     activateWindow();
+}
+
+void PreviewWindow::place(const QWidget* mainWindow) {
+    // This window is not shown yet, so its title bar and borders are taken to be the main
+    // window's.
+    const QRect mainFrame = mainWindow->frameGeometry(), mainInside = mainWindow->geometry();
+    const QMargins borders(mainInside.left() - mainFrame.left(), mainInside.top() - mainFrame.top(),
+                           mainFrame.right() - mainInside.right(), mainFrame.bottom() - mainInside.bottom());
+    QList<QRect> rooms;
+    for (const QScreen* screen : QGuiApplication::screens())
+        rooms << screen->availableGeometry();
+    const QRect remembered = UserSettings().value(QLatin1String(kPlaceKey)).toRect();
+    if (remembered.isValid() && isOnAScreen(remembered.marginsAdded(borders), rooms)) {
+        setGeometry(remembered);
+        return;
+    }
+    const QScreen* screen = mainWindow->screen() ? mainWindow->screen() : QGuiApplication::primaryScreen();
+    const QSize wanted = sizeHint().expandedTo(kWantedSize).grownBy(borders);
+    const QSize least = minimumSizeHint().grownBy(borders);
+    const QRect room =
+        screen ? screen->availableGeometry() : QRect(mainFrame.topLeft(), QSize(1 << 20, 1 << 20));
+    setGeometry(placeBeside(mainFrame, wanted, least, room, kGap).marginsRemoved(borders));
 }
 
 void PreviewWindow::showDestination() {
@@ -206,6 +245,17 @@ void PreviewWindow::showMarks() {
     const auto& rows = m_scores[std::size_t(m_markedSeam - preview::allSeams().data())].worstRows;
     m_mannequin->setSkin(preview::markRows(m_skin, *m_markedSeam, rows));
     m_zoom->setMarks(m_markedSeam, rows);
+}
+
+void PreviewWindow::zoomAround(int zoom, QPointF at) {
+    const QWidget* viewport = m_zoomArea->viewport();
+    const QPointF skinPoint = m_zoom->mapFrom(viewport, at) / m_zoom->pixelCorner(1, 0).x();
+    m_zoom->setZoom(zoom);
+    // The scroll bars keep the skin point at the same place in the viewport; where the view is
+    // smaller than the viewport, they have no room and the view stays centred.
+    const QPointF now = skinPoint * m_zoom->pixelCorner(1, 0).x() - at;
+    m_zoomArea->horizontalScrollBar()->setValue(int(std::lround(now.x())));
+    m_zoomArea->verticalScrollBar()->setValue(int(std::lround(now.y())));
 }
 
 void PreviewWindow::showPixel(int x, int y) {

@@ -3,6 +3,7 @@
 // zoomed with its layout, and the seam check. Non-modal, beside the main window; it follows
 // every change to the destination canvas.
 
+#include <QPointF>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -13,6 +14,7 @@
 
 class QLabel;
 class QScrollArea;
+class QSpinBox;
 
 namespace workbench {
 
@@ -25,8 +27,10 @@ class PreviewWindow : public QWidget {
   public:
     // Shows destination, which must outlive the window; parent is the main window.
     PreviewWindow(const core::Canvas& destination, QWidget* parent);
+    ~PreviewWindow() override; // remembers where the window is, if shown
 
-    // Beside the main window where the screen has room, then shown and raised.
+    // Shown and raised; the first time, where the user last put it if that place is still on a
+    // screen, else beside the main window where the screen has room.
     void showBeside(const QWidget* mainWindow);
     // Writes the 3D view as shown to a PNG file; false (with a message) if it cannot.
     bool saveView(const QString& path);
@@ -49,12 +53,19 @@ class PreviewWindow : public QWidget {
     // The destination canvas changed: show it anew.
     void showDestination();
 
+  protected:
+    void hideEvent(QHideEvent* event) override; // remembers where the window is
+
   private:
+    void place(const QWidget* mainWindow);
+    void rememberPlace() const;
     QWidget* makeViewColumn();
     QWidget* makeSkinColumn();
     void chooseSeam(const preview::SeamSpec& seam);
     void showMarks();
     void showPixel(int x, int y);
+    // Zooms the view keeping the point at, in the scroll area's viewport pixels, where it is.
+    void zoomAround(int zoom, QPointF at);
     void saveViewAs();
 
     const core::Canvas& m_destination;
@@ -65,9 +76,11 @@ class PreviewWindow : public QWidget {
     ZoomView* m_zoom = nullptr;
     QWidget* m_skinColumn = nullptr;
     QScrollArea* m_zoomArea = nullptr;
+    QSpinBox* m_zoomBox = nullptr; // `spnZoom`
     QLabel* m_pixel = nullptr;
     QLabel* m_bodyNote = nullptr; // `lblBody`: which body, where it is not the mannequin
     SeamList* m_seams = nullptr;
+    bool m_placed = false; // set when first shown; later the window stays where the user put it
 };
 
 } // namespace workbench

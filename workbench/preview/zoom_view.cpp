@@ -1,8 +1,10 @@
 #include "workbench/preview/zoom_view.h"
 
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -15,6 +17,8 @@ namespace {
 const QColor kGridColour(0, 0, 0, 70);
 const QColor kLayoutColour(255, 220, 0);
 const QColor kMarkColour(preview::kMarkColour.r, preview::kMarkColour.g, preview::kMarkColour.b);
+constexpr int kMarkPen = 2;     // widget pixels
+constexpr int kWheelStep = 120; // eighths of a degree: one notch of a wheel, one zoom step
 
 } // namespace
 
@@ -35,6 +39,7 @@ void ZoomView::setZoom(int zoom) {
     m_zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
     resizeToZoom();
     update();
+    showPointer();
 }
 
 void ZoomView::setShowsLayout(bool shown) {
@@ -103,25 +108,56 @@ void ZoomView::paintEvent(QPaintEvent* event) {
         }
     }
     if (m_markedSeam) {
-        painter.setPen(QPen(kMarkColour, 2));
+        // Each mark is cut to the skin, and its outline drawn just inside it, so that a mark at
+        // the skin's edge shows whole in the view.
+        painter.setPen(QPen(kMarkColour, kMarkPen));
         painter.setBrush(Qt::NoBrush);
+        const qreal inset = kMarkPen / 2.0;
         for (int row : m_markedRows)
-            for (const preview::MarkArea& area : preview::markAreas(*m_markedSeam, row))
-                painter.drawRect(
-                    QRectF(pixelCorner(area.left, area.top), pixelCorner(area.right, area.bottom)));
+            for (const preview::MarkArea& area : preview::markAreas(*m_markedSeam, row)) {
+                const QRectF mark(pixelCorner(std::max(area.left, 0), std::max(area.top, 0)),
+                                  pixelCorner(std::min(area.right, core::kSkinSize),
+                                              std::min(area.bottom, core::kSkinSize)));
+                painter.drawRect(mark.adjusted(inset, inset, -inset, -inset));
+            }
     }
 }
 
 void ZoomView::mouseMoveEvent(QMouseEvent* event) {
-    const int x = int(std::floor(event->position().x() / skinPixelWidth()));
-    const int y = int(std::floor(event->position().y() / skinPixelWidth()));
+    m_pointer = event->globalPosition();
+    showPointer();
+}
+
+void ZoomView::moveEvent(QMoveEvent* event) {
+    showPointer(); // scrolled: another pixel lies under the pointer
+    QWidget::moveEvent(event);
+}
+
+void ZoomView::showPointer() {
+    if (!m_pointer) return;
+    const QPointF at = mapFromGlobal(*m_pointer);
+    const int x = int(std::floor(at.x() / skinPixelWidth()));
+    const int y = int(std::floor(at.y() / skinPixelWidth()));
     if (x >= 0 && y >= 0 && x < core::kSkinSize && y < core::kSkinSize)
         emit hovered(x, y);
     else
         emit hovered(-1, -1);
 }
 
+void ZoomView::wheelEvent(QWheelEvent* event) {
+    if (!event->modifiers().testFlag(Qt::ControlModifier)) {
+        event->ignore(); // the scroll area scrolls
+        return;
+    }
+    event->accept();
+    m_wheelAngle += event->angleDelta().y();
+    const int steps = m_wheelAngle / kWheelStep;
+    m_wheelAngle -= steps * kWheelStep;
+    if (steps != 0) emit zoomAsked(steps, event->position());
+}
+
 void ZoomView::leaveEvent(QEvent* event) {
+    m_pointer.reset();
     emit hovered(-1, -1);
     QWidget::leaveEvent(event);
 }

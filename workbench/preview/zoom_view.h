@@ -1,8 +1,9 @@
 #pragma once
 // The skin at 1x to 16x, each skin pixel a sharp square a whole number of screen pixels wide
 // (on high-density screens too), with a grid between the pixels from 8x, the skin layout's
-// lines when asked, and the worst rows of a seam outlined. Reports the skin pixel under the
-// pointer. Meant to sit in a scroll area.
+// lines when asked, and the worst rows of a seam outlined inside the skin. Reports the skin pixel
+// under the pointer, also when the view moves under a pointer that stays (a wheel scrolls it, the
+// zoom changes), and asks for another zoom on Ctrl+wheel. Meant to sit in a scroll area.
 
 #include <QImage>
 #include <QWidget>
@@ -39,15 +40,23 @@ class ZoomView : public QWidget {
   signals:
     // The pointer is over skin pixel (x, y), or has left the skin (x and y -1).
     void hovered(int x, int y);
+    // Ctrl+wheel: the zoom steps up (or down, steps negative) keeping the point at, in widget
+    // pixels, under the pointer.
+    void zoomAsked(int steps, QPointF at);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     qreal skinPixelWidth() const; // widget pixels
     void resizeToZoom();
+    void showPointer(); // says which skin pixel lies under the pointer now
+
+    std::optional<QPointF> m_pointer; // on the screen, while the pointer is over the view
 
     core::Picture m_skin;
     QImage m_image; // m_skin, unscaled
@@ -55,6 +64,7 @@ class ZoomView : public QWidget {
     bool m_showLayout = true;
     const preview::SeamSpec* m_markedSeam = nullptr;
     std::vector<int> m_markedRows;
+    int m_wheelAngle = 0; // eighths of a degree turned towards the next zoom step
 };
 
 } // namespace workbench
