@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "core/file_messages.h"
+#include "stamps/file_origin.h"
 #include "stamps/own_pictures.h"
 
 namespace stamps {
@@ -34,8 +35,9 @@ bool samePlace(const std::string& a, const std::string& b) {
 // The files a tone must not replace: what the canvases were opened from and the body files.
 std::vector<std::string> inputsOf(const Workspace& workspace, const TonesRequest& request) {
     std::vector<std::string> inputs;
-    for (const std::string& opened : workspace.openedFiles)
-        if (!opened.empty()) inputs.push_back(opened);
+    for (CanvasId canvas : {CanvasId::picSource, CanvasId::picTarget})
+        if (const FileOrigin* origin = fileOf(workspace, canvas); origin && !origin->path.empty())
+            inputs.push_back(origin->path);
     if (!request.destination.empty()) inputs.push_back(request.destination);
     for (const BareBody& body : request.bodies)
         if (!body.file.empty()) inputs.push_back(body.file);
