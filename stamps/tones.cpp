@@ -32,18 +32,6 @@ bool samePlace(const std::string& a, const std::string& b) {
     return fs::weakly_canonical(a, error) == fs::weakly_canonical(b, error);
 }
 
-// The files a tone must not replace: what the canvases were opened from and the body files.
-std::vector<std::string> inputsOf(const Workspace& workspace, const TonesRequest& request) {
-    std::vector<std::string> inputs;
-    for (CanvasId canvas : {CanvasId::picSource, CanvasId::picTarget})
-        if (const FileOrigin* origin = fileOf(workspace, canvas); origin && !origin->path.empty())
-            inputs.push_back(origin->path);
-    if (!request.destination.empty()) inputs.push_back(request.destination);
-    for (const BareBody& body : request.bodies)
-        if (!body.file.empty()) inputs.push_back(body.file);
-    return inputs;
-}
-
 // Runs stage(i) for every i below count on as many threads as there are processors (the
 // calling thread one of them; a thread the system will not start leaves its share to the
 // others), each result in its own place.
@@ -77,6 +65,17 @@ std::string toneFileName(const std::string& destination, const BareBody& body) {
     return fs::path(destination).stem().string() + "-" + body.fileName + ".bmp";
 }
 
+std::string replacedInput(const Workspace& workspace, const std::string& path,
+                          const std::vector<std::string>& others) {
+    std::vector<std::string> inputs = others;
+    for (CanvasId canvas : {CanvasId::picSource, CanvasId::picTarget})
+        if (const FileOrigin* origin = fileOf(workspace, canvas); origin && !origin->path.empty())
+            inputs.push_back(origin->path);
+    for (const std::string& input : inputs)
+        if (!input.empty() && samePlace(path, input)) return input;
+    return {};
+}
+
 core::Result<core::Picture> toneImage(const Workspace& workspace, const BareBody& body) {
     try {
         Workspace copy;
@@ -101,7 +100,9 @@ core::Result<std::vector<std::string>> plannedTones(const Workspace& workspace, 
     if (request.destination.empty())
         return refused("the destination has no file to name the tones after; open it from a file first.");
 
-    const std::vector<std::string> inputs = inputsOf(workspace, request);
+    std::vector<std::string> others{request.destination};
+    for (const BareBody& body : request.bodies)
+        others.push_back(body.file);
     std::vector<std::string> paths;
     std::map<std::string, std::string> byName; // file name -> the body's label
     for (const BareBody& body : request.bodies) {
@@ -109,8 +110,8 @@ core::Result<std::vector<std::string>> plannedTones(const Workspace& workspace, 
         const std::string path = (fs::path(request.folder) / name).string();
         if (const auto [first, added] = byName.emplace(name, body.label); !added)
             return refused(first->second + " and " + body.label + " would both be saved as " + path + ".");
-        for (const std::string& input : inputs)
-            if (samePlace(path, input)) return refused(path + " would replace the input " + input + ".");
+        if (const std::string input = replacedInput(workspace, path, others); !input.empty())
+            return refused(path + " would replace the input " + input + ".");
         paths.push_back(path);
     }
     return paths;

@@ -32,6 +32,12 @@ std::string toneFileName(const std::string& destination, const BareBody& body);
 // of both canvases.
 core::Result<core::Picture> toneImage(const Workspace& workspace, const BareBody& body);
 
+// The input that a file written to path would replace: a file the canvases were opened from, or
+// one of others (a body file); empty when none. Files are compared as the same file where both
+// exist, else by their resolved paths.
+std::string replacedInput(const Workspace& workspace, const std::string& path,
+                          const std::vector<std::string>& others = {});
+
 // The path of each tone, in the order of the bodies, or why the request is refused before
 // anything is written (a usage failure): the folder does not exist, no body or no destination
 // file is given, two tones would have one name, or a tone would replace an input (the files

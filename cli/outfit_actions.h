@@ -1,0 +1,23 @@
+#pragma once
+// The actions on the user's own outfits: a mask made from the bare body a garment was painted on
+// (--make-mask), a mask or body file pressed as the library's are (--mask, --body), the garment
+// saved on every bare body at once (--tones, --tones-8bit), and the stamps folder that --press
+// also looks in (--stamps).
+
+#include "cli/action_table.h"
+#include "core/status.h"
+
+namespace cli {
+
+core::Result<BodyAndPath> bodyAndPath(std::string_view option, Words words);
+core::Result<TonesFolder> tonesFolder(std::string_view option, Words words);
+
+core::Status makeMask(const BodyAndPath& request, Session& session);
+core::Status pressMaskFile(const FilePath& file, Session& session);
+core::Status pressBodyFile(const FilePath& file, Session& session);
+template <bool EightBit> core::Status saveTones(const TonesFolder& request, Session& session);
+core::Status setStampsFolder(const FilePath& folder, Session& session);
+// --press of a name that is no button: the user's own stamp of that name.
+core::Status pressOwnStamp(const StampButton& stamp, Session& session);
+
+} // namespace cli
