@@ -71,7 +71,7 @@ constexpr MenuRow kRows[] = {
     {Menu::Body, Item::Choice, MenuCommand::BodyFromFile, "actBodyFromFile", "&From File…"},
     {Menu::Outfit, Item::Command, MenuCommand::MyStamps, "actMyStamps", "&My Stamps", "F4"},
     {Menu::Outfit, Item::Command, MenuCommand::MaskFromBody, "actMaskFromBody", "Mask from &Bare Body…",
-     "Ctrl+M", true},
+     "Ctrl+B", true},
     {Menu::Outfit, Item::Command, MenuCommand::MaskFile, "actMaskFile", "Cut with a Mask &File…"},
     {Menu::Outfit, Item::Command, MenuCommand::BodyFile, "actBodyFile", "Fill with a B&ody File…"},
     {Menu::Help, Item::Command, MenuCommand::About, "actAbout", "&About Quiltane"},

@@ -228,7 +228,7 @@ class OutfitToolsTest : public QObject, fixture::WindowTest {
             if (y >= 200 && y < 210) c.r = std::uint8_t(c.r < 250 ? c.r + 2 : c.r - 2);
             return c;
         }));
-        QVERIFY(pressKey(Qt::Key_M, Qt::ControlModifier));
+        QVERIFY(pressKey(Qt::Key_B, Qt::ControlModifier));
         workbench::MaskFromBodyDialog* dialog = m_window->outfits().maskFromBody();
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(child<QComboBox>(dialog, "cboBody")->currentText(), QStringLiteral("Light Female"));

@@ -122,7 +122,7 @@ class WindowCommandsTest : public QObject, fixture::WindowTest {
         QTest::newRow("mask from bare body") << "menuOutfit"
                                              << "actMaskFromBody"
                                              << "Mask from &Bare Body…"
-                                             << "Ctrl+M";
+                                             << "Ctrl+B";
         QTest::newRow("mask file") << "menuOutfit"
                                    << "actMaskFile"
                                    << "Cut with a Mask &File…"

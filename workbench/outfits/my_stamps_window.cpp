@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -74,6 +75,7 @@ MyStampsWindow::MyStampsWindow(stamps::Workspace& workspace, QWidget* parent)
     layout->addWidget(m_folderLabel);
     m_scroll = new QScrollArea(this);
     m_scroll->setWidgetResizable(true);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the rows fit the window's width
     layout->addWidget(m_scroll, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -119,19 +121,25 @@ QWidget* MyStampsWindow::buildKind(const stamps::OwnKindSpec& kind) {
         button->setIconSize(QSize(kThumbnail, kThumbnail));
         button->setIcon(thumbnailOf(stamp));
         button->setFixedWidth(kButtonWidth);
-        const QString shown = button->fontMetrics().elidedText(name, Qt::ElideMiddle, kButtonWidth - 8);
+        const QString shown = button->fontMetrics().elidedText(name, Qt::ElideMiddle, kButtonWidth - 16);
         button->setText(stamp.isAvailable() ? shown : shown + QStringLiteral("\n(unavailable)"));
         button->setToolTip(stamp.isAvailable() ? name : qText(stamp.unavailable));
         connect(button, &QToolButton::clicked, this, [this, name] { press(name); });
-        // The context menu renames the stamp or moves it to the trash.
-        button->setContextMenuPolicy(Qt::ActionsContextMenu);
+        // The context menu renames the stamp or moves it to the trash. Its actions belong to the
+        // button but are not added to it, which would give the button a menu arrow.
+        button->setContextMenuPolicy(Qt::CustomContextMenu);
         auto* renameAction = new QAction(QStringLiteral("Rename…"), button);
         renameAction->setObjectName(QStringLiteral("actRenameStamp"));
         connect(renameAction, &QAction::triggered, this, [this, name] { rename(name); });
         auto* removeAction = new QAction(QStringLiteral("Remove (to the Trash)"), button);
         removeAction->setObjectName(QStringLiteral("actRemoveStamp"));
         connect(removeAction, &QAction::triggered, this, [this, name] { remove(name); });
-        button->addActions({renameAction, removeAction});
+        connect(button, &QToolButton::customContextMenuRequested, button,
+                [button, renameAction, removeAction](const QPoint& at) {
+                    QMenu menu;
+                    menu.addActions({renameAction, removeAction});
+                    menu.exec(button->mapToGlobal(at));
+                });
         grid->addWidget(button, cell / kColumns, cell % kColumns);
         ++cell;
     }
@@ -153,7 +161,10 @@ QWidget* MyStampsWindow::buildKind(const stamps::OwnKindSpec& kind) {
 void MyStampsWindow::showBeside(const QWidget* mainWindow) {
     if (!isVisible()) {
         reload();
-        resize(sizeHint().expandedTo(QSize(kColumns * (kButtonWidth + kGap) + 60, 560)));
+        // Room for a row of buttons beside the group's and the scroll bar's margins, as tall as
+        // the main window.
+        resize(sizeHint().expandedTo(
+            QSize(kColumns * (kButtonWidth + kGap) + 100, mainWindow ? mainWindow->height() : 560)));
         if (mainWindow) {
             const QRect main = mainWindow->frameGeometry();
             QPoint at(main.left() - kGap - width(), main.top());
