@@ -30,6 +30,7 @@
 #include "workbench/outfits/outfit_tools.h"
 #include "workbench/outfits/tones_dialog.h"
 
+using fixture::bitsOf;
 using fixture::child;
 using fixture::kBlue;
 using fixture::kGreen;
@@ -48,12 +49,6 @@ core::Picture halfMask() {
 // The same drawn with a soft brush: one row of grey pixels along its edge.
 core::Picture softHalfMask() {
     return fixture::pictureOf([](int, int y) { return y < 127 ? kBlack : y == 127 ? kLightGrey : kWhite; });
-}
-
-// The file's bits per pixel; 0 when it cannot be read.
-int bitsOf(const QString& path) {
-    const auto info = core::readBmpInfoFile(QFile::encodeName(path).toStdString());
-    return info ? info.value().bitsPerPixel : 0;
 }
 
 } // namespace
@@ -113,7 +108,8 @@ class OutfitToolsTest : public QObject, fixture::WindowTest {
 
         child<QToolButton>(window, "stamp:Half")->click();
         QCOMPARE(status(), QStringLiteral("Half"));
-        QCOMPARE(child<QAction>(m_window.get(), "actUndo")->text(), QStringLiteral("&Undo Half")); // Edit follows
+        QCOMPARE(child<QAction>(m_window.get(), "actUndo")->text(),
+                 QStringLiteral("&Undo Half"));               // Edit follows
         QVERIFY(destination.image().pixel(5, 10) == kRed);    // garment kept
         QVERIFY(destination.image().pixel(5, 200) == kWhite); // bare skin cut away
         child<QToolButton>(window, "stamp:Green")->click();
