@@ -90,19 +90,20 @@ core::Result<core::Picture> toneImage(const Workspace& workspace, const BareBody
         return sized.withContext("Cannot put the garment on " + body.label);
     constexpr int kRow = core::kSkinSize * core::Picture::kChannels;
     try {
-        std::vector<std::uint8_t> tone(std::size_t(kRow) * core::kSkinSize);
-        std::vector<std::uint8_t> scratch(kRow);
+        core::PictureBuffer tone(core::kSkinSize, core::kSkinSize);
+        std::uint8_t scratch[kRow];
         const std::uint8_t* source = workspace.picSource.imageBytes();
         const std::uint8_t* target = workspace.picTarget.imageBytes();
         for (int y = 0; y < core::kSkinSize; ++y) {
-            const std::uint8_t* bodyRow = body.picture.rgbRow(y, scratch.data());
+            const std::uint8_t* bodyRow = body.picture.rgbRow(y, scratch);
             const std::size_t at = std::size_t(y) * kRow;
+            std::uint8_t* toneRow = tone.row(y);
             for (int i = 0; i < kRow; ++i) {
                 const std::uint8_t shown = core::combine(kFill[0].args.op, source[at + i], bodyRow[i]);
-                tone[at + i] = core::combine(kFill[1].args.op, target[at + i], shown);
+                toneRow[i] = core::combine(kFill[1].args.op, target[at + i], shown);
             }
         }
-        return core::Picture(core::kSkinSize, core::kSkinSize, std::move(tone));
+        return std::move(tone).finish();
     } catch (const std::bad_alloc&) {
         return core::Status::outOfMemory("There is not enough memory to put the garment on " + body.label +
                                          ".");
