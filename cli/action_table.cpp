@@ -381,7 +381,7 @@ constexpr ActionRow kActions[] = {
     {"--tones-8bit", "", "DIR [BODY...]",
      "save every tone likewise as 8-bit BMPs, as --save-8bit does, the reductions on every processor",
      notInBatch(kTonesInBatch), kDoes<tonesFolder, saveTones<true>>},
-    {"--stamps", "", "DIR",
+    {kStampsOption, "", "DIR",
      "look for your own stamps in DIR instead of $QUILTANE_STAMPS, else $XDG_DATA_HOME/quiltane/stamps "
      "(~/.local/share/quiltane/stamps): DIR/masks, DIR/bodies, DIR/accessories (ANDed, as the shoes) and "
      "DIR/accessories-multiply hold BMP files, each a stamp named by its file's name without \".bmp\"",

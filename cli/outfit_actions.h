@@ -4,10 +4,16 @@
 // saved on every bare body at once (--tones, --tones-8bit), and the stamps folder that --press
 // also looks in (--stamps).
 
+#include <span>
+
 #include "cli/action_table.h"
+#include "cli/command_line.h"
 #include "core/status.h"
 
 namespace cli {
+
+// The option that names the stamps folder for the actions after it.
+inline constexpr std::string_view kStampsOption = "--stamps";
 
 core::Result<BodyAndPath> bodyAndPath(std::string_view option, Words words);
 core::Result<TonesFolder> tonesFolder(std::string_view option, Words words);
@@ -19,5 +25,10 @@ template <bool EightBit> core::Status saveTones(const TonesFolder& request, Sess
 core::Status setStampsFolder(const FilePath& folder, Session& session);
 // --press of a name that is no button: the user's own stamp of that name.
 core::Status pressOwnStamp(const StampButton& stamp, Session& session);
+
+// Whether every --press of a name that is no button names a stamp of the user's own, in the
+// folder the last --stamps before it gives (else the default folder): checked with the whole
+// command line, before anything runs. The button lookup's usage error when one does not.
+core::Status checkOwnStampNames(std::span<const CliAction> actions);
 
 } // namespace cli
