@@ -78,8 +78,8 @@ core::Status makeMask(const BodyAndPath& request, Session& session) {
     if (!path) return path.status();
     if (const std::string input = stamps::replacedInput(workspace, path.value(), {body.value().file});
         !input.empty())
-        return core::Status::usage("--make-mask: " + core::shownName(path.value()) + " would replace the input " +
-                                   core::shownName(input) + ".");
+        return core::Status::usage("--make-mask: " + core::shownName(path.value()) +
+                                   " would replace the input " + core::shownName(input) + ".");
     core::Result<core::MadeMask> made = stamps::maskFromBareBody(
         workspace, body.value(), session.tolerance.value_or(core::kDefaultMaskTolerance));
     if (!made) return made.status();

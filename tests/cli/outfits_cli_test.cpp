@@ -33,32 +33,32 @@ TEST_F(OutfitsCli, AMaskMadeFromTheBareBodyIsTheGarmentsShapeAndEveryToneIsSaved
                                          path("made.bmp"), "--tones-8bit", path("tones")});
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(filetest::readAll(path("made.bmp")), filetest::readAll(kAssets + "imgBikini.bmp"));
-    EXPECT_EQ(filetest::namesIn(m_dir / "tones"),
-              (std::vector<std::string>{"skin-dark-female.bmp", "skin-dark-male.bmp", "skin-light-female.bmp",
-                                        "skin-light-male.bmp", "skin-medium-female.bmp",
-                                        "skin-medium-male.bmp"}));
+    EXPECT_EQ(
+        filetest::namesIn(m_dir / "tones"),
+        (std::vector<std::string>{"skin-dark-female.bmp", "skin-dark-male.bmp", "skin-light-female.bmp",
+                                  "skin-light-male.bmp", "skin-medium-female.bmp", "skin-medium-male.bmp"}));
     auto info = core::readBmpInfoFile(path("tones/skin-dark-male.bmp"));
     ASSERT_TRUE(info);
     EXPECT_EQ(info.value().bitsPerPixel, 8);
 
     // The made mask is one step: undone, the destination is the skin as opened.
-    const auto undone = clitest::inProcess(
-        {"--dest", path("skin.bmp"), "--make-mask", "imgLightBody", path("again.bmp"), "--undo", "--save",
-         path("undone.bmp")});
+    const auto undone = clitest::inProcess({"--dest", path("skin.bmp"), "--make-mask", "imgLightBody",
+                                            path("again.bmp"), "--undo", "--save", path("undone.bmp")});
     ASSERT_EQ(undone.code, 0) << undone.err;
     EXPECT_EQ(core::loadPicture(path("undone.bmp")).value(), core::loadPicture(path("skin.bmp")).value());
 }
 
 // Without --tolerance, 8-bit rounding counts as bare skin; at 0 it does not.
 TEST_F(OutfitsCli, TheToleranceIsTheRetouchsSetting) {
-    const auto run = clitest::inProcess({"--dest", path("skin.bmp"), "--tolerance", "0", "--make-mask",
-                                         "imgLightBody", path("exact.bmp")});
+    const auto run = clitest::inProcess(
+        {"--dest", path("skin.bmp"), "--tolerance", "0", "--make-mask", "imgLightBody", path("exact.bmp")});
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_NE(filetest::readAll(path("exact.bmp")), filetest::readAll(kAssets + "imgBikini.bmp"));
 }
 
 TEST_F(OutfitsCli, BadInputIsRefusedAndChangesNothing) {
-    ASSERT_TRUE(core::savePicture(core::Picture(8, 8, std::vector<std::uint8_t>(8 * 8 * 3, 0)), path("tiny.bmp")));
+    ASSERT_TRUE(
+        core::savePicture(core::Picture(8, 8, std::vector<std::uint8_t>(8 * 8 * 3, 0)), path("tiny.bmp")));
     filetest::writeAll(m_dir / "out.bmp", {'o', 'l', 'd'});
     const filetest::Bytes skin = filetest::readAll(path("skin.bmp"));
     const struct {
@@ -111,8 +111,8 @@ TEST_F(OutfitsCli, ABatchMakesAMaskPerInputAndRefusesTones) {
               (std::vector<std::string>{"second-mask.bmp", "skin-mask.bmp"}));
     EXPECT_EQ(filetest::readAll(path("masks/second-mask.bmp")), filetest::readAll(kAssets + "imgBikini.bmp"));
 
-    const auto tones = clitest::inProcess(
-        {"--each", path("skin.bmp"), "--tones", path("out"), "--out", path("out")});
+    const auto tones =
+        clitest::inProcess({"--each", path("skin.bmp"), "--tones", path("out"), "--out", path("out")});
     EXPECT_EQ(tones.code, 2);
     EXPECT_NE(tones.err.find("--tones"), std::string::npos) << tones.err;
 }

@@ -161,9 +161,9 @@ TEST_F(Tones, AToneThatWouldReplaceAnInputIsRefused) {
     // after "skin.bmp": the light female tone would be written over it.
     std::filesystem::copy_file(path("skin.bmp"), m_dir / "out" / "skin-light-female.bmp");
     Workspace workspace;
-    ASSERT_TRUE(stamps::openFile(workspace, CanvasId::picTarget,
-                                 (m_dir / "out" / "skin-light-female.bmp").string())
-                    .status);
+    ASSERT_TRUE(
+        stamps::openFile(workspace, CanvasId::picTarget, (m_dir / "out" / "skin-light-female.bmp").string())
+            .status);
     const filetest::Bytes before = filetest::readAll(m_dir / "out" / "skin-light-female.bmp");
     stamps::TonesRequest request = m_request;
     request.destination = (m_dir / "out" / "skin.bmp").string();
