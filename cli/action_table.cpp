@@ -386,6 +386,11 @@ constexpr ActionRow kActions[] = {
      "(~/.local/share/quiltane/stamps): DIR/masks, DIR/bodies, DIR/accessories (ANDed, as the shoes) and "
      "DIR/accessories-multiply hold BMP files, each a stamp named by its file's name without \".bmp\"",
      kInBatch, kDoes<filePath, setStampsFolder>},
+    {"--keep-mask", "", "NAME",
+     "keep the mask --make-mask made last as your own stamp NAME (DIR/masks/NAME.bmp of the stamps folder, "
+     "which is made when missing), to press later with --press NAME; a NAME a button or another stamp has "
+     "already is refused",
+     notInBatch("every input would keep its mask under the one NAME"), kDoes<filePath, keepMadeMask>},
     {"--help", "-h", "", "print this help",
      kAlone, kDoes<noArgument, help>},
 

@@ -134,6 +134,17 @@ core::Status setStampsFolder(const FilePath& folder, Session& session) {
     return core::Status::ok();
 }
 
+core::Status keepMadeMask(const FilePath& name, Session& session) {
+    const stamps::MadeMaskRecord& made = session.workspace.madeMask;
+    if (made.mask.isEmpty())
+        return core::Status::usage("--keep-mask: no mask has been made yet; --make-mask makes one.");
+    core::Result<stamps::OwnStamp> kept =
+        stamps::addOwnStamp(stampsFolderOf(session), stamps::OwnKind::Mask, name.path, made.mask);
+    if (!kept) return kept.status();
+    session.out << kept.value().path << '\n';
+    return core::Status::ok();
+}
+
 core::Status pressOwnStamp(const StampButton& stamp, Session& session) {
     const std::vector<stamps::OwnStamp> own = stamps::readOwnStamps(stampsFolderOf(session));
     const stamps::OwnStamp* found = stamps::findOwnStamp(own, stamp.name);

@@ -23,6 +23,8 @@ core::Status pressMaskFile(const FilePath& file, Session& session);
 core::Status pressBodyFile(const FilePath& file, Session& session);
 template <bool EightBit> core::Status saveTones(const TonesFolder& request, Session& session);
 core::Status setStampsFolder(const FilePath& folder, Session& session);
+// --keep-mask NAME: the mask made last kept as the user's own stamp NAME.
+core::Status keepMadeMask(const FilePath& name, Session& session);
 // --press of a name that is no button: the user's own stamp of that name.
 core::Status pressOwnStamp(const StampButton& stamp, Session& session);
 

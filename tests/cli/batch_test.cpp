@@ -238,6 +238,7 @@ TEST_F(Batch, EachRowsRuleDecidesWhetherABatchRefusesIt) {
         {"BODY", "imgLightBody"},
         {"[BODY...]", "imgMedBody"},
         {"DIR", path("out")},
+        {"NAME", "Sundress"},
         {"PATH", path("x.bmp")},
         {"IN", path("x.bmp")},
         {"OUT", path("y.bmp")},

@@ -88,6 +88,28 @@ TEST_F(OutfitsCli, BadInputIsRefusedAndChangesNothing) {
     }
 }
 
+// A made mask kept as a stamp is pressed by its name in a later run; a name taken is refused.
+TEST_F(OutfitsCli, KeepsAMadeMaskAsAStamp) {
+    const auto kept =
+        clitest::inProcess({"--stamps", path("stamps"), "--dest", path("skin.bmp"), "--make-mask",
+                            "imgLightBody", path("made.bmp"), "--keep-mask", "Sundress"});
+    ASSERT_EQ(kept.code, 0) << kept.err;
+    EXPECT_EQ(filetest::readAll(path("stamps/masks/Sundress.bmp")),
+              filetest::readAll(kAssets + "imgBikini.bmp"));
+    const auto again =
+        clitest::inProcess({"--stamps", path("stamps"), "--dest", path("skin.bmp"), "--make-mask",
+                            "imgLightBody", path("made.bmp"), "--keep-mask", "sundress"});
+    EXPECT_EQ(again.code, 2);
+    EXPECT_NE(again.err.find("Sundress.bmp has that name"), std::string::npos) << again.err;
+
+    const auto own = clitest::inProcess({"--stamps", path("stamps"), "--dest", path("skin.bmp"), "--press",
+                                         "Sundress", "--save", path("own.bmp")});
+    ASSERT_EQ(own.code, 0) << own.err;
+    const auto library = clitest::inProcess(
+        {"--dest", path("skin.bmp"), "--press", "Bikini 402", "--save", path("library.bmp")});
+    EXPECT_EQ(filetest::readAll(path("own.bmp")), filetest::readAll(path("library.bmp")));
+}
+
 TEST_F(OutfitsCli, PressesTheUsersOwnStampsByName) {
     std::filesystem::create_directories(m_dir / "stamps" / "masks");
     std::filesystem::copy_file(kAssets + "imgThong.bmp", m_dir / "stamps" / "masks" / "My Thong.bmp");
