@@ -357,7 +357,8 @@ constexpr ActionRow kActions[] = {
      "picture's name (imgLightBody, imgMedBody, imgDarkBody, imgMaleLight, imgMaleMed, imgMaleDark) or a "
      "256 x 256 skin file. The mask is pressed as an outfit mask is, one step of the history, and written "
      "to PATH as a 1-bit BMP (palette entry 0 black, entry 1 white); a PATH that is a folder gets the "
-     "destination's name and \"-mask.bmp\"",
+     "destination's name and \"-mask.bmp\"; in a batch (--each) PATH must be such a folder, as every input "
+     "would otherwise write one file",
      kInBatch, kDoes<bodyAndPath, makeMask>},
     {"--mask", "", "FILE",
      "press the mask in FILE as the outfit masks are pressed: a 256 x 256 picture, the garment black on "
@@ -374,16 +375,22 @@ constexpr ActionRow kActions[] = {
      "body: skin-light-female.bmp, skin-medium-female.bmp, skin-dark-female.bmp, skin-light-male.bmp, "
      "skin-medium-male.bmp, skin-dark-male.bmp for skin.bmp, skin-tan.bmp for a body file tan.bmp. Every "
      "file is written in full before any replaces an old one, so a failure leaves no half set; a file that "
-     "would replace an input is refused",
+     "would replace an input is refused. A batch refuses it: each input's set is committed as one of its "
+     "own, apart from the batch's outputs",
      notInBatch(kTonesInBatch), kDoes<tonesFolder, saveTones<false>>},
     {"--tones-8bit", "", "DIR [BODY...]",
      "save every tone likewise as 8-bit BMPs, as --save-8bit does, the reductions on every processor",
      notInBatch(kTonesInBatch), kDoes<tonesFolder, saveTones<true>>},
-    {"--stamps", "", "DIR",
+    {kStampsOption, "", "DIR",
      "look for your own stamps in DIR instead of $QUILTANE_STAMPS, else $XDG_DATA_HOME/quiltane/stamps "
      "(~/.local/share/quiltane/stamps): DIR/masks, DIR/bodies, DIR/accessories (ANDed, as the shoes) and "
      "DIR/accessories-multiply hold BMP files, each a stamp named by its file's name without \".bmp\"",
      kInBatch, kDoes<filePath, setStampsFolder>},
+    {"--keep-mask", "", "NAME",
+     "keep the mask --make-mask made last as your own stamp NAME (DIR/masks/NAME.bmp of the stamps folder, "
+     "which is made when missing), to press later with --press NAME; a NAME a button or another stamp has "
+     "already is refused",
+     notInBatch("every input would keep its mask under the one NAME"), kDoes<filePath, keepMadeMask>},
     {"--help", "-h", "", "print this help",
      kAlone, kDoes<noArgument, help>},
 

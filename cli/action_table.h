@@ -34,7 +34,7 @@ struct InOut { // --convert, --convert-8bit
 struct MarkedRow { // --mark: a row of the destination canvas
     int row = 0;
 };
-struct StampButton { // --press: the one stamp the user named
+struct StampButton {                            // --press: the one stamp the user named
     const stamps::ButtonSpec* button = nullptr; // null: none of the window's; a stamp of the user's own
     std::string name;                           // as typed
 };

@@ -3,6 +3,7 @@
 #include "cli/outfit_actions.h"
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 
 #include "cli/actions.h"
@@ -77,8 +78,8 @@ core::Status makeMask(const BodyAndPath& request, Session& session) {
     if (!path) return path.status();
     if (const std::string input = stamps::replacedInput(workspace, path.value(), {body.value().file});
         !input.empty())
-        return core::Status::usage("--make-mask: " + core::shownName(path.value()) + " would replace the input " +
-                                   core::shownName(input) + ".");
+        return core::Status::usage("--make-mask: " + core::shownName(path.value()) +
+                                   " would replace the input " + core::shownName(input) + ".");
     core::Result<core::MadeMask> made = stamps::maskFromBareBody(
         workspace, body.value(), session.tolerance.value_or(core::kDefaultMaskTolerance));
     if (!made) return made.status();
@@ -133,15 +134,40 @@ core::Status setStampsFolder(const FilePath& folder, Session& session) {
     return core::Status::ok();
 }
 
+core::Status keepMadeMask(const FilePath& name, Session& session) {
+    const stamps::MadeMaskRecord& made = session.workspace.madeMask;
+    if (made.mask.isEmpty())
+        return core::Status::usage("--keep-mask: no mask has been made yet; --make-mask makes one.");
+    core::Result<stamps::OwnStamp> kept =
+        stamps::addOwnStamp(stampsFolderOf(session), stamps::OwnKind::Mask, name.path, made.mask);
+    if (!kept) return kept.status();
+    session.out << kept.value().path << '\n';
+    return core::Status::ok();
+}
+
 core::Status pressOwnStamp(const StampButton& stamp, Session& session) {
     const std::vector<stamps::OwnStamp> own = stamps::readOwnStamps(stampsFolderOf(session));
     const stamps::OwnStamp* found = stamps::findOwnStamp(own, stamp.name);
     // Neither a button nor a stamp of the user's own: the button lookup's own message.
-    if (found == nullptr)
-        return core::Status::usage(lookupStamp(stamp.name).message() + " There is no stamp of that name in " +
-                                   core::shownName(stampsFolderOf(session)) + " either.");
+    if (found == nullptr) return lookupStamp(stamp.name).status();
     return stamps::pressOwnStamp(*found, session.workspace)
         .withContext("Your stamp \"" + found->name + "\" (" + found->path + ") failed");
+}
+
+core::Status checkOwnStampNames(std::span<const CliAction> actions) {
+    std::string folder = stamps::defaultStampsFolder();
+    std::optional<std::vector<stamps::OwnStamp>> own; // read once a folder, when first needed
+    for (const CliAction& action : actions) {
+        if (action.row->option == kStampsOption) {
+            folder = std::get<FilePath>(action.argument).path;
+            own.reset();
+        }
+        const StampButton* stamp = std::get_if<StampButton>(&action.argument);
+        if (stamp == nullptr || stamp->button != nullptr) continue;
+        if (!own) own = stamps::readOwnStamps(folder);
+        if (stamps::findOwnStamp(*own, stamp->name) == nullptr) return lookupStamp(stamp->name).status();
+    }
+    return core::Status::ok();
 }
 
 } // namespace cli

@@ -148,7 +148,8 @@ core::Status fillArea(const FillPlace& fill, Session& session) {
 core::Status replaceColour(const ColourChange& change, Session& session) {
     return stamps::retouch(
         session.workspace, std::string(stamps::kReplaceStep), [&](core::retouch::Raster& skin) {
-            core::retouch::replace(skin, change.to, preview::likeColour(change.from, session.tolerance.value_or(0)));
+            core::retouch::replace(skin, change.to,
+                                   preview::likeColour(change.from, session.tolerance.value_or(0)));
         });
 }
 

@@ -11,6 +11,9 @@
 #include <thread>
 
 #include "core/file_messages.h"
+#include "core/mask/garment_map.h"
+#include "core/raster_op.h"
+#include "stamps/cookie_cutter.h"
 #include "stamps/file_origin.h"
 #include "stamps/own_pictures.h"
 
@@ -77,14 +80,30 @@ std::string replacedInput(const Workspace& workspace, const std::string& path,
 }
 
 core::Result<core::Picture> toneImage(const Workspace& workspace, const BareBody& body) {
+    // A body fill is two whole-skin paints of the same size at (0, 0), so each pixel's bytes
+    // combine on their own: the scratch is the source canvas's image combined with the body by
+    // the first paint's operation, and the tone the destination's combined with that by the
+    // second's. Worked out byte by byte here, without copying the canvases.
+    constexpr auto kFill = bodyFillSteps(PictureSource::Given);
+    static_assert(kFill[1].source == PictureSource::SourceImage, "the second paint ANDs the scratch in");
+    if (core::Status sized = core::checkSkinSized(body.picture); !sized)
+        return sized.withContext("Cannot put the garment on " + body.label);
+    constexpr int kRow = core::kSkinSize * core::Picture::kChannels;
     try {
-        Workspace copy;
-        copy.history.setEnabled(false);
-        copy.library = workspace.library;
-        copy.picSource = workspace.picSource;
-        copy.picTarget = workspace.picTarget;
-        if (core::Status painted = ownKind(OwnKind::Body).paint(body.picture, copy); !painted) return painted;
-        return copy.picTarget.image();
+        core::PictureBuffer tone(core::kSkinSize, core::kSkinSize);
+        std::uint8_t scratch[kRow];
+        const std::uint8_t* source = workspace.picSource.imageBytes();
+        const std::uint8_t* target = workspace.picTarget.imageBytes();
+        for (int y = 0; y < core::kSkinSize; ++y) {
+            const std::uint8_t* bodyRow = body.picture.rgbRow(y, scratch);
+            const std::size_t at = std::size_t(y) * kRow;
+            std::uint8_t* toneRow = tone.row(y);
+            for (int i = 0; i < kRow; ++i) {
+                const std::uint8_t shown = core::combine(kFill[0].args.op, source[at + i], bodyRow[i]);
+                toneRow[i] = core::combine(kFill[1].args.op, target[at + i], shown);
+            }
+        }
+        return std::move(tone).finish();
     } catch (const std::bad_alloc&) {
         return core::Status::outOfMemory("There is not enough memory to put the garment on " + body.label +
                                          ".");
