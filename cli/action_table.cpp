@@ -14,6 +14,7 @@
 #include "cli/batch_plan.h"
 #include "cli/button_lookup.h"
 #include "cli/help.h"
+#include "cli/outfit_actions.h"
 #include "cli/preview_actions.h"
 #include "cli/retouch_actions.h"
 #include "core/codec/picture_file.h"
@@ -52,10 +53,13 @@ core::Result<MarkedRow> markedRow(std::string_view option, Words words) {
     return MarkedRow{*row};
 }
 
+// A name no button has may be a stamp of the user's own, looked up when it is pressed (after
+// any --stamps).
 core::Result<StampButton> stampButton(std::string_view, Words words) {
+    if (findButtons(words[0]).empty()) return StampButton{nullptr, words[0]};
     auto button = lookupStamp(words[0]);
     if (!button) return button.status();
-    return StampButton{button.value()};
+    return StampButton{button.value(), words[0]};
 }
 
 core::Result<DitherLevel> ditherLevel(std::string_view option, Words words) {
@@ -118,6 +122,7 @@ core::Status redo(const NoArgument&, Session& session) {
 }
 
 core::Status press(const StampButton& stamp, Session& session) {
+    if (stamp.button == nullptr) return pressOwnStamp(stamp, session);
     return stamps::pressButton(*stamp.button, session.workspace)
         .withContext(describeButton(*stamp.button) + " failed");
 }
@@ -245,6 +250,9 @@ constexpr BatchRule kAlone{BatchRule::Kind::Alone, ""};
 
 constexpr std::string_view kSamePath = "every input would be saved as the same PATH";
 constexpr std::string_view kNoInput = "it works on no input; run it on its own";
+constexpr std::string_view kTonesInBatch =
+    "its set of files is committed as one of its own, apart from the batch's outputs; run it once a "
+    "destination";
 
 // One row per option, in the order of --help; the options of a batch last. The help
 // paragraphs are wrapped when --help prints them.
@@ -267,8 +275,9 @@ constexpr ActionRow kActions[] = {
     {"--redo", "", "", "redo what --undo undid last; a usage error when there is nothing",
      kInBatch, kWalksHistory<redo>},
     {"--press", "", "BUTTON",
-     "press a button by control name (Command56, cmddjfld) or by its caption where unique (\"Bikini 402\"); "
-     "case and runs of blanks are not significant when nothing matches exactly",
+     "press a button by control name (Command56, cmddjfld) or by its caption where unique (\"Bikini 402\"), "
+     "or a stamp of your own by its name (see --stamps); case and runs of blanks are not significant when "
+     "nothing matches exactly",
      kInBatch, kDoes<stampButton, press>},
     {"--save", "", "PATH",
      "write the destination canvas's image to PATH as a 24-bit BMP, or as a PNG when PATH ends in \".png\" "
@@ -320,7 +329,8 @@ constexpr ActionRow kActions[] = {
     {"--tolerance", "", "DE",
      "let the --fill and --replace after it take every colour within DE of the one they match, DE a "
      "colour difference (CIEDE2000) from 0 (that colour alone, as without --tolerance) to 100; about 2 "
-     "hardly shows",
+     "hardly shows. The --make-mask after it counts every pixel within DE of the bare body's as bare skin "
+     "(4 without --tolerance, enough for what an 8-bit save does to a skin)",
      kInBatch, kDoes<colourTolerance, setTolerance>},
     {"--fill", "", "X Y COLOUR",
      "paint COLOUR (#rrggbb) over the destination's area of the colour of pixel X, Y (0-255 each): the "
@@ -353,6 +363,47 @@ constexpr ActionRow kActions[] = {
      "blend one seam likewise: SEAM by its name as --seams prints it (\"torso, right side\") or by its key "
      "(torsoRight; a SEAM that is neither lists every key)",
      kInBatch, kDoes<seamAndWidth, blendSeams>},
+    {"--make-mask", "", "BODY PATH",
+     "make the mask of the garment on the destination: every pixel whose colour differs from BODY's by more "
+     "than the --tolerance (CIEDE2000) is garment (black), every other bare skin (white); lone specks of "
+     "either are cleaned away. BODY is the bare body the garment was painted on: a library body by its "
+     "picture's name (imgLightBody, imgMedBody, imgDarkBody, imgMaleLight, imgMaleMed, imgMaleDark) or a "
+     "256 x 256 skin file. The mask is pressed as an outfit mask is, one step of the history, and written "
+     "to PATH as a 1-bit BMP (palette entry 0 black, entry 1 white); a PATH that is a folder gets the "
+     "destination's name and \"-mask.bmp\"; in a batch (--each) PATH must be such a folder, as every input "
+     "would otherwise write one file",
+     kInBatch, kDoes<bodyAndPath, makeMask>},
+    {"--mask", "", "FILE",
+     "press the mask in FILE as the outfit masks are pressed: a 256 x 256 picture, the garment black on "
+     "white; a grey pixel is read as black or white by its lightness, and their number is printed",
+     kInBatch, kDoes<filePath, pressMaskFile>},
+    {"--body", "", "FILE",
+     "press the bare body in FILE (a 256 x 256 skin) as the body fills are pressed: it shows where the last "
+     "mask was white",
+     kInBatch, kDoes<filePath, pressBodyFile>},
+    {"--tones", "", "DIR [BODY...]",
+     "save the garment on every BODY into the folder DIR (which must exist) as 24-bit BMPs, each exactly "
+     "what pressing that body's fill now would give, the canvases left as they are; BODY as for "
+     "--make-mask, the library's six without any. Each file is named after the destination's file and the "
+     "body: skin-light-female.bmp, skin-medium-female.bmp, skin-dark-female.bmp, skin-light-male.bmp, "
+     "skin-medium-male.bmp, skin-dark-male.bmp for skin.bmp, skin-tan.bmp for a body file tan.bmp. Every "
+     "file is written in full before any replaces an old one, so a failure leaves no half set; a file that "
+     "would replace an input is refused. A batch refuses it: each input's set is committed as one of its "
+     "own, apart from the batch's outputs",
+     notInBatch(kTonesInBatch), kDoes<tonesFolder, saveTones<false>>},
+    {"--tones-8bit", "", "DIR [BODY...]",
+     "save every tone likewise as 8-bit BMPs, as --save-8bit does, the reductions on every processor",
+     notInBatch(kTonesInBatch), kDoes<tonesFolder, saveTones<true>>},
+    {kStampsOption, "", "DIR",
+     "look for your own stamps in DIR instead of $QUILTANE_STAMPS, else $XDG_DATA_HOME/quiltane/stamps "
+     "(~/.local/share/quiltane/stamps): DIR/masks, DIR/bodies, DIR/accessories (ANDed, as the shoes) and "
+     "DIR/accessories-multiply hold BMP files, each a stamp named by its file's name without \".bmp\"",
+     kInBatch, kDoes<filePath, setStampsFolder>},
+    {"--keep-mask", "", "NAME",
+     "keep the mask --make-mask made last as your own stamp NAME (DIR/masks/NAME.bmp of the stamps folder, "
+     "which is made when missing), to press later with --press NAME; a NAME a button or another stamp has "
+     "already is refused",
+     notInBatch("every input would keep its mask under the one NAME"), kDoes<filePath, keepMadeMask>},
     {"--help", "-h", "", "print this help",
      kAlone, kDoes<noArgument, help>},
 

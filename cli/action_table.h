@@ -34,8 +34,9 @@ struct InOut { // --convert, --convert-8bit
 struct MarkedRow { // --mark: a row of the destination canvas
     int row = 0;
 };
-struct StampButton { // --press: the one stamp the user named
-    const stamps::ButtonSpec* button = nullptr;
+struct StampButton {                            // --press: the one stamp the user named
+    const stamps::ButtonSpec* button = nullptr; // null: none of the window's; a stamp of the user's own
+    std::string name;                           // as typed
 };
 struct DitherLevel { // --dither: 0 (none) to 1 (full)
     float level = 0;
@@ -76,9 +77,17 @@ struct SeamWidth { // --blend-seams, --blend-seam: pixels each side, preview::kM
     int width = 0;
     const preview::SeamSpec* seam = nullptr; // --blend-seam's; every seam for --blend-seams
 };
-using ActionArgument = std::variant<NoArgument, FilePath, InOut, MarkedRow, StampButton, DitherLevel,
-                                    PreviewView, InputFiles, OutputFolder, ThreadCount, ColourTolerance,
-                                    FillPlace, ColourChange, MirrorSide, HslChange, MaskArea, SeamWidth>;
+struct BodyAndPath { // --make-mask: a library body's picture name or a body file, and where the mask goes
+    std::string body, path;
+};
+struct TonesFolder { // --tones, --tones-8bit: the folder and the bodies (none: the library's six)
+    std::string folder;
+    std::vector<std::string> bodies;
+};
+using ActionArgument =
+    std::variant<NoArgument, FilePath, InOut, MarkedRow, StampButton, DitherLevel, PreviewView, InputFiles,
+                 OutputFolder, ThreadCount, ColourTolerance, FillPlace, ColourChange, MirrorSide, HslChange,
+                 MaskArea, SeamWidth, BodyAndPath, TonesFolder>;
 
 // The arguments of an option as typed, the option itself not among them.
 using Words = std::span<const std::string>;

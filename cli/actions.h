@@ -31,7 +31,10 @@ struct Session {
     stamps::Workspace workspace;
     float dithering = 0;               // what --dither set last, for the 8-bit saves
     std::optional<preview::Body> body; // what --mesh read last, for --preview; none: the mannequin
-    double tolerance = 0; // what --tolerance set last: how far a colour may be from the one matched
+    // What --tolerance set last: how far a colour may be from the one matched (--fill, --replace:
+    // none without it) or from the bare body's (--make-mask: core::kDefaultMaskTolerance without it).
+    std::optional<double> tolerance;
+    std::string stampsFolder; // what --stamps set; empty: stamps::defaultStampsFolder()
     // What --within set last: the garment the recolours are kept within; everywhere without.
     std::optional<core::retouch::PixelArea> within;
     std::ostream& out; // where --list, --info, --seams and --help print

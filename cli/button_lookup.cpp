@@ -1,29 +1,16 @@
 #include "cli/button_lookup.h"
 
 #include <algorithm>
-#include <cctype>
 #include <functional>
 
 #include "core/file_messages.h"
+#include "stamps/folded_name.h"
 
 namespace cli {
 namespace {
 
 using stamps::ButtonSpec;
-
-// Lower case with every run of blanks made one blank and none at either end.
-std::string folded(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        if (c == ' ') {
-            if (!out.empty() && out.back() != ' ') out += ' ';
-        } else {
-            out += char(std::tolower(static_cast<unsigned char>(c)));
-        }
-    }
-    if (!out.empty() && out.back() == ' ') out.pop_back();
-    return out;
-}
+using stamps::foldedName;
 
 std::vector<const ButtonSpec*> matching(const std::function<bool(const ButtonSpec&)>& pred) {
     std::vector<const ButtonSpec*> found;
@@ -62,12 +49,12 @@ std::string describeButton(const ButtonSpec& button) {
 }
 
 std::vector<const ButtonSpec*> findButtons(std::string_view query) {
-    const std::string key = folded(query);
+    const std::string key = foldedName(query);
     // Tried in order; the first that finds anything decides.
     const std::function<bool(const ButtonSpec&)> tiers[] = {
         [&](const ButtonSpec& b) { return b.name == query; },
         [&](const ButtonSpec& b) { return b.caption == query; },
-        [&](const ButtonSpec& b) { return folded(b.name) == key || folded(b.caption) == key; },
+        [&](const ButtonSpec& b) { return foldedName(b.name) == key || foldedName(b.caption) == key; },
     };
     for (const auto& tier : tiers)
         if (auto found = matching(tier); !found.empty()) return found;
@@ -93,10 +80,10 @@ core::Result<const ButtonSpec*> lookupStamp(std::string_view query) {
 }
 
 std::vector<std::string> closestButtons(std::string_view query, std::size_t count) {
-    const std::string key = folded(query);
+    const std::string key = foldedName(query);
     std::vector<std::pair<std::size_t, const ButtonSpec*>> ranked;
     for (const ButtonSpec& button : stamps::allButtons()) {
-        const std::string name = folded(button.name), caption = folded(button.caption);
+        const std::string name = foldedName(button.name), caption = foldedName(button.caption);
         std::size_t distance = std::min(editDistance(key, name), editDistance(key, caption));
         // A name or caption that contains what was typed ("bikini" in "Thong Bikini") is close too.
         if (!key.empty() && (caption.find(key) != std::string::npos || name.find(key) != std::string::npos))

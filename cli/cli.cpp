@@ -8,6 +8,7 @@
 #include "cli/batch.h"
 #include "cli/batch_plan.h"
 #include "cli/command_line.h"
+#include "cli/outfit_actions.h"
 #include "core/file_messages.h"
 
 namespace cli {
@@ -48,6 +49,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitUsage;
     }
     const std::vector<CliAction>& all = actions.value();
+    if (core::Status named = checkOwnStampNames(all); !named) {
+        err << "quiltane-cli: " << named.message() << "\n";
+        return kExitUsage;
+    }
     // An action answered alone (--help) runs on its own, in a batch or not; the rest is ignored.
     const auto alone = std::find_if(all.begin(), all.end(), [](const CliAction& action) {
         return action.row->batch.kind == BatchRule::Kind::Alone;

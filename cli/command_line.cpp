@@ -8,10 +8,10 @@
 namespace cli {
 namespace {
 
-// An argument list whose last name ends in "..." ("FILE...") takes every following argument up
-// to the next option.
+// An argument list whose last name ends in "..." ("FILE...", or "[BODY...]" when it may be left
+// out) takes every following argument up to the next option.
 bool takesUpToNextOption(const ActionRow& action) {
-    return action.argumentNames.ends_with("...");
+    return action.argumentNames.ends_with("...") || action.argumentNames.ends_with("...]");
 }
 
 // The number of names in argumentNames, which are separated by single blanks.

@@ -141,14 +141,15 @@ core::Status fillArea(const FillPlace& fill, Session& session) {
     return stamps::retouch(
         session.workspace, std::string(stamps::kFillStep), [&](core::retouch::Raster& skin) {
             core::retouch::fill(skin, fill.at, fill.colour,
-                                preview::likeColour(skin.pixel(fill.at), session.tolerance));
+                                preview::likeColour(skin.pixel(fill.at), session.tolerance.value_or(0)));
         });
 }
 
 core::Status replaceColour(const ColourChange& change, Session& session) {
     return stamps::retouch(
         session.workspace, std::string(stamps::kReplaceStep), [&](core::retouch::Raster& skin) {
-            core::retouch::replace(skin, change.to, preview::likeColour(change.from, session.tolerance));
+            core::retouch::replace(skin, change.to,
+                                   preview::likeColour(change.from, session.tolerance.value_or(0)));
         });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Angles: the preview states them in degrees (the view's yaw and pitch, the arcs of a tube, the
-// hue angles of the colour difference) and hands the maths library radians.
+// Angles: the preview states them in degrees (the view's yaw and pitch, the arcs of a tube) and
+// hands the maths library radians.
 
 #include <concepts>
 #include <numbers>

@@ -5,7 +5,7 @@
 #include <array>
 #include <memory>
 
-#include "preview/colour_difference.h"
+#include "core/colour_difference.h"
 
 namespace preview {
 namespace {
@@ -18,14 +18,14 @@ struct Likeness {
         std::uint32_t key = 0; // the colour packed, plus one; 0 for none yet
         bool alike = false;
     };
-    Lab picked;
+    core::Lab picked;
     double tolerance;
     std::array<Slot, kSlots> slots{};
 
     bool operator()(core::Rgb c) {
         const std::uint32_t key = core::packed(c) + 1;
         Slot& slot = slots[(key * 2654435761u) >> 20]; // the top 12 bits of a multiplicative hash
-        if (slot.key != key) slot = {key, deltaE2000(picked, labFromRgb(c)) <= tolerance};
+        if (slot.key != key) slot = {key, core::deltaE2000(picked, core::labFromRgb(c)) <= tolerance};
         return slot.alike;
     }
 };
@@ -35,7 +35,7 @@ static_assert(Likeness::kSlots == std::size_t(1) << 12, "the hash keeps 12 bits"
 
 core::retouch::ColourTest likeColour(core::Rgb picked, double tolerance) {
     if (tolerance <= 0) return core::retouch::exactly(picked);
-    auto likeness = std::make_shared<Likeness>(Likeness{labFromRgb(picked), tolerance});
+    auto likeness = std::make_shared<Likeness>(Likeness{core::labFromRgb(picked), tolerance});
     return [likeness](core::Rgb c) { return (*likeness)(c); };
 }
 

@@ -6,7 +6,7 @@
 #include <numeric>
 #include <vector>
 
-#include "preview/colour_difference.h"
+#include "core/colour_difference.h"
 #include "preview/mannequin.h"
 
 namespace preview {
@@ -28,8 +28,8 @@ SeamScore checkSeam(const core::Picture& skin, const SeamSpec& seam) {
     score.seam = &seam;
     std::vector<double> differences;
     for (int row = seam.topRow; row < seam.bottomRow; ++row)
-        differences.push_back(deltaE2000(labFromRgb(skin.pixel(seam.first.column, row)),
-                                         labFromRgb(skin.pixel(seam.second.column, row))));
+        differences.push_back(core::deltaE2000(core::labFromRgb(skin.pixel(seam.first.column, row)),
+                                               core::labFromRgb(skin.pixel(seam.second.column, row))));
     if (differences.empty()) return score;
     score.meanDifference =
         std::accumulate(differences.begin(), differences.end(), 0.0) / double(differences.size());

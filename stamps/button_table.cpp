@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/skin_layout.h"
+#include "stamps/cookie_cutter.h"
 
 namespace stamps {
 namespace {
@@ -29,10 +30,6 @@ constexpr core::PaintArgs toEdges(int x, int y, int w, int h, int y2) {
             .width2 = std::nullopt,
             .height2 = std::nullopt};
 }
-constexpr core::PaintArgs wholeCanvas(RasterOp op) {
-    return sameRect(0, 0, kSkinSize, kSkinSize, op);
-}
-
 // A region of the source file as loaded, to the same place of the destination.
 constexpr PaintStep region(int x, int y, int w, int h) {
     return {PictureSource::SourcePicture, {}, CanvasId::picTarget, sameRect(x, y, w, h)};
@@ -64,28 +61,15 @@ constexpr PaintStep kShortsB001F[] = {region(103, 162, 68, 2), bodyToBottom(131,
 // "b475": rows 222 to the bottom of the source, shrunk onto rows 227-255.
 constexpr PaintStep kB475[] = {bodyToBottom(227, 222)};
 
-// Outfit mask: whiten the destination outside the garment, write the inverted mask into the
-// source canvas, which then serves as scratch for the body fill.
-template <ImageId Mask>
-constexpr PaintStep kMask[] = {
-    {PictureSource::Library, Mask, CanvasId::picTarget, wholeCanvas(RasterOp::SRCPAINT)},
-    {PictureSource::Library, Mask, CanvasId::picSource, wholeCanvas(RasterOp::NOTSRCCOPY)},
-};
-
-// Body fill: OR the body into the scratch (it shows only where the last mask was white),
-// then AND what the source canvas shows into the destination.
-template <ImageId Body>
-constexpr PaintStep kBodyFill[] = {
-    {PictureSource::Library, Body, CanvasId::picSource, wholeCanvas(RasterOp::SRCPAINT)},
-    {PictureSource::SourceImage, {}, CanvasId::picTarget, wholeCanvas(RasterOp::SRCAND)},
-};
+// Outfit masks and body fills from the library (stamps/cookie_cutter.h).
+template <ImageId Mask> constexpr auto kMask = maskSteps(PictureSource::Library, Mask);
+template <ImageId Body> constexpr auto kBodyFill = bodyFillSteps(PictureSource::Library, Body);
 // "test": the first paint of the light female body fill only.
 constexpr std::span<const PaintStep> kBodyFillFirstPaint =
     std::span(kBodyFill<ImageId::imgLightBody>).first(1);
 
 // "Mask" of the "User Copy" frame: the second paint of a body fill on its own.
-constexpr PaintStep kSourceImageAnd[] = {
-    {PictureSource::SourceImage, {}, CanvasId::picTarget, wholeCanvas(RasterOp::SRCAND)}};
+constexpr std::span<const PaintStep> kSourceImageAnd = std::span(kBodyFill<ImageId::imgLightBody>).last(1);
 
 // Band copies: the body area's columns of the marked band, same place in source and
 // destination. The rows come from the row marker when the step runs.

@@ -15,16 +15,21 @@ constexpr const char* kNoMemoryForUndo =
 
 core::Status pressButton(const ButtonSpec& button, Workspace& workspace) {
     if (!isStamp(button)) return runButton(button, workspace); // says why it cannot run
+    return paintAsStep(workspace, std::string(button.caption), [&] { return runButton(button, workspace); });
+}
+
+core::Status paintAsStep(Workspace& workspace, const std::string& name,
+                         const std::function<core::Status()>& paint) {
     try {
         workspace.history.begin(workspace.picSource, workspace.picTarget);
     } catch (const std::bad_alloc&) {
         return core::Status::outOfMemory(kNoMemoryForUndo);
     }
-    core::Status status = runButton(button, workspace);
+    core::Status status = paint();
     // A press that ran is a step even when it changed nothing, so that undo takes back this
     // press and not the step before it; one that failed before it painted did nothing.
     try {
-        workspace.history.record(std::string(button.caption), workspace.picSource, workspace.picTarget,
+        workspace.history.record(name, workspace.picSource, workspace.picTarget,
                                  status ? History::Keep::Always : History::Keep::IfChanged);
     } catch (const std::bad_alloc&) {
         // The stamp stays painted; only the history, now empty, could not keep it.

@@ -15,6 +15,7 @@ enum class PictureSource {
     TargetPicture, // picTarget.Picture, the destination file as loaded
     SourceImage,   // picSource.Image, what the source canvas shows now
     Library,       // a library image (PaintStep::image)
+    Given,         // the picture the run is given: a user's own mask, body or accessory
 };
 
 struct PaintStep {

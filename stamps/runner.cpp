@@ -7,7 +7,8 @@ namespace stamps {
 namespace {
 
 // The step's picture as it is at this moment, or why there is none.
-core::Result<core::Picture> stepPicture(const PaintStep& step, Workspace& workspace) {
+core::Result<core::Picture> stepPicture(const PaintStep& step, Workspace& workspace,
+                                        const core::Picture& given) {
     switch (step.source) {
     case PictureSource::SourcePicture:
         if (workspace.picSource.picture().isEmpty())
@@ -31,11 +32,14 @@ core::Result<core::Picture> stepPicture(const PaintStep& step, Workspace& worksp
             return core::Status::error("The library picture " + name + " could not be read.");
         return picture;
     }
+    case PictureSource::Given:
+        if (given.isEmpty()) return core::Status::error("A paint step was given no picture to paint.");
+        return given;
     }
     return core::Status::error("A paint step names an unknown picture.");
 }
 
-core::Status runStep(const PaintStep& step, Workspace& workspace) {
+core::Status runStep(const PaintStep& step, Workspace& workspace, const core::Picture& given) {
     core::PaintArgs args = step.args;
     if (step.bandRows) {
         // The band between the two rows marked last; the same rows in source and destination.
@@ -46,7 +50,7 @@ core::Status runStep(const PaintStep& step, Workspace& workspace) {
         args.height1 = band.value().height;
         args.height2 = band.value().height;
     }
-    auto picture = stepPicture(step, workspace);
+    auto picture = stepPicture(step, workspace, given);
     if (!picture) return picture.status();
     return workspace.canvas(step.destination).paintPicture(picture.value(), args);
 }
@@ -59,11 +63,15 @@ core::Status runButton(const ButtonSpec& button, Workspace& workspace) {
             std::string("\"")
                 .append(button.caption)
                 .append("\" is not a stamp: it works on the window's file panes and dialogs."));
+    return runSteps(button.steps, workspace);
+}
+
+core::Status runSteps(std::span<const PaintStep> steps, Workspace& workspace, const core::Picture& given) {
     // A failing step ends the stamp; what the earlier steps painted stays. So does running
     // out of memory (a step copies a canvas's image), which ends the stamp, not the program.
     try {
-        for (const PaintStep& step : button.steps)
-            if (auto status = runStep(step, workspace); !status) return status;
+        for (const PaintStep& step : steps)
+            if (auto status = runStep(step, workspace, given); !status) return status;
     } catch (const std::bad_alloc&) {
         return core::Status::outOfMemory("There is not enough memory to finish the stamp.");
     }

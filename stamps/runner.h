@@ -1,5 +1,8 @@
 #pragma once
-// The one runner: runs any button's paint steps in order on a workspace.
+// The one runner: runs any button's paint steps in order on a workspace, and the same steps with
+// a picture of the user's own.
+
+#include <span>
 
 #include "core/status.h"
 #include "stamps/button_table.h"
@@ -11,5 +14,10 @@ namespace stamps {
 // stamp; earlier steps stay painted. The message says what failed, for the user. Records no
 // history: pressButton does.
 core::Status runButton(const ButtonSpec& button, Workspace& workspace);
+
+// Runs steps as runButton does a stamp's; a step whose picture is PictureSource::Given paints
+// given (an empty picture fails that step).
+core::Status runSteps(std::span<const PaintStep> steps, Workspace& workspace,
+                      const core::Picture& given = {});
 
 } // namespace stamps

@@ -14,7 +14,7 @@ namespace workbench {
 namespace {
 
 // The menus of the bar, then the submenus that a row of another menu holds.
-enum class Menu { File, Edit, View, Help, Body };
+enum class Menu { File, Edit, View, Outfit, Help, Body };
 
 struct MenuTitle {
     Menu menu;
@@ -22,9 +22,8 @@ struct MenuTitle {
     const char* title; // with its mnemonic
 };
 constexpr MenuTitle kMenus[] = {
-    {Menu::File, "menuFile", "&File"},
-    {Menu::Edit, "menuEdit", "&Edit"},
-    {Menu::View, "menuView", "&View"},
+    {Menu::File, "menuFile", "&File"}, {Menu::Edit, "menuEdit", "&Edit"},
+    {Menu::View, "menuView", "&View"}, {Menu::Outfit, "menuOutfit", "&Outfit"},
     {Menu::Help, "menuHelp", "&Help"},
 };
 
@@ -56,6 +55,7 @@ constexpr MenuRow kRows[] = {
     {Menu::File, Item::Command, MenuCommand::Save, "actSave", "&Save Destination", "Ctrl+S", true},
     {Menu::File, Item::Command, MenuCommand::SaveAs, "actSaveAs", "Save Destination &As…", "Ctrl+Shift+S"},
     {Menu::File, Item::Command, MenuCommand::SaveClassic, "actSaveClassic", "Save in the &Classic Dialog…"},
+    {Menu::File, Item::Command, MenuCommand::SaveTones, "actSaveTones", "Save in Every &Tone…", "Ctrl+T"},
     {Menu::File, Item::RecentFiles, {}, "menuRecent", "Open &Recent", "", true},
     {Menu::File, Item::Command, MenuCommand::Quit, "actQuit", "&Quit", "Ctrl+Q", true},
     {Menu::Edit, Item::Command, MenuCommand::Undo, "actUndo", "&Undo", "Ctrl+Z"},
@@ -69,6 +69,11 @@ constexpr MenuRow kRows[] = {
      .opens = Menu::Body},
     {Menu::Body, Item::Choice, MenuCommand::BodyMannequin, "actBodyMannequin", "&Mannequin"},
     {Menu::Body, Item::Choice, MenuCommand::BodyFromFile, "actBodyFromFile", "&From File…"},
+    {Menu::Outfit, Item::Command, MenuCommand::MyStamps, "actMyStamps", "&My Stamps", "F4"},
+    {Menu::Outfit, Item::Command, MenuCommand::MaskFromBody, "actMaskFromBody", "Mask from &Bare Body…",
+     "Ctrl+B", true},
+    {Menu::Outfit, Item::Command, MenuCommand::MaskFile, "actMaskFile", "Cut with a Mask &File…"},
+    {Menu::Outfit, Item::Command, MenuCommand::BodyFile, "actBodyFile", "Fill with a B&ody File…"},
     {Menu::Help, Item::Command, MenuCommand::About, "actAbout", "&About Quiltane"},
     {Menu::Help, Item::Note, {}, "actVersion", kVersionLine},
 };

@@ -1,5 +1,5 @@
 #pragma once
-// The menu bar above the classic window: File, Edit, View and Help, built from one table of
+// The menu bar above the classic window: File, Edit, View, Outfit and Help, built from one table of
 // rows. Each row gives its menu, the command it runs, object name, text and keys; the window
 // runs a command by its id and keeps the texts that change (Undo, Redo, Open Recent) up to date.
 
@@ -21,12 +21,17 @@ enum class MenuCommand {
     Save,
     SaveAs,
     SaveClassic,
+    SaveTones,
     Quit,
     Undo,
     Redo,
     Preview,
     BodyMannequin,
     BodyFromFile,
+    MyStamps,
+    MaskFromBody,
+    MaskFile,
+    BodyFile,
     About,
 };
 

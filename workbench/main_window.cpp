@@ -24,6 +24,7 @@
 #include "workbench/dialogs/save_dialog.h"
 #include "workbench/dialogs/window_prompts.h"
 #include "workbench/file_drop.h"
+#include "workbench/outfits/outfit_tools.h"
 #include "workbench/preview/body_choice.h"
 #include "workbench/preview/preview_window.h"
 #include "workbench/recent_files.h"
@@ -56,6 +57,10 @@ MainWindow::MainWindow() {
     m_body = new BodyChoice(this);
     m_body->showIn(m_menu.action(MenuCommand::BodyMannequin), m_menu.action(MenuCommand::BodyFromFile));
     connect(m_body, &BodyChoice::said, this, &MainWindow::showStatus);
+    m_outfits = new OutfitTools(m_workspace, this, [this](QWidget* window) { m_menu.shareKeys(window); });
+    connect(m_outfits, &OutfitTools::edited, this, &MainWindow::showCanvases);
+    connect(m_outfits, &OutfitTools::said, this, &MainWindow::showStatus);
+    connect(this, &MainWindow::destinationChanged, m_outfits, &OutfitTools::destinationChanged);
 
     makeLabel(m_classic, layout.control("Label1"));
     makeLabel(m_classic, layout.control("Label2"));
@@ -122,6 +127,8 @@ void MainWindow::runCommand(MenuCommand command) {
         return;
     case MenuCommand::SaveClassic:
         return openSaveDialog();
+    case MenuCommand::SaveTones:
+        return m_outfits->showTones();
     case MenuCommand::Quit:
         close();
         return;
@@ -134,6 +141,14 @@ void MainWindow::runCommand(MenuCommand command) {
         return m_body->useMannequin();
     case MenuCommand::BodyFromFile:
         return m_body->chooseFile(this);
+    case MenuCommand::MyStamps:
+        return m_outfits->showMyStamps();
+    case MenuCommand::MaskFromBody:
+        return m_outfits->showMaskFromBody();
+    case MenuCommand::MaskFile:
+        return m_outfits->pressFile(stamps::OwnKind::Mask);
+    case MenuCommand::BodyFile:
+        return m_outfits->pressFile(stamps::OwnKind::Body);
     case MenuCommand::About:
         return showAboutBox(this);
     }

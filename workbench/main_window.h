@@ -21,6 +21,7 @@ namespace workbench {
 
 class BodyChoice;
 class CanvasWidget;
+class OutfitTools;
 class Panes;
 class PreviewWindow;
 class StatusLine;
@@ -47,6 +48,8 @@ class MainWindow : public QWidget {
     PreviewWindow* previewWindow() const;
     // Whether the destination has changed since it was last loaded or saved.
     bool destinationHasChanges() const;
+    // The "My Stamps" window, the mask from a bare body and every tone (the Outfit menu).
+    OutfitTools& outfits() { return *m_outfits; }
 
   public slots:
     // Opens the preview window beside this one, or raises it (F3).
@@ -105,6 +108,7 @@ class MainWindow : public QWidget {
     QPointer<SaveDialog> m_saveDialog;
     QPointer<PreviewWindow> m_preview;
     BodyChoice* m_body = nullptr; // the body the preview shows, View → Body
+    OutfitTools* m_outfits = nullptr;
     std::uint64_t m_savedRevision = 0; // the destination's when it was last loaded or saved
 };
 

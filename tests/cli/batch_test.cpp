@@ -235,6 +235,10 @@ TEST_F(Batch, EachRowsRuleDecidesWhetherABatchRefusesIt) {
     // An argument of each name that the row reads without complaint.
     const std::map<std::string, std::string> sample = {
         {"FILE", path("x.bmp")},
+        {"BODY", "imgLightBody"},
+        {"[BODY...]", "imgMedBody"},
+        {"DIR", path("out")},
+        {"NAME", "Sundress"},
         {"PATH", path("x.bmp")},
         {"IN", path("x.bmp")},
         {"OUT", path("y.bmp")},

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "preview/colour_difference.h"
+#include "core/colour_difference.h"
 #include "preview/colour_match.h"
 
 namespace {
@@ -37,7 +37,7 @@ TEST(ColourMatch, TakesTheColoursWithinTheToleranceAndNoOther) {
             // Forwards, then backwards, so remembered and fresh answers are both asked for.
             const Rgb c = colours[pass == 0 ? i : colours.size() - 1 - i];
             const bool expected =
-                preview::deltaE2000(preview::labFromRgb(picked), preview::labFromRgb(c)) <= tolerance;
+                core::deltaE2000(core::labFromRgb(picked), core::labFromRgb(c)) <= tolerance;
             ASSERT_EQ(like(c), expected) << int(c.r) << ", " << int(c.g) << ", " << int(c.b);
             alike += expected;
         }

@@ -13,6 +13,7 @@
 #include "workbench/dialogs/save_dialog.h"
 #include "workbench/main_window.h"
 
+using fixture::bitsOf;
 using fixture::child;
 using fixture::kBlue;
 using fixture::kGreen;
@@ -21,16 +22,6 @@ using stamps::SaveFormat;
 using workbench::Pane;
 
 Q_DECLARE_METATYPE(stamps::SaveFormat)
-
-namespace {
-
-// The file's bits per pixel; 0 when it cannot be read.
-int bitsOf(const QString& path) {
-    const auto info = core::readBmpInfoFile(QFile::encodeName(path).toStdString());
-    return info ? info.value().bitsPerPixel : 0;
-}
-
-} // namespace
 
 class SaveBackTest : public QObject, fixture::WindowTest {
     Q_OBJECT

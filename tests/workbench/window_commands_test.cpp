@@ -112,6 +112,26 @@ class WindowCommandsTest : public QObject, fixture::WindowTest {
                                          << "actBodyFromFile"
                                          << "&From File…"
                                          << "";
+        QTest::newRow("every tone") << "menuFile"
+                                    << "actSaveTones"
+                                    << "Save in Every &Tone…"
+                                    << "Ctrl+T";
+        QTest::newRow("my stamps") << "menuOutfit"
+                                   << "actMyStamps"
+                                   << "&My Stamps"
+                                   << "F4";
+        QTest::newRow("mask from bare body") << "menuOutfit"
+                                             << "actMaskFromBody"
+                                             << "Mask from &Bare Body…"
+                                             << "Ctrl+B";
+        QTest::newRow("mask file") << "menuOutfit"
+                                   << "actMaskFile"
+                                   << "Cut with a Mask &File…"
+                                   << "";
+        QTest::newRow("body file") << "menuOutfit"
+                                   << "actBodyFile"
+                                   << "Fill with a B&ody File…"
+                                   << "";
         QTest::newRow("about") << "menuHelp"
                                << "actAbout"
                                << "&About Quiltane"

@@ -136,6 +136,12 @@ inline core::Result<core::Picture> loadBmp(const QString& path) {
     return core::loadPicture(QFile::encodeName(path).toStdString());
 }
 
+// The BMP file's bits per pixel; 0 when it cannot be read.
+inline int bitsOf(const QString& path) {
+    const auto info = core::readBmpInfoFile(QFile::encodeName(path).toStdString());
+    return info ? info.value().bitsPerPixel : 0;
+}
+
 // Installs hooks through set, which returns the hooks it replaces, for the object's life, and
 // puts those back afterwards.
 template <typename Hooks> class ScopedHooks {

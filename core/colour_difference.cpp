@@ -1,16 +1,32 @@
-#include "preview/colour_difference.h"
+#include "core/colour_difference.h"
 
+#include <array>
 #include <cmath>
+#include <numbers>
 
-#include "preview/angles.h"
-
-namespace preview {
+namespace core {
 namespace {
 
-// The sRGB transfer curve undone: an 8-bit channel to linear light 0..1.
+// The formula states its hue angles in degrees; the maths library takes radians.
+constexpr double radians(double angle) {
+    return angle * std::numbers::pi / 180;
+}
+constexpr double degrees(double angle) {
+    return angle * 180 / std::numbers::pi;
+}
+
+// The sRGB transfer curve undone: an 8-bit channel to linear light 0..1, worked out once for
+// each of the 256 values.
 double linear(std::uint8_t channel) {
-    const double c = channel / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    static const std::array<double, 256> table = [] {
+        std::array<double, 256> values{};
+        for (int i = 0; i < 256; ++i) {
+            const double c = i / 255.0;
+            values[i] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        }
+        return values;
+    }();
+    return table[channel];
 }
 
 // CIE's f(t) of the L*a*b* definition.
@@ -33,7 +49,7 @@ double pow7(double x) {
 
 } // namespace
 
-Lab labFromRgb(core::Rgb rgb) {
+Lab labFromRgb(Rgb rgb) {
     const double r = linear(rgb.r), g = linear(rgb.g), b = linear(rgb.b);
     // sRGB primaries to XYZ, divided by the D65 white (0.95047, 1, 1.08883).
     const double x = (0.4124564 * r + 0.3575761 * g + 0.1804375 * b) / 0.95047;
@@ -87,4 +103,4 @@ double deltaE2000(const Lab& first, const Lab& second) {
     return std::sqrt(l * l + c * c + h * h + rt * c * h);
 }
 
-} // namespace preview
+} // namespace core

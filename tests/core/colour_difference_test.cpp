@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "preview/colour_difference.h"
+#include "core/colour_difference.h"
 
 namespace {
 
-using preview::Lab;
+using core::Lab;
 
 struct ReferencePair {
     int number; // the pair's number in the table of Sharma, Wu and Dalal (2005)
@@ -37,14 +37,14 @@ const ReferencePair kReferencePairs[] = {
 TEST(DeltaE2000, MatchesThePublishedPairsToFourDecimals) {
     for (const ReferencePair& pair : kReferencePairs) {
         SCOPED_TRACE("pair " + std::to_string(pair.number));
-        EXPECT_NEAR(preview::deltaE2000(pair.first, pair.second), pair.deltaE, 0.00005);
+        EXPECT_NEAR(core::deltaE2000(pair.first, pair.second), pair.deltaE, 0.00005);
         // The formula is symmetric in its two colours.
-        EXPECT_NEAR(preview::deltaE2000(pair.second, pair.first), pair.deltaE, 0.00005);
+        EXPECT_NEAR(core::deltaE2000(pair.second, pair.first), pair.deltaE, 0.00005);
     }
 }
 
 TEST(DeltaE2000, IsZeroForEqualColours) {
-    EXPECT_EQ(preview::deltaE2000({61.2901, 3.7196, -5.3901}, {61.2901, 3.7196, -5.3901}), 0.0);
+    EXPECT_EQ(core::deltaE2000({61.2901, 3.7196, -5.3901}, {61.2901, 3.7196, -5.3901}), 0.0);
 }
 
 struct RgbCase {
@@ -66,7 +66,7 @@ TEST(LabFromRgb, ConvertsSrgbUnderD65) {
     for (const RgbCase& c : kRgbCases) {
         SCOPED_TRACE(std::to_string(c.rgb.r) + ", " + std::to_string(c.rgb.g) + ", " +
                      std::to_string(c.rgb.b));
-        const Lab lab = preview::labFromRgb(c.rgb);
+        const Lab lab = core::labFromRgb(c.rgb);
         EXPECT_NEAR(lab.l, c.lab.l, 0.01);
         EXPECT_NEAR(lab.a, c.lab.a, 0.01);
         EXPECT_NEAR(lab.b, c.lab.b, 0.01);
