@@ -316,7 +316,7 @@ class WindowCommandsTest : public QObject, fixture::WindowTest {
         QCOMPARE(entries().at(2), goneEntry);
 
         recent->actions().at(0)->trigger(); // broken.bmp: there, but no BMP file
-        QCOMPARE(status(), "Cannot open " + broken + ": it is not a BMP file.");
+        QCOMPARE(status(), "Cannot open " + broken + ": it is not a BMP or PNG file.");
         QCOMPARE(entries().size(), 3);
 
         recent->actions().at(2)->trigger(); // the file that is gone
