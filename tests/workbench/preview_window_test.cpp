@@ -116,6 +116,39 @@ class PreviewWindowTest : public QObject, fixture::WindowTest {
         QCOMPARE(workbench::placeBeside(main, wanted, QSize(500, 400), room, 8), placed);
     }
 
+    // The main window moves aside, no more than it must, where the screen holds both windows side
+    // by side but neither side of it holds the preview.
+    void makeRoomBesideTheMainWindow_data() {
+        QTest::addColumn<QRect>("main");
+        QTest::addColumn<QSize>("wanted");
+        QTest::addColumn<int>("shift");
+        const QSize size(800, 600);
+        QTest::newRow("room on the right: stays") << QRect(100, 100, 701, 600) << size << 0;
+        QTest::newRow("room on the left: stays") << QRect(1150, 100, 701, 600) << size << 0;
+        // 1920 - 701 - 8 = 1211 beside it at most. At 609: 602 free on the right, 601 on the left.
+        QTest::newRow("centred: to the left, the preview on the right")
+            << QRect(609, 100, 701, 600) << size << -(800 - 602);
+        // At 612: 599 on the right, 604 on the left.
+        QTest::newRow("a little right of the middle: to the right")
+            << QRect(612, 100, 701, 600) << size << 800 - 604;
+        QTest::newRow("wider than the screen allows: against its edge")
+            << QRect(609, 100, 701, 600) << QSize(1400, 600) << -609;
+        QTest::newRow("no more room for moving: stays")
+            << QRect(0, 100, 1500, 600) << size << 0;
+    }
+    void makeRoomBesideTheMainWindow() {
+        QFETCH(QRect, main);
+        QFETCH(QSize, wanted);
+        QFETCH(int, shift);
+        const QRect room(0, 0, 1920, 1040);
+        QCOMPARE(workbench::makeRoomBeside(main, wanted, QSize(500, 400), room, 8), shift);
+        // Moved by it, the main window stays on the screen and the preview fits beside it.
+        const QRect moved = main.translated(shift, 0);
+        QVERIFY(room.contains(moved) || shift == 0);
+        if (shift != 0)
+            QVERIFY(!workbench::placeBeside(moved, wanted, QSize(500, 400), room, 8).intersects(moved));
+    }
+
     // Closed where the user put it, it opens there in the next run, while that place is on a
     // screen; a place off every screen is forgotten and the window opens beside the main one.
     void remembersWhereTheUserPutIt() {

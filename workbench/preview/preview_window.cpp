@@ -184,7 +184,7 @@ void PreviewWindow::rememberPlace() const {
     UserSettings().setValue(QLatin1String(kPlaceKey), geometry());
 }
 
-void PreviewWindow::showBeside(const QWidget* mainWindow) {
+void PreviewWindow::showBeside(QWidget* mainWindow) {
     if (!m_placed && mainWindow) {
         place(mainWindow);
         m_placed = true;
@@ -195,10 +195,11 @@ void PreviewWindow::showBeside(const QWidget* mainWindow) {
     activateWindow();
 }
 
-void PreviewWindow::place(const QWidget* mainWindow) {
+void PreviewWindow::place(QWidget* mainWindow) {
     // This window is not shown yet, so its title bar and borders are taken to be the main
     // window's.
-    const QRect mainFrame = mainWindow->frameGeometry(), mainInside = mainWindow->geometry();
+    QRect mainFrame = mainWindow->frameGeometry();
+    const QRect mainInside = mainWindow->geometry();
     const QMargins borders(mainInside.left() - mainFrame.left(), mainInside.top() - mainFrame.top(),
                            mainFrame.right() - mainInside.right(), mainFrame.bottom() - mainInside.bottom());
     QList<QRect> rooms;
@@ -214,6 +215,14 @@ void PreviewWindow::place(const QWidget* mainWindow) {
     const QSize least = minimumSizeHint().grownBy(borders);
     const QRect room =
         screen ? screen->availableGeometry() : QRect(mainFrame.topLeft(), QSize(1 << 20, 1 << 20));
+    // On a screen with room for both, side by side, the main window moves aside to make it.
+    const int shift = mainWindow->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)
+                          ? 0
+                          : makeRoomBeside(mainFrame, wanted, least, room, kGap);
+    if (shift != 0) {
+        mainWindow->move(mainWindow->pos() + QPoint(shift, 0));
+        mainFrame.translate(shift, 0);
+    }
     setGeometry(placeBeside(mainFrame, wanted, least, room, kGap).marginsRemoved(borders));
 }
 

@@ -30,8 +30,9 @@ class PreviewWindow : public QWidget {
     ~PreviewWindow() override; // remembers where the window is, if shown
 
     // Shown and raised; the first time, where the user last put it if that place is still on a
-    // screen, else beside the main window where the screen has room.
-    void showBeside(const QWidget* mainWindow);
+    // screen, else beside the main window where the screen has room (the main window moving
+    // aside when the screen holds both side by side but neither side of it holds this one).
+    void showBeside(QWidget* mainWindow);
     // Writes the 3D view as shown to a PNG file; false (with a message) if it cannot.
     bool saveView(const QString& path);
 
@@ -57,7 +58,7 @@ class PreviewWindow : public QWidget {
     void hideEvent(QHideEvent* event) override; // remembers where the window is
 
   private:
-    void place(const QWidget* mainWindow);
+    void place(QWidget* mainWindow);
     void rememberPlace() const;
     QWidget* makeViewColumn();
     QWidget* makeSkinColumn();

@@ -25,6 +25,18 @@ QRect placeBeside(const QRect& mainFrame, QSize wanted, QSize least, const QRect
     return frame;
 }
 
+int makeRoomBeside(const QRect& mainFrame, QSize wanted, QSize least, const QRect& room, int gap) {
+    wanted = wanted.expandedTo(least);
+    const int rightRoom = room.right() - mainFrame.right() - gap;
+    const int leftRoom = mainFrame.left() - gap - room.left();
+    if (rightRoom >= wanted.width() || leftRoom >= wanted.width()) return 0;
+    // The most one side can have, with the main window against the screen's other edge.
+    const int most = room.width() - mainFrame.width() - gap;
+    if (most <= std::max(rightRoom, leftRoom)) return 0;
+    const int width = std::min(wanted.width(), most);
+    return rightRoom >= leftRoom ? -(width - rightRoom) : width - leftRoom;
+}
+
 bool isOnAScreen(const QRect& frame, const QList<QRect>& rooms) {
     const QPoint titleBar(frame.center().x(), frame.top());
     return std::any_of(rooms.begin(), rooms.end(),

@@ -16,6 +16,13 @@ namespace workbench {
 // neither side holds least.
 QRect placeBeside(const QRect& mainFrame, QSize wanted, QSize least, const QRect& room, int gap);
 
+// How far to move the main window sideways (negative: to the left) so that a frame of the
+// wanted size fits beside it: 0 when one side already holds it, or when moving gives no side
+// more room. The main window moves towards the side with less room, by no more than it must,
+// and stays on the screen; what the screen cannot hold of wanted's width is taken off it, as
+// placeBeside then narrows the frame.
+int makeRoomBeside(const QRect& mainFrame, QSize wanted, QSize least, const QRect& room, int gap);
+
 // Whether a window at frame may be put back there: the middle of its title bar, where the user
 // takes hold of it, lies on one of the screens' available areas.
 bool isOnAScreen(const QRect& frame, const QList<QRect>& rooms);
