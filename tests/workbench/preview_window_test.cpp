@@ -133,8 +133,7 @@ class PreviewWindowTest : public QObject, fixture::WindowTest {
             << QRect(612, 100, 701, 600) << size << 800 - 604;
         QTest::newRow("wider than the screen allows: against its edge")
             << QRect(609, 100, 701, 600) << QSize(1400, 600) << -609;
-        QTest::newRow("no more room for moving: stays")
-            << QRect(0, 100, 1500, 600) << size << 0;
+        QTest::newRow("no more room for moving: stays") << QRect(0, 100, 1500, 600) << size << 0;
     }
     void makeRoomBesideTheMainWindow() {
         QFETCH(QRect, main);

@@ -304,6 +304,34 @@ class RetouchWindowTest : public QObject, fixture::WindowTest {
         QVERIFY(garment > 0);
         QVERIFY(m_window->destinationHasChanges());
     }
+
+    // The last mask made from a bare body is offered, and keeps the recolour to its garment.
+    void recolourKeepsWithinTheMaskMadeFromABareBody() {
+        // A garment of 30 x 20 pixels, black on white.
+        const auto garmentAt = [](int x, int y) { return x >= 100 && x < 130 && y >= 40 && y < 60; };
+        std::vector<std::uint8_t> rgb;
+        for (int y = 0; y < core::kSkinSize; ++y)
+            for (int x = 0; x < core::kSkinSize; ++x)
+                rgb.insert(rgb.end(), 3, garmentAt(x, y) ? 0 : 255);
+        const core::Picture made(core::kSkinSize, core::kSkinSize, rgb);
+        m_window->workspace().madeMask = {made, "Light Female"};
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<workbench::RecolourDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* within = child<QComboBox>(dialog, "cboWithin");
+            const int index = within->findText(QStringLiteral("The mask made from Light Female"));
+            QVERIFY(index >= 0);
+            within->setCurrentIndex(index);
+            child<QSpinBox>(dialog, "spnLightness")->setValue(-100);
+            dialog->accept();
+        });
+        action("actRecolour")->trigger();
+        for (int y = 0; y < core::kSkinSize; ++y)
+            for (int x = 0; x < core::kSkinSize; ++x) {
+                QCOMPARE(destination().pixel(x, y),
+                         (garmentAt(x, y) ? core::Rgb{0, 0, 0} : skin().pixel(x, y)));
+            }
+    }
 };
 
 QTEST_MAIN(RetouchWindowTest)

@@ -393,6 +393,10 @@ void RetouchController::recolour() {
         }
         return std::move(garment).value();
     };
+    // The last mask made from a bare body (Outfit → Mask from Bare Body), while there is one.
+    if (const stamps::MadeMaskRecord& made = m_workspace.madeMask; !made.mask.isEmpty())
+        areas.push_back({tr("The mask made from %1").arg(QString::fromStdString(made.bodyName)),
+                         [garmentOf, mask = made.mask] { return garmentOf(mask); }});
     for (const stamps::OutfitMask& mask : stamps::outfitMasks())
         areas.push_back(
             {QStringLiteral("%1 (%2)").arg(QString::fromUtf8(mask.caption.data(), int(mask.caption.size())),
