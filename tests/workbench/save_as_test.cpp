@@ -13,9 +13,9 @@
 #include "stamps/files.h"
 #include "window_fixture.h"
 #include "workbench/classic/file_lists.h"
-#include "workbench/main_window.h"
 #include "workbench/classic/panes.h"
 #include "workbench/dialogs/save_as.h"
+#include "workbench/main_window.h"
 
 using fixture::child;
 using fixture::kBlue;
@@ -177,6 +177,13 @@ class SaveAsTest : public QObject, fixture::WindowTest {
         QTest::newRow("PNG, the game skin's palette kept")
             << "skin2" << SaveAsType::Png << true << "skin2.png" << 8
             << "Saved skin2.png, PNG, 256 colours, unchanged palette";
+        // The name's own ending, where it names another kind of file, decides the kind.
+        QTest::newRow("a PNG name under a BMP type")
+            << "skin2.png" << SaveAsType::TrueColour << false << "skin2.png" << 2
+            << "Saved skin2.png, PNG, 3 colours, exact";
+        QTest::newRow("a BMP name under the PNG type")
+            << "skin2.BMP" << SaveAsType::Png << false << "skin2.BMP" << 8
+            << "Saved skin2.BMP, 8-bit, 3 colours, exact";
         QTest::newRow("another ending kept") << "skin2.v2" << SaveAsType::EightBit << false << "skin2.v2" << 8
                                              << "Saved skin2.v2, 8-bit, 3 colours, exact";
         QTest::newRow("another folder")

@@ -31,6 +31,19 @@ std::optional<SaveAsChoice> askWithFileDialog(QWidget* parent, const QString& fo
     return SaveAsChoice{chosen, stamps::allSaveFormats()[std::size_t(row)].format};
 }
 
+// The type a save writes to path when the user chose `chosen`: where the name's own ending
+// names another kind of file than the chosen type writes, that kind's first type ("skin.png"
+// under a BMP type is written as a PNG; "skin.bmp" under the PNG type as the 8-bit BMP), so
+// that a file's content always matches its name.
+stamps::SaveFormat typeForName(stamps::SaveFormat chosen, const QString& path) {
+    const std::string name = QFile::encodeName(QFileInfo(path).fileName()).toStdString();
+    const core::PictureFormat written = stamps::saveFormatSpec(chosen).file;
+    if (core::hasExtension(name, written)) return chosen;
+    for (const stamps::SaveFormatSpec& row : stamps::allSaveFormats())
+        if (core::hasExtension(name, row.file)) return row.format;
+    return chosen;
+}
+
 bool askToReplace(QWidget* parent, const QString& path) {
     return QMessageBox::question(
                parent, kApplicationTitle,
@@ -73,7 +86,7 @@ std::optional<SavedAs> saveDestinationAs(QWidget* parent, const stamps::Workspac
         if (QFileInfo(path).suffix().isEmpty())
             path += QString::fromLatin1(ending.data(), qsizetype(ending.size()));
         if (!QFileInfo(path).isFile() || confirmReplace(parent, path))
-            return saveDestinationTo(parent, workspace, path, choice->type);
+            return saveDestinationTo(parent, workspace, path, typeForName(choice->type, path));
         // "No": the dialog again, where the user was, to pick another name.
         dialogFolder = QFileInfo(path).absolutePath();
         dialogName = QFileInfo(path).fileName();
