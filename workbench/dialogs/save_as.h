@@ -4,10 +4,10 @@
 // types: an 8-bit BMP the game loads as it is (the default type), a 24-bit BMP or a PNG. The
 // dialog opens on the folder the caller gives (the destination file's, or the start-up folder)
 // with the name box holding the name the caller gives (the destination file's); a name without
-// an ending gets the type's (".bmp", ".png"), and a name whose ending names another kind of file
-// is written as that kind, so that content and name agree; an existing file is replaced only when the user
-// says so, and "No" brings the dialog back; a failure is told in one line, as the classic save
-// dialog tells it.
+// an ending gets the type's (".bmp", ".png"), and a name whose ending names another kind of
+// file is written as that kind, so that content and name agree; an existing file is replaced
+// only when the user says so, and "No" brings the dialog back; a failure is told in one line,
+// as the classic save dialog tells it.
 
 #include <QString>
 #include <QStringList>
