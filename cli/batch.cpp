@@ -16,14 +16,13 @@
 #include <new>
 #include <optional>
 #include <ostream>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 #include "cli/actions.h"
 #include "cli/cli.h"
 #include "cli/progress.h"
 #include "core/file_messages.h"
+#include "core/worker_threads.h"
 
 namespace cli {
 namespace {
@@ -85,19 +84,7 @@ class BatchRun {
 
     int run() {
         const std::size_t threads = std::min<std::size_t>(std::size_t(m_plan.jobs), m_plan.inputs.size());
-        std::vector<std::thread> helpers;
-        for (std::size_t t = 1; t < threads; ++t) {
-            try {
-                helpers.emplace_back([this] { work(); });
-            } catch (const std::system_error&) {
-                break; // the system gives no more threads: the ones there are do the work
-            } catch (const std::bad_alloc&) {
-                break; // nor the memory for one
-            }
-        }
-        work();
-        for (std::thread& helper : helpers)
-            helper.join();
+        core::runOnThreads(threads, [this] { work(); });
         commit(std::exchange(m_waiting, {}));
         // The inputs that found no memory while the others ran are tried again one at a time,
         // now that the others' memory is free; short of it again, they fail.

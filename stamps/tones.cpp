@@ -7,12 +7,12 @@
 #include <map>
 #include <new>
 #include <optional>
-#include <system_error>
 #include <thread>
 
 #include "core/file_messages.h"
 #include "core/mask/garment_map.h"
 #include "core/raster_op.h"
+#include "core/worker_threads.h"
 #include "stamps/cookie_cutter.h"
 #include "stamps/file_origin.h"
 #include "stamps/own_pictures.h"
@@ -35,9 +35,8 @@ bool samePlace(const std::string& a, const std::string& b) {
     return fs::weakly_canonical(a, error) == fs::weakly_canonical(b, error);
 }
 
-// Runs stage(i) for every i below count on as many threads as there are processors (the
-// calling thread one of them; a thread the system will not start leaves its share to the
-// others), each result in its own place.
+// Runs stage(i) for every i below count on as many threads as there are processors (see
+// core::runOnThreads), each result in its own place.
 template <typename Result, typename Stage>
 std::vector<std::optional<Result>> onEveryCore(std::size_t count, const Stage& stage) {
     std::vector<std::optional<Result>> results(count);
@@ -46,19 +45,7 @@ std::vector<std::optional<Result>> onEveryCore(std::size_t count, const Stage& s
         for (std::size_t i; (i = next.fetch_add(1)) < count;)
             results[i].emplace(stage(i));
     };
-    const std::size_t threads =
-        std::min<std::size_t>(count, std::max(1u, std::thread::hardware_concurrency()));
-    std::vector<std::thread> helpers;
-    for (std::size_t t = 1; t < threads; ++t) {
-        try {
-            helpers.emplace_back(work);
-        } catch (const std::system_error&) {
-            break;
-        }
-    }
-    work();
-    for (std::thread& helper : helpers)
-        helper.join();
+    core::runOnThreads(std::min<std::size_t>(count, std::max(1u, std::thread::hardware_concurrency())), work);
     return results;
 }
 
