@@ -29,14 +29,14 @@ constexpr std::size_t kQuoted = 24;
 enum class List { Vertices, TextureCoordinates, Normals };
 constexpr std::size_t kLists = 3;
 
-struct ListSpec {
+struct ListForm {
     std::string_view keyword;
     std::string_view one, many; // names in messages
     std::size_t leastNumbers, mostNumbers;
     std::string_view needs; // what a line with too few or too many numbers lacks
 };
 // clang-format off
-constexpr std::array<ListSpec, kLists> kListSpecs{{
+constexpr std::array<ListForm, kLists> kListForms{{
     {"v", "vertex", "vertices", 3, 6, "a vertex needs x, y and z (then w, or the r, g and b of a colour)"},
     {"vt", "texture coordinate", "texture coordinates", 1, 3, "a texture coordinate needs u (then v and w)"},
     {"vn", "normal", "normals", 3, 3, "a normal needs x, y and z"},
@@ -44,8 +44,8 @@ constexpr std::array<ListSpec, kLists> kListSpecs{{
 // clang-format on
 constexpr std::string_view kFace = "f";
 
-const ListSpec& specOf(List list) {
-    return kListSpecs[std::size_t(list)];
+const ListForm& formOf(List list) {
+    return kListForms[std::size_t(list)];
 }
 
 // "line 12: " and the reason.
@@ -107,7 +107,7 @@ class Lines {
 
 std::optional<List> listOf(std::string_view keyword) {
     for (std::size_t i = 0; i < kLists; ++i)
-        if (kListSpecs[i].keyword == keyword) return List(i);
+        if (kListForms[i].keyword == keyword) return List(i);
     return std::nullopt;
 }
 
@@ -122,7 +122,7 @@ core::Result<Counts> countLists(std::string_view text, const ObjLimits& limits) 
             std::uint32_t& count = counts[std::size_t(*list)];
             if (count == limits.count)
                 return refused(lines.number(), "more than " + std::to_string(limits.count) + " " +
-                                                   std::string(specOf(*list).many) + ".");
+                                                   std::string(formOf(*list).many) + ".");
             ++count;
         }
     return counts;
@@ -155,15 +155,15 @@ core::Result<std::uint32_t> indexIn(std::string_view word, std::string_view corn
     const char* end = word.data() + word.size();
     const auto [stop, error] = std::from_chars(word.data(), end, index);
     if (error != std::errc() || stop != end) return notACorner(corner, line);
-    const ListSpec& spec = specOf(list);
+    const ListForm& form = formOf(list);
     if (index == 0)
-        return refused(line, "index 0 names no " + std::string(spec.one) +
+        return refused(line, "index 0 names no " + std::string(form.one) +
                                  " (they count from 1, or back from -1).");
     if (index > 0 && index > total)
-        return refused(line, std::string(spec.one) + " " + std::to_string(index) +
+        return refused(line, std::string(form.one) + " " + std::to_string(index) +
                                  " does not exist (the file has " + std::to_string(total) + ").");
     if (index < 0 && index < -static_cast<long long>(before))
-        return refused(line, std::string(spec.one) + " " + std::to_string(index) + " does not exist (" +
+        return refused(line, std::string(form.one) + " " + std::to_string(index) + " does not exist (" +
                                  std::to_string(before) + " come before the line).");
     return std::uint32_t(index > 0 ? index - 1 : before + index);
 }
@@ -183,10 +183,10 @@ class MeshBuilder {
         if (words.front() == kFace) return readFace(lines);
         const std::optional<List> list = listOf(words.front());
         if (!list) return core::Status::ok(); // groups, objects, materials and the rest
-        const ListSpec& spec = specOf(*list);
+        const ListForm& form = formOf(*list);
         const std::size_t numbers = words.size() - 1;
-        if (numbers < spec.leastNumbers || numbers > spec.mostNumbers)
-            return refused(lines.number(), std::string(spec.needs) + ".");
+        if (numbers < form.leastNumbers || numbers > form.mostNumbers)
+            return refused(lines.number(), std::string(form.needs) + ".");
         std::array<float, 3> first{};
         for (std::size_t i = 0; i < numbers; ++i) {
             const core::Result<float> number = numberIn(words[i + 1], lines.number());

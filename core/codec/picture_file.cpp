@@ -22,8 +22,8 @@ namespace {
 using Bytes = std::span<const std::uint8_t>;
 
 struct Codec {
-    PictureFormatSpec spec;
-    Bytes signature; // the bytes every file of the format begins with
+    PictureFormatSpec about; // its name, extension and format
+    Bytes signature;         // the bytes every file of the format begins with
     // What the header says, read from the file's first bytes (at least kHeadBytes of them, or
     // all of a shorter file) of a file of fileSize bytes.
     Result<PictureInfo> (*readInfo)(Bytes head, std::size_t fileSize);
@@ -85,7 +85,7 @@ const Codec* codecOf(Bytes head) {
 Status unknownFormat() {
     std::string names;
     for (const Codec& codec : kCodecs)
-        names += (names.empty() ? "" : " or ") + std::string(codec.spec.name);
+        names += (names.empty() ? "" : " or ") + std::string(codec.about.name);
     return Status::input("it is not a " + names + " file.");
 }
 
@@ -115,19 +115,19 @@ Result<OpenedFile> openPicture(const std::string& path) {
 } // namespace
 
 std::span<const PictureFormatSpec> allPictureFormats() {
-    static const std::array<PictureFormatSpec, std::size(kCodecs)> specs = [] {
+    static const std::array<PictureFormatSpec, std::size(kCodecs)> formats = [] {
         std::array<PictureFormatSpec, std::size(kCodecs)> rows{};
         std::transform(std::begin(kCodecs), std::end(kCodecs), rows.begin(),
-                       [](const Codec& c) { return c.spec; });
+                       [](const Codec& c) { return c.about; });
         return rows;
     }();
-    return specs;
+    return formats;
 }
 
 const PictureFormatSpec& pictureFormatSpec(PictureFormat format) {
     for (const Codec& codec : kCodecs)
-        if (codec.spec.format == format) return codec.spec;
-    return kCodecs[0].spec;
+        if (codec.about.format == format) return codec.about;
+    return kCodecs[0].about;
 }
 
 bool hasExtension(std::string_view name, PictureFormat format) {

@@ -23,7 +23,7 @@ class PngCli : public filetest::TempFolderTest {
     void SetUp() override {
         filetest::TempFolderTest::SetUp();
         // Two pixels: a clear one and an opaque one.
-        pngtest::PngSpec clear;
+        pngtest::PngLayout clear;
         clear.width = 2;
         clear.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
         clear.samples = {0, 0, 0, 0, 40, 50, 60, 255};

@@ -91,15 +91,15 @@ TEST_F(Files, OpeningAFileIsOneStepNamedByTheFile) {
 // A PNG file opens as a BMP file does, told by its first bytes whatever its name; one with
 // transparency opens flattened onto white, and the opening says so.
 TEST_F(Files, APngFileOpensWithItsTransparencyTold) {
-    pngtest::PngSpec rgba;
+    pngtest::PngLayout rgba;
     rgba.width = 2;
     rgba.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
     rgba.samples = {0, 0, 0, 0, 1, 2, 3, 255};
-    pngtest::PngSpec opaque = rgba;
+    pngtest::PngLayout opaque = rgba;
     opaque.samples = {9, 9, 9, 255, 1, 2, 3, 255};
     const struct {
         const char* name;
-        pngtest::PngSpec file;
+        pngtest::PngLayout file;
         core::Picture shown;
         bool told;
     } cases[] = {

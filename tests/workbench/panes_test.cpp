@@ -33,7 +33,7 @@ QStringList entries(const QListWidget* list) {
 
 // A 256 x 256 PNG file, clear at the left half, opaque red at the right.
 void writeClearPng(const QString& path) {
-    pngtest::PngSpec clear;
+    pngtest::PngLayout clear;
     clear.width = clear.height = 256;
     clear.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
     for (int i = 0; i < 256 * 256; ++i)

@@ -198,8 +198,8 @@ void MyStampsWindow::press(const QString& name) {
 }
 
 void MyStampsWindow::addFromFile(stamps::OwnKind kind) {
-    const stamps::OwnKindSpec& spec = stamps::ownKind(kind);
-    const QString path = chooseFileToOpen(this, QStringLiteral("Add %1").arg(qText(spec.aWord)),
+    const stamps::OwnKindSpec& about = stamps::ownKind(kind);
+    const QString path = chooseFileToOpen(this, QStringLiteral("Add %1").arg(qText(about.aWord)),
                                           QDir::currentPath(), pictureFileTypes());
     if (path.isEmpty()) return;
     const core::Result<stamps::OwnPicture> own =

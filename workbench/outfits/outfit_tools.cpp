@@ -52,8 +52,8 @@ void OutfitTools::showTones() {
 }
 
 void OutfitTools::pressFile(stamps::OwnKind kind) {
-    const stamps::OwnKindSpec& spec = stamps::ownKind(kind);
-    const QString aWord = QString::fromUtf8(spec.aWord.data(), qsizetype(spec.aWord.size()));
+    const stamps::OwnKindSpec& about = stamps::ownKind(kind);
+    const QString aWord = QString::fromUtf8(about.aWord.data(), qsizetype(about.aWord.size()));
     const QString path = chooseFileToOpen(m_window, QStringLiteral("Use a File as %1").arg(aWord),
                                           QDir::currentPath(), pictureFileTypes());
     if (path.isEmpty()) return;

@@ -44,7 +44,7 @@ Bytes cut(const Bytes& b, std::size_t length) {
 
 // A small true-colour PNG file, and one with a palette, as libpng writes them.
 Bytes rgbPng() {
-    pngtest::PngSpec s;
+    pngtest::PngLayout s;
     s.width = 4;
     s.height = 2;
     s.samples = std::vector<int>(4 * 2 * 3, 99);
@@ -52,7 +52,7 @@ Bytes rgbPng() {
 }
 
 Bytes palettePng() {
-    pngtest::PngSpec s;
+    pngtest::PngLayout s;
     s.width = 4;
     s.height = 2;
     s.colourType = PNG_COLOR_TYPE_PALETTE;
@@ -224,7 +224,7 @@ TEST(PictureMalformed, EveryTruncationIsRefusedOrDecodedWithinTheFile) {
     files.push_back(makeBmp(bits));
     // A PNG file of each kind of rows libpng hands over: indices, RGB and RGBA, one interlaced.
     for (const int type : {PNG_COLOR_TYPE_PALETTE, PNG_COLOR_TYPE_RGB, PNG_COLOR_TYPE_RGB_ALPHA}) {
-        pngtest::PngSpec png;
+        pngtest::PngLayout png;
         png.width = 7;
         png.height = 3;
         png.colourType = type;

@@ -14,10 +14,10 @@
 namespace {
 
 using pngtest::Bytes;
-using pngtest::PngSpec;
+using pngtest::PngLayout;
 
-PngSpec spec(int width, int bitDepth, int colourType, std::vector<int> samples) {
-    PngSpec s;
+PngLayout layout(int width, int bitDepth, int colourType, std::vector<int> samples) {
+    PngLayout s;
     s.width = width;
     s.height = 1;
     s.bitDepth = bitDepth;
@@ -26,20 +26,20 @@ PngSpec spec(int width, int bitDepth, int colourType, std::vector<int> samples) 
     return s;
 }
 
-PngSpec withPalette(PngSpec s, std::vector<png_color> palette, std::vector<png_byte> alpha = {}) {
+PngLayout withPalette(PngLayout s, std::vector<png_color> palette, std::vector<png_byte> alpha = {}) {
     s.palette = std::move(palette);
     s.paletteAlpha = std::move(alpha);
     return s;
 }
 
-PngSpec withKey(PngSpec s, png_color_16 key) {
+PngLayout withKey(PngLayout s, png_color_16 key) {
     s.colourKey = key;
     return s;
 }
 
 struct Kind {
     const char* name;
-    PngSpec file;
+    PngLayout file;
     Bytes rgb;      // the decoded picture's colours, r, g, b a pixel
     bool indexed;   // read as palette and indices, the file's own
     bool flattened; // told that transparency was laid onto white
@@ -52,39 +52,39 @@ TEST(PngCodec, EveryKindOfFileReadsAsAPaintProgramShowsIt) {
     // (177.2, 227.4, 152.1); black at 128 is 127.0; any colour at 0 is white.
     // clang-format off
     const std::vector<Kind> kinds = {
-        {"palette, 1 bit", withPalette(spec(3, 1, PNG_COLOR_TYPE_PALETTE, {1, 0, 1}), two),
+        {"palette, 1 bit", withPalette(layout(3, 1, PNG_COLOR_TYPE_PALETTE, {1, 0, 1}), two),
          {200, 100, 50, 10, 20, 30, 200, 100, 50}, true, false},
-        {"palette, 2 bits", withPalette(spec(4, 2, PNG_COLOR_TYPE_PALETTE, {3, 2, 1, 0}), four),
+        {"palette, 2 bits", withPalette(layout(4, 2, PNG_COLOR_TYPE_PALETTE, {3, 2, 1, 0}), four),
          {0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 0, 0}, true, false},
-        {"palette, 4 bits", withPalette(spec(2, 4, PNG_COLOR_TYPE_PALETTE, {2, 1}), four),
+        {"palette, 4 bits", withPalette(layout(2, 4, PNG_COLOR_TYPE_PALETTE, {2, 1}), four),
          {0, 255, 0, 255, 0, 0}, true, false},
-        {"palette, 8 bits", withPalette(spec(2, 8, PNG_COLOR_TYPE_PALETTE, {1, 3}), four),
+        {"palette, 8 bits", withPalette(layout(2, 8, PNG_COLOR_TYPE_PALETTE, {1, 3}), four),
          {255, 0, 0, 0, 0, 255}, true, false},
         {"palette with a translucent entry shown",
-         withPalette(spec(2, 8, PNG_COLOR_TYPE_PALETTE, {0, 1}), four, {128, 0}),
+         withPalette(layout(2, 8, PNG_COLOR_TYPE_PALETTE, {0, 1}), four, {128, 0}),
          {127, 127, 127, 255, 255, 255}, true, true},
         {"palette with a translucent entry no pixel shows",
-         withPalette(spec(2, 8, PNG_COLOR_TYPE_PALETTE, {2, 3}), four, {128, 0}),
+         withPalette(layout(2, 8, PNG_COLOR_TYPE_PALETTE, {2, 3}), four, {128, 0}),
          {0, 255, 0, 0, 0, 255}, true, false},
-        {"grey, 1 bit", spec(2, 1, PNG_COLOR_TYPE_GRAY, {0, 1}), {0, 0, 0, 255, 255, 255}, false, false},
-        {"grey, 4 bits", spec(2, 4, PNG_COLOR_TYPE_GRAY, {5, 15}), {85, 85, 85, 255, 255, 255}, false, false},
-        {"grey, 16 bits", spec(2, 16, PNG_COLOR_TYPE_GRAY, {0x8080, 0x0101}), {128, 128, 128, 1, 1, 1},
+        {"grey, 1 bit", layout(2, 1, PNG_COLOR_TYPE_GRAY, {0, 1}), {0, 0, 0, 255, 255, 255}, false, false},
+        {"grey, 4 bits", layout(2, 4, PNG_COLOR_TYPE_GRAY, {5, 15}), {85, 85, 85, 255, 255, 255}, false, false},
+        {"grey, 16 bits", layout(2, 16, PNG_COLOR_TYPE_GRAY, {0x8080, 0x0101}), {128, 128, 128, 1, 1, 1},
          false, false},
-        {"grey with a colour key", withKey(spec(2, 8, PNG_COLOR_TYPE_GRAY, {7, 8}), {0, 0, 0, 0, 7}),
+        {"grey with a colour key", withKey(layout(2, 8, PNG_COLOR_TYPE_GRAY, {7, 8}), {0, 0, 0, 0, 7}),
          {255, 255, 255, 8, 8, 8}, false, true},
-        {"grey and alpha", spec(2, 8, PNG_COLOR_TYPE_GRAY_ALPHA, {0, 128, 90, 255}),
+        {"grey and alpha", layout(2, 8, PNG_COLOR_TYPE_GRAY_ALPHA, {0, 128, 90, 255}),
          {127, 127, 127, 90, 90, 90}, false, true},
-        {"RGB, 8 bits", spec(2, 8, PNG_COLOR_TYPE_RGB, {1, 2, 3, 250, 251, 252}), {1, 2, 3, 250, 251, 252},
+        {"RGB, 8 bits", layout(2, 8, PNG_COLOR_TYPE_RGB, {1, 2, 3, 250, 251, 252}), {1, 2, 3, 250, 251, 252},
          false, false},
-        {"RGB, 16 bits", spec(1, 16, PNG_COLOR_TYPE_RGB, {65535, 0, 0x8080}), {255, 0, 128}, false, false},
-        {"RGB with a colour key", withKey(spec(2, 8, PNG_COLOR_TYPE_RGB, {10, 20, 30, 1, 2, 3}), {0, 10, 20, 30, 0}),
+        {"RGB, 16 bits", layout(1, 16, PNG_COLOR_TYPE_RGB, {65535, 0, 0x8080}), {255, 0, 128}, false, false},
+        {"RGB with a colour key", withKey(layout(2, 8, PNG_COLOR_TYPE_RGB, {10, 20, 30, 1, 2, 3}), {0, 10, 20, 30, 0}),
          {255, 255, 255, 1, 2, 3}, false, true},
         {"RGBA, translucent and clear",
-         spec(3, 8, PNG_COLOR_TYPE_RGB_ALPHA, {100, 200, 50, 128, 0, 0, 0, 0, 9, 8, 7, 255}),
+         layout(3, 8, PNG_COLOR_TYPE_RGB_ALPHA, {100, 200, 50, 128, 0, 0, 0, 0, 9, 8, 7, 255}),
          {177, 227, 152, 255, 255, 255, 9, 8, 7}, false, true},
-        {"RGBA, every pixel opaque", spec(2, 8, PNG_COLOR_TYPE_RGB_ALPHA, {1, 2, 3, 255, 4, 5, 6, 255}),
+        {"RGBA, every pixel opaque", layout(2, 8, PNG_COLOR_TYPE_RGB_ALPHA, {1, 2, 3, 255, 4, 5, 6, 255}),
          {1, 2, 3, 4, 5, 6}, false, false},
-        {"RGBA, 16 bits", spec(1, 16, PNG_COLOR_TYPE_RGB_ALPHA, {0, 0, 0, 0x8080}), {127, 127, 127}, false,
+        {"RGBA, 16 bits", layout(1, 16, PNG_COLOR_TYPE_RGB_ALPHA, {0, 0, 0, 0x8080}), {127, 127, 127}, false,
          true},
     };
     // clang-format on
@@ -110,11 +110,11 @@ TEST(PngCodec, EveryKindOfFileReadsAsAPaintProgramShowsIt) {
 }
 
 TEST(PngCodec, AnInterlacedFileReadsAsTheSameRowsInOrder) {
-    PngSpec rows = spec(11, 8, PNG_COLOR_TYPE_RGB, {});
+    PngLayout rows = layout(11, 8, PNG_COLOR_TYPE_RGB, {});
     rows.height = 9;
     for (int i = 0; i < 11 * 9 * 3; ++i)
         rows.samples.push_back((i * 37) % 256);
-    PngSpec interlaced = rows;
+    PngLayout interlaced = rows;
     interlaced.interlaced = true;
     const auto plain = core::decodePicture(pngtest::writePng(rows));
     const auto adam7 = core::decodePicture(pngtest::writePng(interlaced));

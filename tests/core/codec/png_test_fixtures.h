@@ -17,7 +17,7 @@ namespace pngtest {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct PngSpec {
+struct PngLayout {
     int width = 1;
     int height = 1;
     int bitDepth = 8;
@@ -46,7 +46,7 @@ inline int channelsOf(int colourType) {
 
 // The rows as PNG stores them: samples of less than 8 bits packed with the leftmost in the high
 // bits, 16-bit samples big-endian.
-inline std::vector<Bytes> storedRows(const PngSpec& s) {
+inline std::vector<Bytes> storedRows(const PngLayout& s) {
     const int perRow = s.width * channelsOf(s.colourType);
     std::vector<Bytes> rows(std::size_t(s.height), Bytes(std::size_t((perRow * s.bitDepth + 7) / 8)));
     for (int y = 0; y < s.height; ++y)
@@ -70,7 +70,7 @@ inline void append(png_structp png, png_bytep data, std::size_t length) {
     out->insert(out->end(), data, data + length);
 }
 // libpng's calls, inside a setjmp that holds nothing with a destructor.
-inline bool write(png_structp png, png_infop info, const PngSpec& s, png_bytepp rows) {
+inline bool write(png_structp png, png_infop info, const PngLayout& s, png_bytepp rows) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_IHDR(png, info, png_uint_32(s.width), png_uint_32(s.height), s.bitDepth, s.colourType,
                  s.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_BASE,
@@ -87,9 +87,9 @@ inline bool write(png_structp png, png_infop info, const PngSpec& s, png_bytepp 
 }
 } // namespace detail
 
-// The file libpng writes of the spec; empty when libpng refuses it.
-inline Bytes writePng(const PngSpec& spec) {
-    std::vector<Bytes> rows = storedRows(spec);
+// The file libpng writes of the layout; empty when libpng refuses it.
+inline Bytes writePng(const PngLayout& layout) {
+    std::vector<Bytes> rows = storedRows(layout);
     std::vector<png_bytep> rowPointers;
     for (Bytes& row : rows)
         rowPointers.push_back(row.data());
@@ -97,7 +97,7 @@ inline Bytes writePng(const PngSpec& spec) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_set_write_fn(png, &file, detail::append, nullptr);
-    const bool written = detail::write(png, info, spec, rowPointers.data());
+    const bool written = detail::write(png, info, layout, rowPointers.data());
     png_destroy_write_struct(&png, &info);
     return written ? file : Bytes();
 }
