@@ -9,12 +9,14 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "cli/command_line.h"
 #include "core/atomic_file.h"
 #include "core/retouch/pixel_area.h"
 #include "core/status.h"
 #include "preview/body.h"
+#include "stamps/own_stamps.h"
 #include "stamps/save_format.h"
 #include "stamps/workspace.h"
 
@@ -35,6 +37,9 @@ struct Session {
     // none without it) or from the bare body's (--make-mask: core::kDefaultMaskTolerance without it).
     std::optional<double> tolerance;
     std::string stampsFolder; // what --stamps set; empty: stamps::defaultStampsFolder()
+    // The stamps folder as read for the run's first press of an own stamp, so that the others
+    // do not read it again; --stamps and --keep-mask, which change what it holds, forget it.
+    std::optional<std::vector<stamps::OwnStamp>> ownStamps;
     // What --within set last: the garment the recolours are kept within; everywhere without.
     std::optional<core::retouch::PixelArea> within;
     std::ostream& out; // where --list, --info, --seams and --help print

@@ -131,6 +131,7 @@ template core::Status saveTones<true>(const TonesFolder&, Session&);
 
 core::Status setStampsFolder(const FilePath& folder, Session& session) {
     session.stampsFolder = folder.path;
+    session.ownStamps.reset();
     return core::Status::ok();
 }
 
@@ -141,13 +142,14 @@ core::Status keepMadeMask(const FilePath& name, Session& session) {
     core::Result<stamps::OwnStamp> kept =
         stamps::addOwnStamp(stampsFolderOf(session), stamps::OwnKind::Mask, name.path, made.mask);
     if (!kept) return kept.status();
+    session.ownStamps.reset();
     session.out << kept.value().path << '\n';
     return core::Status::ok();
 }
 
 core::Status pressOwnStamp(const StampButton& stamp, Session& session) {
-    const std::vector<stamps::OwnStamp> own = stamps::readOwnStamps(stampsFolderOf(session));
-    const stamps::OwnStamp* found = stamps::findOwnStamp(own, stamp.name);
+    if (!session.ownStamps) session.ownStamps = stamps::readOwnStamps(stampsFolderOf(session));
+    const stamps::OwnStamp* found = stamps::findOwnStamp(*session.ownStamps, stamp.name);
     // Neither a button nor a stamp of the user's own: the button lookup's own message.
     if (found == nullptr) return lookupStamp(stamp.name).status();
     return stamps::pressOwnStamp(*found, session.workspace)
